@@ -1,0 +1,43 @@
+// How long one click's worth of math and one formatted box text take.
+#include "Calculations.h"
+#include "DisplayPicture.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void compressionRatio(benchmark::State& state) {
+    const auto engine = tolvaric::initialEngineData();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tolvaric::compressionRatio(engine));
+    }
+}
+BENCHMARK(compressionRatio);
+
+void requiredChamberVolume(benchmark::State& state) {
+    const auto engine = tolvaric::initialEngineData();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tolvaric::requiredChamberVolume(engine));
+    }
+}
+BENCHMARK(requiredChamberVolume);
+
+void cylinderPressure(benchmark::State& state) {
+    const auto engine = tolvaric::initialEngineData();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tolvaric::cylinderPressure(engine));
+    }
+}
+BENCHMARK(cylinderPressure);
+
+void formatOneValue(benchmark::State& state) {
+    double value = 113.15258865374494;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        benchmark::DoNotOptimize(
+            tolvaric::formatPicture(value, tolvaric::Picture::TwoDecimalsWide, ","));
+    }
+}
+BENCHMARK(formatOneValue);
+
+} // namespace

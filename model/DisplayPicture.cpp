@@ -1,0 +1,188 @@
+#include "DisplayPicture.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace tolvaric {
+
+std::string_view pictureText(Picture picture) {
+    switch (picture) {
+    case Picture::ThreeDecimals:
+        return "#.000";
+    case Picture::ThreeDecimalsNoDigit:
+        return ".000";
+    case Picture::OneDecimal:
+        return "###.0";
+    case Picture::TwoDecimals:
+        return "##.00";
+    case Picture::TwoDecimalsWide:
+        return "###.00";
+    }
+    return "";
+}
+
+int pictureDecimals(Picture picture) {
+    switch (picture) {
+    case Picture::ThreeDecimals:
+    case Picture::ThreeDecimalsNoDigit:
+        return 3;
+    case Picture::OneDecimal:
+        return 1;
+    case Picture::TwoDecimals:
+    case Picture::TwoDecimalsWide:
+        return 2;
+    }
+    return 0;
+}
+
+namespace {
+
+// The shortest decimal digits that read back as the same double, with the
+// power of ten of the first digit: value = d0.d1d2... x 10^exponent.
+struct ShortestDigits {
+    std::string digits;
+    int exponent = 0;
+};
+
+ShortestDigits shortestDigits(double magnitude) {
+    char buffer[64];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+    const std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));
+    const auto e = text.find('e');
+    ShortestDigits result;
+    for (const char c : text.substr(0, e)) {
+        if (c != '.') {
+            result.digits += c;
+        }
+    }
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
+                    result.exponent);
+    return result;
+}
+
+} // namespace
+
+std::string formatPicture(double value, Picture picture, std::string_view separator) {
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    const int decimals = pictureDecimals(picture);
+    std::string digits;
+    int exponent = 0;
+    if (value != 0) {
+        auto shortest = shortestDigits(std::fabs(value));
+        digits = std::move(shortest.digits);
+        exponent = shortest.exponent;
+    }
+    // Keep the digits down to the last decimal shown, rounding half away from zero.
+    const long kept = static_cast<long>(exponent) + decimals + 1;
+    if (kept < 0) {
+        digits.clear();
+    } else if (static_cast<std::size_t>(kept) < digits.size()) {
+        const bool roundUp = digits[static_cast<std::size_t>(kept)] >= '5';
+        digits.resize(static_cast<std::size_t>(kept));
+        if (roundUp) {
+            auto i = digits.size();
+            while (i > 0 && digits[i - 1] == '9') {
+                digits[--i] = '0';
+            }
+            if (i == 0) {
+                digits.insert(digits.begin(), '1');
+                ++exponent;
+            } else {
+                ++digits[i - 1];
+            }
+        }
+    }
+    const bool isZero = digits.find_first_not_of('0') == std::string::npos;
+
+    // digits[i] carries the weight 10^(exponent - i).
+    auto digitAt = [&](long weight) {
+        const long index = exponent - weight;
+        return index >= 0 && static_cast<std::size_t>(index) < digits.size()
+                   ? digits[static_cast<std::size_t>(index)]
+                   : '0';
+    };
+    std::string text;
+    if (value < 0 && !isZero) {
+        text += '-';
+    }
+    if (!isZero) {
+        for (long weight = exponent; weight >= 0; --weight) {
+            text += digitAt(weight);
+        }
+    }
+    text += separator;
+    for (long weight = -1; weight >= -decimals; --weight) {
+        text += digitAt(weight);
+    }
+    return text;
+}
+
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+std::optional<double> parseDecimal(std::string_view text, std::string_view separator) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    // Rebuild the number in the form from_chars reads, with "." as separator.
+    std::string plain;
+    std::size_t i = 0;
+    std::size_t mantissaDigits = 0;
+    for (; i < text.size() && isDigit(text[i]); ++i, ++mantissaDigits) {
+        plain += text[i];
+    }
+    if (!separator.empty() && text.substr(i, separator.size()) == separator) {
+        plain += '.';
+        for (i += separator.size(); i < text.size() && isDigit(text[i]); ++i, ++mantissaDigits) {
+            plain += text[i];
+        }
+    }
+    if (mantissaDigits == 0) {
+        return std::nullopt;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        plain += 'e';
+        ++i;
+        if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+            plain += text[i++];
+        }
+        const auto exponentStart = i;
+        for (; i < text.size() && isDigit(text[i]); ++i) {
+            plain += text[i];
+        }
+        if (i == exponentStart) {
+            return std::nullopt;
+        }
+    }
+    if (i != text.size()) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+} // namespace tolvaric

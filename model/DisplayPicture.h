@@ -1,0 +1,34 @@
+#pragma once
+// Numeric display pictures, as the boxes show values: every integer digit, no
+// zero before the separator, a fixed number of decimals, no grouping, no
+// exponent. The caller supplies the decimal separator (the user's locale).
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tolvaric {
+
+enum class Picture {
+    ThreeDecimals,        // "#.000"
+    ThreeDecimalsNoDigit, // ".000" (behaves like "#.000")
+    OneDecimal,           // "###.0"
+    TwoDecimals,          // "##.00"
+    TwoDecimalsWide,      // "###.00"
+};
+
+std::string_view pictureText(Picture picture);
+int pictureDecimals(Picture picture);
+
+// A value exactly halfway, judged on its shortest round-trip decimal text,
+// rounds away from zero; a value that rounds to zero never shows a "-".
+// A non-finite value gives an empty text.
+std::string formatPicture(double value, Picture picture, std::string_view separator = ".");
+
+// Reads a plain decimal number: blanks around it, an optional sign, digits with
+// an optional separator and fraction (".005" and "5." both read), an optional
+// exponent with "E" or "e". No group separators. Fails on anything else and on
+// a value too large or too small for a double.
+std::optional<double> parseDecimal(std::string_view text, std::string_view separator = ".");
+
+} // namespace tolvaric

@@ -1,0 +1,13 @@
+#include "EngineData.h"
+
+namespace tolvaric {
+
+EngineData initialEngineData() {
+    EngineData engine;
+    for (const auto& field : engineFields) {
+        engine.*field.member = parseDecimal(field.initialText).value_or(0);
+    }
+    return engine;
+}
+
+} // namespace tolvaric
