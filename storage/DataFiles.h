@@ -1,0 +1,29 @@
+#pragma once
+// The only operations that read or write the engine data files and the owner
+// file. They report failure with a short reason for a message box and never
+// show anything themselves. Writes replace the target only once everything is
+// on disk; reads are all or nothing.
+
+#include "EngineData.h"
+
+#include <QString>
+
+namespace tolvaric {
+
+struct FileStatus {
+    bool ok = true;
+    QString reason; // why it failed, for the user
+
+    static FileStatus success() { return {}; }
+    static FileStatus failure(const QString& why) { return {false, why}; }
+};
+
+FileStatus Write_Engine_File(const QString& path, const EngineData& engine);
+// On failure `engine` is left exactly as it was.
+FileStatus Read_Engine_File(const QString& path, EngineData& engine);
+
+FileStatus Write_Owner_File(const QString& path, const QString& owner);
+// Sets `owner` only on success.
+FileStatus Read_Owner_File(const QString& path, QString& owner);
+
+} // namespace tolvaric

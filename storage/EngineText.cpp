@@ -1,0 +1,87 @@
+#include "EngineText.h"
+
+#include "DisplayPicture.h"
+
+#include <charconv>
+
+namespace tolvaric {
+
+namespace {
+
+constexpr std::size_t longestItem = 4096;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+
+std::string quoted(std::string_view item) {
+    constexpr std::size_t shown = 40;
+    std::string text = "\"";
+    text += item.substr(0, shown);
+    if (item.size() > shown) {
+        text += "...";
+    }
+    return text + "\"";
+}
+
+} // namespace
+
+std::string engineFileText(const EngineData& engine) {
+    std::string text;
+    for (const auto& field : engineFields) {
+        char buffer[64];
+        const auto written = std::to_chars(buffer, buffer + sizeof buffer, engine.*field.member);
+        for (char* c = buffer; c != written.ptr; ++c) {
+            text += *c == 'e' ? 'E' : *c;
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::variant<EngineData, std::string> parseEngineText(std::string_view text, bool truncated) {
+    EngineData engine;
+    std::size_t at = 0;
+    std::size_t count = 0;
+    for (const auto& field : engineFields) {
+        // Blank lines and blanks before an item are skipped.
+        while (at < text.size() && (isBlank(text[at]) || isLineEnd(text[at]))) {
+            ++at;
+        }
+        if (at == text.size()) {
+            if (truncated) {
+                return "the file is too long before its 16 values";
+            }
+            return "the file ends after " + std::to_string(count) + " of 16 values";
+        }
+        const auto start = at;
+        while (at < text.size() && text[at] != ',' && !isLineEnd(text[at])) {
+            ++at;
+        }
+        const auto item = text.substr(start, at - start);
+        const auto number = std::to_string(count + 1);
+        if (at == text.size() && truncated) {
+            return "the file is too long before its 16 values";
+        }
+        if (item.size() > longestItem) {
+            return "item " + number + " is too long";
+        }
+        const auto value = parseDecimal(item);
+        if (!value) {
+            return item.find_first_not_of(" \t") == std::string_view::npos
+                       ? "item " + number + " is empty"
+                       : "item " + number + " is not a number: " + quoted(item);
+        }
+        engine.*field.member = *value;
+        ++count;
+        if (at < text.size()) {
+            ++at; // the comma or line end that closed the item
+        }
+    }
+    return engine;
+}
+
+} // namespace tolvaric

@@ -1,0 +1,103 @@
+#include "OwnerText.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tolvaric {
+
+std::string ownerFileText(std::string_view ownerUtf8) {
+    std::string text = "\"";
+    text += ownerUtf8;
+    text += "\"\r\n";
+    return text;
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<std::uint8_t>(bytes[i]);
+        std::size_t length = 0;
+        std::uint32_t code = 0;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        } else if ((lead & 0xE0) == 0xC0) {
+            length = 2;
+            code = lead & 0x1F;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3;
+            code = lead & 0x0F;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4;
+            code = lead & 0x07;
+        } else {
+            return false;
+        }
+        if (i + length > bytes.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<std::uint8_t>(bytes[i + k]);
+            if ((next & 0xC0) != 0x80) {
+                return false;
+            }
+            code = (code << 6) | (next & 0x3F);
+        }
+        constexpr std::uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+std::string windows1252ToUtf8(std::string_view bytes) {
+    // 0x80 to 0x9F differ from Latin-1; the five unassigned ones stay as C1 codes.
+    static constexpr std::array<std::uint16_t, 32> high = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::string text;
+    for (const char c : bytes) {
+        const auto byte = static_cast<std::uint8_t>(c);
+        const std::uint32_t code = byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : byte;
+        if (code < 0x80) {
+            text += static_cast<char>(code);
+        } else if (code < 0x800) {
+            text += static_cast<char>(0xC0 | (code >> 6));
+            text += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            text += static_cast<char>(0xE0 | (code >> 12));
+            text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            text += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return text;
+}
+
+std::optional<std::string> parseOwnerText(std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size() &&
+           (text[at] == ' ' || text[at] == '\t' || text[at] == '\r' || text[at] == '\n')) {
+        ++at;
+    }
+    if (at == text.size()) {
+        return std::nullopt;
+    }
+    std::string_view item;
+    if (text[at] == '"') {
+        const auto close = text.find('"', at + 1);
+        item = text.substr(at + 1, close == std::string_view::npos ? std::string_view::npos
+                                                                   : close - at - 1);
+    } else {
+        const auto end = text.find_first_of(",\r\n", at);
+        item = text.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at);
+        while (!item.empty() && (item.back() == ' ' || item.back() == '\t')) {
+            item.remove_suffix(1);
+        }
+    }
+    return isValidUtf8(item) ? std::string(item) : windows1252ToUtf8(item);
+}
+
+} // namespace tolvaric

@@ -1,0 +1,22 @@
+#pragma once
+// The text of the owner file: the owner's name between double quotes, then
+// CR LF. Plain C++; the name travels as UTF-8.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tolvaric {
+
+std::string ownerFileText(std::string_view ownerUtf8);
+
+// The first item of the file: a quoted text runs to the next double quote
+// (commas and line breaks included), an unquoted one to the first comma or
+// line end. Bytes that are not valid UTF-8 are read as Windows-1252, as older
+// Windows programs wrote them. Nothing when the file holds no item.
+std::optional<std::string> parseOwnerText(std::string_view text);
+
+bool isValidUtf8(std::string_view bytes);
+std::string windows1252ToUtf8(std::string_view bytes);
+
+} // namespace tolvaric

@@ -1,0 +1,391 @@
+#include "DataFiles.h"
+#include "EngineText.h"
+#include "OwnerText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cfloat>
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <random>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using tolvaric::EngineData;
+using tolvaric::FileStatus;
+using tolvaric::Read_Engine_File;
+using tolvaric::Read_Owner_File;
+using tolvaric::Write_Engine_File;
+using tolvaric::Write_Owner_File;
+
+namespace {
+
+const QByteArray sampleFile = "4\r\n3.75\r\n0.005\r\n4.02\r\n0.036\r\n0.25\r\n0.05\r\n85\r\n"
+                              "0\r\n0\r\n0\r\n7\r\n310\r\n106\r\n10\r\n150\r\n";
+
+EngineData sampleEngine() {
+    EngineData e = tolvaric::initialEngineData();
+    e.Dome_Volume = e.Valve_Relief_Volume = e.Gage_Correction = 0;
+    e.Cylinder_Pressure = 150;
+    return e;
+}
+
+// A record no file in these tests holds, to see that failed reads leave it be.
+EngineData sentinel() {
+    EngineData e;
+    for (const auto& field : tolvaric::engineFields) {
+        e.*field.member = -12345.5;
+    }
+    return e;
+}
+
+EngineData engineOf(const QList<double>& values) {
+    EngineData e;
+    for (std::size_t i = 0; i < tolvaric::fieldCount; ++i) {
+        e.*tolvaric::engineFields[i].member = values.value(qsizetype(i));
+    }
+    return e;
+}
+
+bool sameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Runs a write in a child process, as an unprivileged user (root may write
+// anywhere) or with a file-size limit that stands in for a full disk. Gives
+// the reason the write reported, or an empty text when it succeeded.
+QString writeInChild(const std::function<FileStatus()>& write, bool unprivileged,
+                     rlim_t sizeLimit = RLIM_INFINITY) {
+    int channel[2];
+    if (pipe(channel) != 0) {
+        return "pipe failed";
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        if (unprivileged && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+            _exit(2);
+        }
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{sizeLimit, sizeLimit};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const auto status = write();
+        const QByteArray reason = status.ok ? QByteArray() : ("!" + status.reason.toUtf8());
+        [[maybe_unused]] auto written = ::write(channel[1], reason.constData(), reason.size());
+        _exit(0);
+    }
+    close(channel[1]);
+    QByteArray reason;
+    char buffer[256];
+    for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;) {
+        reason.append(buffer, n);
+    }
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return QString::fromUtf8(reason.mid(1));
+}
+
+} // namespace
+
+class TestDataFiles : public QObject {
+    Q_OBJECT
+  private slots:
+    void writesTheSampleExactly();
+    void everyDoubleReadsBackBitForBit();
+    void read_data();
+    void read();
+    void readsOnlyAsFarAsNeeded_data();
+    void readsOnlyAsFarAsNeeded();
+    void ownerRoundTrip_data();
+    void ownerRoundTrip();
+    void ownerRead_data();
+    void ownerRead();
+    void failedWritesKeepThePreviousFile_data();
+    void failedWritesKeepThePreviousFile();
+    void neverReplacesADevice();
+
+  private:
+    QTemporaryDir m_dir;
+};
+
+void TestDataFiles::writesTheSampleExactly() {
+    const auto path = m_dir.filePath("sample.dat");
+    QVERIFY(Write_Engine_File(path, sampleEngine()).ok);
+    QCOMPARE(readBytes(path), sampleFile);
+
+    EngineData back;
+    QVERIFY(Read_Engine_File(path, back).ok);
+    QCOMPARE(back, sampleEngine());
+}
+
+void TestDataFiles::everyDoubleReadsBackBitForBit() {
+    std::mt19937_64 random(7);
+    QList<double> values = {0.0,
+                            -0.0,
+                            5e-324,
+                            -5e-324,
+                            DBL_MIN,
+                            DBL_MAX,
+                            -DBL_MAX,
+                            1e308,
+                            -1e308,
+                            1e200,
+                            0.005,
+                            0.1,
+                            1.0 / 3,
+                            4.02,
+                            2.2250738585072009e-308,
+                            123456789012345678.0};
+    while (values.size() < 16 * 20000) {
+        double value;
+        const auto bits = random();
+        std::memcpy(&value, &bits, sizeof value);
+        if (std::isfinite(value)) {
+            values.append(value);
+        }
+    }
+    for (qsizetype start = 0; start + 16 <= values.size(); start += 16) {
+        const auto engine = engineOf(values.mid(start, 16));
+        const auto text = tolvaric::engineFileText(engine);
+        QVERIFY(text.find_first_not_of("0123456789-.E+\r\n") == std::string::npos);
+        const auto parsed = tolvaric::parseEngineText(text);
+        QVERIFY2(std::holds_alternative<EngineData>(parsed), text.c_str());
+        const auto& back = std::get<EngineData>(parsed);
+        for (const auto& field : tolvaric::engineFields) {
+            QVERIFY2(sameBits(back.*field.member, engine.*field.member), text.c_str());
+        }
+    }
+    QCOMPARE(tolvaric::engineFileText(engineOf({1e200})).substr(0, 8), std::string("1E+200\r\n"));
+}
+
+void TestDataFiles::read_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<QString>("expected"); // the values, or a part of the reason
+
+    const QString sample = "4,3.75,0.005,4.02,0.036,0.25,0.05,85,0,0,0,7,310,106,10,150";
+    QTest::newRow("one per line, CR LF") << sampleFile << true << sample;
+    QTest::newRow("one line, commas") << sample.toLatin1() << true << sample;
+    QTest::newRow("lone LF") << QByteArray(sampleFile).replace("\r\n", "\n") << true << sample;
+    QTest::newRow("lone CR") << QByteArray(sampleFile).replace("\r\n", "\r") << true << sample;
+    QTest::newRow("blanks, blank lines, no last line end")
+        << QByteArray("  4 ,\t3.75\r\n\r\n0.005, 4.02 ,.036,.25,.05,85,0,0,0,7,310,106,10,150")
+        << true << sample;
+    QTest::newRow("signs and exponents")
+        << QByteArray("+4,3.75E0,5e-3,4.02,36E-3,0.25,0.05,8.5e+1,-0,0,0,7,310,106,10,150") << true
+        << sample;
+    QTest::newRow("seventeen values") << sampleFile + "99\r\n" << true << sample;
+    QTest::newRow("junk after the sixteenth value")
+        << sampleFile + QByteArray("\x01\xff garbage") << true << sample;
+    QTest::newRow("decimal comma is two items")
+        << QByteArray(sampleFile).replace("4.02\r\n", "4,02\r\n") << true
+        << "4,3.75,0.005,4,2,0.036,0.25,0.05,85,0,0,0,7,310,106,10";
+    QTest::newRow("fifteen values")
+        << QByteArray(sampleFile).replace("150\r\n", "") << false << "ends after 15 of 16";
+    QTest::newRow("ten values and a break")
+        << sampleFile.left(sampleFile.indexOf("0\r\n0\r\n0\r\n7")) + "0" << false
+        << "ends after 9 of 16";
+    QTest::newRow("empty file") << QByteArray() << false << "ends after 0 of 16";
+    QTest::newRow("letters") << QByteArray(sampleFile).replace("0.005", "abc") << false
+                             << "item 3 is not a number: \"abc\"";
+    QTest::newRow("empty item between commas") << QByteArray("4,,3") << false << "item 2 is empty";
+    QTest::newRow("two points") << QByteArray(sampleFile).replace("4.02", "4.0.2") << false
+                                << "item 4 is not a number";
+    QTest::newRow("too large for a double")
+        << QByteArray(sampleFile).replace("85", "1e999") << false << "item 8 is not a number";
+    QTest::newRow("binary junk") << QByteArray("\x00\x01\x02\xfe\xff", 5) << false
+                                 << "item 1 is not a number";
+    QTest::newRow("an item longer than anything a number needs")
+        << QByteArray(5000, '7') << false << "item 1 is too long";
+}
+
+void TestDataFiles::read() {
+    QFETCH(QByteArray, content);
+    QFETCH(bool, readable);
+    QFETCH(QString, expected);
+
+    const auto path = m_dir.filePath("read.dat");
+    writeBytes(path, content);
+    EngineData engine = sentinel();
+    const auto status = Read_Engine_File(path, engine);
+    QCOMPARE(status.ok, readable);
+    if (readable) {
+        QList<double> values;
+        for (const auto& item : expected.split(',')) {
+            values.append(item.toDouble());
+        }
+        QCOMPARE(engine, engineOf(values));
+    } else {
+        QVERIFY2(status.reason.contains(expected), qPrintable(status.reason));
+        QCOMPARE(engine, sentinel()); // all or nothing
+    }
+}
+
+void TestDataFiles::readsOnlyAsFarAsNeeded_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("readable");
+
+    QTest::newRow("ten megabytes of blanks") << "blanks" << false;
+    QTest::newRow("one endless line") << "endless" << false;
+    QTest::newRow("good values, then megabytes") << "long tail" << true;
+    QTest::newRow("a folder") << "." << false;
+    QTest::newRow("a missing file") << "missing.dat" << false;
+    QTest::newRow("no name") << "" << false;
+    QTest::newRow("an endless device") << "/dev/zero" << false;
+}
+
+void TestDataFiles::readsOnlyAsFarAsNeeded() {
+    QFETCH(QString, path);
+    QFETCH(bool, readable);
+
+    writeBytes(m_dir.filePath("blanks"), QByteArray(10 << 20, ' '));
+    writeBytes(m_dir.filePath("endless"), QByteArray(10 << 20, '1'));
+    writeBytes(m_dir.filePath("long tail"), sampleFile + QByteArray(10 << 20, 'x'));
+    const auto fullPath = path.startsWith('/') || path.isEmpty() ? path : m_dir.filePath(path);
+
+    EngineData engine = sentinel();
+    const auto status = Read_Engine_File(fullPath, engine);
+    QCOMPARE(status.ok, readable);
+    QVERIFY(!status.reason.isEmpty() || readable);
+    QCOMPARE(engine, readable ? sampleEngine() : sentinel());
+}
+
+void TestDataFiles::ownerRoundTrip_data() {
+    QTest::addColumn<QString>("owner");
+    QTest::addColumn<QString>("readBack");
+
+    QTest::newRow("plain") << "Owner"
+                           << "Owner";
+    QTest::newRow("comma") << "Smith, John"
+                           << "Smith, John";
+    QTest::newRow("blanks kept inside quotes") << "  Q.L.N.  "
+                                               << "  Q.L.N.  ";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("non-ASCII letters") << "Jörg Müller, Øresund"
+                                       << "Jörg Müller, Øresund";
+    QTest::newRow("several lines") << "Speed Shop\nMain Street 4"
+                                   << "Speed Shop\nMain Street 4";
+    QTest::newRow("inner double quote ends the text") << "Ed \"Big\" Roth"
+                                                      << "Ed ";
+}
+
+void TestDataFiles::ownerRoundTrip() {
+    QFETCH(QString, owner);
+    QFETCH(QString, readBack);
+
+    const auto path = m_dir.filePath("owner");
+    QVERIFY(Write_Owner_File(path, owner).ok);
+    QCOMPARE(readBytes(path), "\"" + owner.toUtf8() + "\"\r\n");
+    QString back = "unchanged";
+    QVERIFY(Read_Owner_File(path, back).ok);
+    QCOMPARE(back, readBack);
+}
+
+void TestDataFiles::ownerRead_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<QString>("owner");
+
+    QTest::newRow("unquoted, to the comma")
+        << QByteArray("  Owner Name , more\r\n") << true << "Owner Name";
+    QTest::newRow("unquoted, to the line end")
+        << QByteArray("Q.L.N.\r\nsecond") << true << "Q.L.N.";
+    QTest::newRow("only the first item") << QByteArray("\"One\",\"Two\"\r\n") << true << "One";
+    QTest::newRow("quote never closed")
+        << QByteArray("\"Open ended\r\n") << true << "Open ended\r\n";
+    QTest::newRow("Windows-1252 letters") << QByteArray("\"J\xf6rg \x80\"\r\n") << true << "Jörg €";
+    QTest::newRow("UTF-8 letters") << QByteArray("\"J\xc3\xb6rg\"\r\n") << true << "Jörg";
+    QTest::newRow("empty file") << QByteArray() << false << "";
+    QTest::newRow("only blanks and line ends") << QByteArray("  \r\n\t") << false << "";
+}
+
+void TestDataFiles::ownerRead() {
+    QFETCH(QByteArray, content);
+    QFETCH(bool, readable);
+    QFETCH(QString, owner);
+
+    const auto path = m_dir.filePath("owner-read");
+    writeBytes(path, content);
+    QString back = "unchanged";
+    QCOMPARE(Read_Owner_File(path, back).ok, readable);
+    QCOMPARE(back, readable ? owner : QString("unchanged"));
+    QVERIFY(!Read_Owner_File(m_dir.filePath("no-owner"), back).ok);
+}
+
+void TestDataFiles::failedWritesKeepThePreviousFile_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("read-only folder") << "read-only";
+    QTest::newRow("disk full part-way") << "full";
+    QTest::newRow("owner file, disk full") << "owner full";
+    QTest::newRow("name of a folder") << "folder";
+}
+
+void TestDataFiles::failedWritesKeepThePreviousFile() {
+    QFETCH(QString, fault);
+
+    QTemporaryDir dir;
+    const auto path = dir.filePath(fault == "folder" ? "sub" : "tolvaric.dat");
+    const QByteArray previous = "previous engine\r\n";
+    if (fault == "folder") {
+        QVERIFY(QDir(dir.path()).mkdir("sub"));
+    } else {
+        writeBytes(path, previous);
+    }
+    const bool readOnly = fault == "read-only";
+    if (readOnly) {
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                                      QFileDevice::ReadOther |
+                                                      QFileDevice::ExeOther));
+    }
+    const auto engine = sampleEngine();
+    const auto reason = writeInChild(
+        [&] {
+            return fault.startsWith("owner") ? tolvaric::Write_Owner_File(path, QString(4000, 'x'))
+                                             : Write_Engine_File(path, engine);
+        },
+        readOnly, fault.endsWith("full") ? 10 : RLIM_INFINITY);
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    QVERIFY2(!reason.isEmpty(), "the write reported success");
+    if (fault == "folder") {
+        QVERIFY(QFileInfo(path).isDir());
+    } else {
+        QCOMPARE(readBytes(path), previous);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+             fault == "folder" ? 0 : 1); // no temporary file left behind
+}
+
+void TestDataFiles::neverReplacesADevice() {
+    const auto status = Write_Engine_File("/dev/full", sampleEngine());
+    QVERIFY(!status.ok);
+    QVERIFY(!status.reason.isEmpty());
+    struct stat info {};
+    QCOMPARE(stat("/dev/full", &info), 0);
+    QVERIFY(S_ISCHR(info.st_mode));
+}
+
+QTEST_GUILESS_MAIN(TestDataFiles)
+#include "tst_datafiles.moc"
