@@ -1,0 +1,14 @@
+#pragma once
+// The version block: the name and version the program reports.
+
+#include <QString>
+
+namespace tolvaric {
+
+inline const QString productName = QStringLiteral("tolvaric");
+inline const QString productVersion = QStringLiteral("1.00");
+
+// Registers the icons and shipped documents compiled into the program.
+void initResources();
+
+} // namespace tolvaric

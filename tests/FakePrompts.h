@@ -1,0 +1,37 @@
+#pragma once
+// Answers the window's message boxes and file dialogs in tests, and keeps
+// what was shown.
+
+#include "Prompts.h"
+
+#include <QList>
+#include <QString>
+
+struct ShownMessage {
+    QString title;
+    QString text;
+    tolvaric::MessageIcon icon;
+};
+
+class FakePrompts : public tolvaric::Prompts {
+  public:
+    using Prompts::inform;
+    void inform(QWidget*, const QString& title, const QString& text,
+                tolvaric::MessageIcon icon) override {
+        messages.append({title, text, icon});
+    }
+    bool proceedAfterDataError(QWidget*) override {
+        ++dataErrorQuestions;
+        return proceed;
+    }
+    QString chooseDataFile(QWidget*, tolvaric::FileChoice choice) override {
+        choices.append(choice);
+        return chosenFile;
+    }
+
+    QList<ShownMessage> messages;
+    int dataErrorQuestions = 0;
+    bool proceed = true;
+    QList<tolvaric::FileChoice> choices;
+    QString chosenFile; // empty: the user cancels
+};

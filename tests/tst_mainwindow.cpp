@@ -1,0 +1,555 @@
+#include "ColorButton.h"
+#include "FakePrompts.h"
+#include "FieldBox.h"
+#include "MainWindow.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextEdit>
+
+#include <memory>
+
+using tolvaric::EngineData;
+using tolvaric::FieldBox;
+using tolvaric::MainWindow;
+using tolvaric::MessageIcon;
+using Command = tolvaric::layout::Command;
+
+namespace {
+
+// The row tops of the window: 300 apart, 480 before the rod length and before
+// each of the two result rows.
+int rowTop(int row) {
+    if (row <= 11) {
+        return 60 + 300 * (row - 1);
+    }
+    if (row <= 14) {
+        return 3540 + 300 * (row - 12);
+    }
+    return row == 15 ? 4620 : 5100;
+}
+
+QRect fromTwips(int left, int top, int width, int height) {
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void controls_data();
+    void controls();
+    void windowOpensAsLaidOut();
+    void wrappedCaptionFitsItsButton();
+    void tabOrder();
+    void navigation_data();
+    void navigation();
+    void heldKeys();
+    void typedValueReachesTheRecordBeforeTheCommand();
+    void leavingABoxStoresTheShownValue();
+    void programTextsStoreNothing();
+    void calculations_data();
+    void calculations();
+    void unreadableTextIsReportedAndBlocksTheClick();
+    void switchingAwayDoesNotJudgeTheText();
+    void enterAndEscapePressNoButton();
+    void lockedBoxTakesNoTyping();
+    void germanLocale();
+
+  private:
+    void typeInto(FieldBox* box, const QString& text);
+    FieldBox* focusedBox() const;
+
+    EngineData m_engine;
+    FakePrompts m_prompts;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestMainWindow::init() {
+    m_engine = tolvaric::initialEngineData();
+    m_prompts = FakePrompts();
+    m_window = std::make_unique<MainWindow>(m_engine, m_prompts, QLocale::c());
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void TestMainWindow::cleanup() {
+    m_window.reset();
+}
+
+void TestMainWindow::typeInto(FieldBox* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
+FieldBox* TestMainWindow::focusedBox() const {
+    return qobject_cast<FieldBox*>(QApplication::focusWidget());
+}
+
+void TestMainWindow::controls_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<double>("pointSize");
+    QTest::addColumn<QString>("text");
+
+    const char* captions[] = {"Bore:",
+                              "Stroke:",
+                              "Deck Clearance:",
+                              "Gasket Bore:",
+                              "Gasket Thickness:",
+                              "Top Land Height:",
+                              "Top Land Allowance:",
+                              "Combustion Chamber Volume:",
+                              "Dome Volume:",
+                              "Valve Relief Volume:",
+                              "Gage Correction:",
+                              "Rod Length:",
+                              "Intake Seat Duration:",
+                              "Intake Centerline:",
+                              "Compression Ratio:",
+                              "Cylinder Pressure:"};
+    const char* labels[] = {"LblBore",
+                            "LblStroke",
+                            "LblDeck_Clearance",
+                            "LblGasket_bore",
+                            "LblGasket_Thickness",
+                            "LblTop_Land_Height",
+                            "LblTop_Land_Allowance",
+                            "LblCombustion_Chamber_Volume",
+                            "LblDome_Volume",
+                            "LblValve_Relief_Volume",
+                            "LblGage_Correction",
+                            "LblRod_Length",
+                            "LblIntake_Seat_Duration",
+                            "LblIntake_Centerline",
+                            "LblCompression_Ratio",
+                            "LblCylinder_Pressure"};
+    const char* boxes[] = {"TxtBore",
+                           "TxtStroke",
+                           "TxtDeck_Clearance",
+                           "TxtGasket_Bore",
+                           "TxtGasket_Thickness",
+                           "TxtTop_Land_Height",
+                           "TxtTop_Land_Allowance",
+                           "TxtCombustion_Chamber_Volume",
+                           "TxtDome_Volume",
+                           "TxtValve_relief_Volume",
+                           "TxtGage_Correction",
+                           "TxtRod_Length",
+                           "TxtIntake_Seat_Duration",
+                           "TxtIntake_Centerline",
+                           "TxtCompression_Ratio",
+                           "TxtCylinder_Pressure"};
+    const char* initial[] = {"4.000", "3.750", ".005", "4.020", ".036",  ".250", ".050",  "85.0",
+                             "0.00",  "0.00",  "0.00", "7.000", "310.0", "106",  "10.00", "150.0"};
+    for (int row = 1; row <= 16; ++row) {
+        const bool tall = row == 6 || row == 11 || row == 12 || row == 16;
+        QTest::addRow("%s", labels[row - 1])
+            << labels[row - 1] << fromTwips(60, rowTop(row), 3555, tall ? 315 : 255) << 12.0
+            << captions[row - 1];
+        QTest::addRow("%s", boxes[row - 1])
+            << boxes[row - 1] << fromTwips(3660, rowTop(row), 855, 360) << 9.75 << initial[row - 1];
+    }
+    QTest::newRow("CmdVolume") << "CmdVolume" << fromTwips(4740, 2100, 2775, 435) << 8.25
+                               << "Calculate Required Combustion  Chamber Volume";
+    QTest::newRow("CmdRatio") << "CmdRatio" << fromTwips(4740, 4620, 2775, 375) << 8.25
+                              << "Calculate Compression Ratio";
+    QTest::newRow("CmdPressure") << "CmdPressure" << fromTwips(4740, 5100, 2775, 375) << 8.25
+                                 << "Calculate Cylinder Pressure";
+    QTest::newRow("CmdLoad") << "CmdLoad" << fromTwips(240, 5580, 1575, 375) << 8.25
+                             << "Fetch Old File";
+    QTest::newRow("CmdSave") << "CmdSave" << fromTwips(1920, 5580, 1275, 375) << 8.25
+                             << "Save This";
+    QTest::newRow("CmdHelp") << "CmdHelp" << fromTwips(3300, 5580, 855, 375) << 8.25 << "Help";
+    QTest::newRow("CmdQuit") << "CmdQuit" << fromTwips(6420, 5580, 1095, 375) << 8.25 << "Quit";
+    QTest::newRow("TxtOwner") << "TxtOwner" << fromTwips(4620, 540, 2955, 1215) << 15.75 << "Owner";
+    QTest::newRow("Image1") << "Image1" << fromTwips(4560, 2640, 3075, 1875) << -1.0 << "";
+    QTest::newRow("Label1") << "Label1" << fromTwips(4320, 5640, 1935, 255) << 9.75
+                            << "Distribute Freely";
+}
+
+void TestMainWindow::controls() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(double, pointSize);
+    QFETCH(QString, text);
+
+    auto* control = m_window->findChild<QWidget*>(name);
+    QVERIFY2(control, qPrintable(name));
+    QCOMPARE(control->geometry(), geometry);
+    if (pointSize > 0) {
+        QCOMPARE(control->font().pointSizeF(), pointSize);
+        QCOMPARE(control->font().weight(), QFont::Bold);
+        QVERIFY(!control->font().italic() && !control->font().underline());
+    }
+    QString shown;
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        shown = label->text();
+    } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
+        shown = line->text();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        shown = button->text();
+    } else if (auto* edit = qobject_cast<QTextEdit*>(control)) {
+        shown = edit->toPlainText();
+    }
+    QCOMPARE(shown, text);
+}
+
+void TestMainWindow::windowOpensAsLaidOut() {
+    QCOMPARE(m_window->size(), QSize(510, 400));
+    QCOMPARE(m_window->windowTitle(),
+             QString("Compression Ratio, etc.") + QString(12, ' ') + "A Little Help from Q.L.N.");
+    QCOMPARE(m_window->palette().color(QPalette::Window), QColor(192, 192, 192));
+    QCOMPARE(focusedBox(), m_window->box(&EngineData::Bore));
+    QCOMPARE(m_window->findChildren<QLabel*>().size(), 18); // 17 labels and the picture box
+    QCOMPARE(m_window->findChildren<QLineEdit*>().size(), 16);
+    QCOMPARE(m_window->findChildren<QAbstractButton*>().size(), 7);
+    QVERIFY(m_window->box(&EngineData::Cylinder_Pressure)->isReadOnly());
+    QCOMPARE(m_window->ownerBox()->toolTip(), " Click here to change ");
+    QCOMPARE(m_window->logo()->toolTip(), " See HELP to customize ");
+    QVERIFY(m_window->logo()->hasScaledContents());
+    QCOMPARE(m_window->findChild<QLabel*>("Label1")->palette().color(QPalette::WindowText),
+             QColor(Qt::white));
+    const QColor faces[] = {{255, 128, 0},   {255, 128, 0}, {255, 128, 0}, {0, 192, 0},
+                            {128, 128, 255}, {255, 0, 0},   {255, 255, 0}};
+    const Command commands[] = {Command::Volume, Command::Ratio, Command::Pressure, Command::Load,
+                                Command::Save,   Command::Help,  Command::Quit};
+    for (int i = 0; i < 7; ++i) {
+        auto* button = m_window->button(commands[i]);
+        QCOMPARE(button->face(), faces[i]);
+        // The face really is filled: sample the middle of its left margin.
+        const QImage face = button->grab().toImage();
+        QCOMPARE(face.pixelColor(4, face.height() / 2), faces[i]);
+    }
+}
+
+void TestMainWindow::wrappedCaptionFitsItsButton() {
+    auto* button = m_window->button(Command::Volume);
+    const QFontMetrics metrics(button->font());
+    const QRect area = button->captionRect();
+    const QRect needed =
+        metrics.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, button->text());
+    QVERIFY2(area.contains(needed), qPrintable(QString("needs %1 x %2 in %3 x %4")
+                                                   .arg(needed.width())
+                                                   .arg(needed.height())
+                                                   .arg(area.width())
+                                                   .arg(area.height())));
+    QVERIFY(needed.height() >= 2 * metrics.lineSpacing() - 1); // two lines
+    QVERIFY(needed.height() < 3 * metrics.lineSpacing());
+}
+
+void TestMainWindow::tabOrder() {
+    const QStringList forward = {"TxtStroke",
+                                 "TxtDeck_Clearance",
+                                 "TxtGasket_Bore",
+                                 "TxtGasket_Thickness",
+                                 "TxtTop_Land_Height",
+                                 "TxtTop_Land_Allowance",
+                                 "TxtCombustion_Chamber_Volume",
+                                 "TxtDome_Volume",
+                                 "TxtValve_relief_Volume",
+                                 "TxtGage_Correction",
+                                 "TxtRod_Length",
+                                 "TxtIntake_Seat_Duration",
+                                 "TxtIntake_Centerline",
+                                 "CmdRatio",
+                                 "CmdVolume",
+                                 "CmdPressure",
+                                 "CmdLoad",
+                                 "CmdSave",
+                                 "CmdHelp",
+                                 "CmdQuit",
+                                 "TxtCompression_Ratio",
+                                 "TxtCylinder_Pressure",
+                                 "TxtOwner",
+                                 "TxtBore"};
+    QStringList visited;
+    for (int i = 0; i < forward.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited, forward);
+
+    QStringList backward;
+    for (int i = 0; i < forward.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        backward.prepend(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(backward,
+             QStringList(forward.mid(forward.size() - 1) + forward.mid(0, forward.size() - 1)));
+}
+
+void TestMainWindow::navigation_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("to");
+
+    // Enter, Down and Page Down go to the next box, Up and Page Up to the one
+    // before; the ends stay put, except Enter in the last box, which goes back.
+    const struct {
+        Qt::Key key;
+        const char* name;
+        int step;
+    } keys[] = {{Qt::Key_Return, "Enter", 1}, {Qt::Key_Enter, "keypad Enter", 1},
+                {Qt::Key_Down, "Down", 1},    {Qt::Key_PageDown, "Page Down", 1},
+                {Qt::Key_Up, "Up", -1},       {Qt::Key_PageUp, "Page Up", -1}};
+    const Qt::KeyboardModifiers modifierSets[] = {Qt::NoModifier, Qt::ShiftModifier,
+                                                  Qt::ControlModifier, Qt::AltModifier};
+    const char* modifierNames[] = {"", "Shift+", "Ctrl+", "Alt+"};
+    for (int from = 0; from < 16; ++from) {
+        for (const auto& key : keys) {
+            for (int m = 0; m < 4; ++m) {
+                if (m > 0 && from % 5 != 0 && from != 15) {
+                    continue; // modifiers on a few boxes are enough
+                }
+                int to = from + key.step;
+                if (to > 15) {
+                    to = key.key == Qt::Key_Return || key.key == Qt::Key_Enter ? 14 : 15;
+                }
+                to = std::max(to, 0);
+                QTest::addRow("%s%s in box %d", modifierNames[m], key.name, from + 1)
+                    << from << int(key.key) << int(modifierSets[m]) << to;
+            }
+        }
+    }
+}
+
+void TestMainWindow::navigation() {
+    QFETCH(int, from);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, to);
+
+    auto* start = m_window->box(tolvaric::engineFields[std::size_t(from)].member);
+    start->setFocus();
+    const QString before = start->text();
+    QTest::keyClick(start, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(focusedBox(), m_window->box(tolvaric::engineFields[std::size_t(to)].member));
+    QCOMPARE(start->text(), before); // the key itself typed nothing
+    QVERIFY(m_prompts.messages.isEmpty());
+}
+
+void TestMainWindow::heldKeys() {
+    auto* bore = m_window->box(&EngineData::Bore);
+    // A held Down repeats press and release; it moves once, at the real release.
+    bore->setFocus();
+    for (int i = 0; i < 3; ++i) {
+        QTest::sendKeyEvent(QTest::Press, bore, Qt::Key_Down, QString(), Qt::NoModifier);
+        QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(bore, &repeatRelease);
+    }
+    QCOMPARE(focusedBox(), bore);
+    QTest::keyRelease(bore, Qt::Key_Down);
+    QCOMPARE(focusedBox(), m_window->box(&EngineData::Stroke));
+
+    // A held Enter moves on once per repeated character.
+    bore->setFocus();
+    for (int i = 0; i < 4; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", i > 0);
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+    }
+    QCOMPARE(focusedBox(), m_window->box(&EngineData::Gasket_Thickness));
+
+    // Enter again and again runs through all sixteen, then swings between the last two.
+    bore->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 18; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited.mid(14), QStringList({"TxtCylinder_Pressure", "TxtCompression_Ratio",
+                                           "TxtCylinder_Pressure", "TxtCompression_Ratio"}));
+}
+
+void TestMainWindow::typedValueReachesTheRecordBeforeTheCommand() {
+    auto* bore = m_window->box(&EngineData::Bore);
+    typeInto(bore, "4.125");
+    QTest::mouseClick(m_window->button(Command::Ratio), Qt::LeftButton);
+    QCOMPARE(m_engine.Bore, 4.125);
+    QCOMPARE(bore->text(), "4.125");
+    auto expected = tolvaric::initialEngineData();
+    expected.Bore = 4.125;
+    const auto ratio = tolvaric::compressionRatio(expected).value;
+    QCOMPARE(m_engine.Compression_Ratio, ratio);
+    QCOMPARE(m_window->box(&EngineData::Compression_Ratio)->text(), QString::number(ratio, 'f', 2));
+}
+
+void TestMainWindow::leavingABoxStoresTheShownValue() {
+    m_engine.Cylinder_Pressure = 151.237;
+    m_window->Show_Engine_Data();
+    auto* pressure = m_window->box(&EngineData::Cylinder_Pressure);
+    QCOMPARE(pressure->text(), "151.24");
+    QCOMPARE(m_engine.Cylinder_Pressure, 151.237); // showing stores nothing
+    pressure->setFocus();
+    QTest::keyClick(pressure, Qt::Key_Up);
+    QCOMPARE(m_engine.Cylinder_Pressure, 151.24);
+    QCOMPARE(pressure->text(), "151.24");
+}
+
+void TestMainWindow::programTextsStoreNothing() {
+    m_engine = EngineData{};
+    m_window->Show_Engine_Data();
+    QCOMPARE(m_window->box(&EngineData::Bore)->text(), ".000");
+    QCOMPARE(m_window->box(&EngineData::Dome_Volume)->text(), ".0");
+    m_window->box(&EngineData::Bore)->setText("4.000");
+    QCOMPARE(m_engine.Bore, 0.0);
+}
+
+void TestMainWindow::calculations_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<double>("bore");
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<QString>("shown");   // the result box's text afterwards
+    QTest::addColumn<QString>("message"); // "title|text|icon", empty for none
+
+    const int ratio = int(Command::Ratio);
+    const int volume = int(Command::Volume);
+    const int pressure = int(Command::Pressure);
+    const QString failure = "Computation Error!|Check for complete data!|critical";
+    QTest::newRow("ratio") << ratio << 4.0 << 10.0 << "9.15"
+                           << "";
+    QTest::newRow("ratio, clearance warning")
+        << ratio << 0.0 << 10.0 << "10.00"
+        << "tolvaric|There's something strange with the clearance volume|exclamation";
+    QTest::newRow("ratio, overflow") << ratio << 1e200 << 10.0 << "10.00" << failure;
+    QTest::newRow("volume") << volume << 4.0 << 10.0 << "76.01"
+                            << "";
+    QTest::newRow("volume, ratio 1") << volume << 4.0 << 1.0 << "85.0"
+                                     << "tolvaric|Compression Ratio = 1 not allowed|exclamation";
+    QTest::newRow("volume, overflow") << volume << 1e200 << 10.0 << "85.0" << failure;
+    QTest::newRow("pressure") << pressure << 4.0 << 10.0 << "113.15"
+                              << "";
+    QTest::newRow("pressure, overflow") << pressure << 1e200 << 10.0 << "150.0" << failure;
+}
+
+void TestMainWindow::calculations() {
+    QFETCH(int, command);
+    QFETCH(double, bore);
+    QFETCH(double, ratio);
+    QFETCH(QString, shown);
+    QFETCH(QString, message);
+
+    m_window->ownerBox()->setFocus(); // leaving it stores nothing in the record
+    m_engine.Bore = bore;
+    m_engine.Compression_Ratio = ratio;
+    if (bore == 0) {
+        m_engine = EngineData{};
+    }
+    const EngineData before = m_engine;
+    QTest::mouseClick(m_window->button(Command(command)), Qt::LeftButton);
+
+    const auto member = Command(command) == Command::Ratio ? &EngineData::Compression_Ratio
+                        : Command(command) == Command::Volume
+                            ? &EngineData::Combustion_Chamber_Volume
+                            : &EngineData::Cylinder_Pressure;
+    QCOMPARE(m_window->box(member)->text(), shown);
+    if (message.isEmpty()) {
+        QVERIFY(m_prompts.messages.isEmpty());
+        QVERIFY(m_engine.*member != before.*member);
+    } else {
+        QCOMPARE(m_prompts.messages.size(), 1);
+        const auto& shownMessage = m_prompts.messages.front();
+        const auto parts = message.split('|');
+        QCOMPARE(shownMessage.title, parts[0]);
+        QCOMPARE(shownMessage.text, parts[1]);
+        QCOMPARE(shownMessage.icon,
+                 parts[2] == "critical" ? MessageIcon::Critical : MessageIcon::Exclamation);
+        QCOMPARE(m_engine, before);
+    }
+}
+
+void TestMainWindow::unreadableTextIsReportedAndBlocksTheClick() {
+    auto* bore = m_window->box(&EngineData::Bore);
+    typeInto(bore, "4.1x");
+    QTest::mouseClick(m_window->button(Command::Ratio), Qt::LeftButton);
+    QTRY_COMPARE(m_prompts.messages.size(), 1);
+    const auto& message = m_prompts.messages.front();
+    QCOMPARE(message.title, "tolvaric");
+    QCOMPARE(message.icon, MessageIcon::Exclamation);
+    QVERIFY2(message.text.contains("Bore") && message.text.contains("\"4.1x\""),
+             qPrintable(message.text));
+    QCOMPARE(m_engine.Bore, 4.0);
+    QCOMPARE(m_engine.Compression_Ratio, 10.0); // the click ran nothing
+    QCOMPARE(m_window->box(&EngineData::Compression_Ratio)->text(), "10.00");
+    QCOMPARE(focusedBox(), bore);
+    QCOMPARE(bore->selectedText(), "4.1x");
+
+    // Enter out of a box with letters comes back the same way.
+    typeInto(bore, "");
+    QTest::keyClick(bore, Qt::Key_Return);
+    QTRY_COMPARE(m_prompts.messages.size(), 2);
+    QCOMPARE(focusedBox(), bore);
+    QCOMPARE(m_engine.Bore, 4.0);
+}
+
+void TestMainWindow::switchingAwayDoesNotJudgeTheText() {
+    auto* bore = m_window->box(&EngineData::Bore);
+    typeInto(bore, "abc");
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(bore, &away);
+    QTest::qWait(10);
+    QVERIFY(m_prompts.messages.isEmpty());
+    QCOMPARE(m_engine.Bore, 4.0);
+}
+
+void TestMainWindow::enterAndEscapePressNoButton() {
+    QSignalSpy requested(m_window.get(), &MainWindow::commandRequested);
+    const EngineData before = m_engine;
+    auto* centreline = m_window->box(&EngineData::Intake_Centerline);
+    centreline->setFocus();
+    QTest::keyClick(centreline, Qt::Key_Escape);
+    QCOMPARE(focusedBox(), centreline);
+    QTest::keyClick(centreline, Qt::Key_Return);
+    QCOMPARE(focusedBox(), m_window->box(&EngineData::Compression_Ratio));
+    QVERIFY(requested.isEmpty());
+    QVERIFY(m_prompts.messages.isEmpty());
+    QCOMPARE(m_engine.Compression_Ratio, before.Compression_Ratio);
+}
+
+void TestMainWindow::lockedBoxTakesNoTyping() {
+    auto* pressure = m_window->box(&EngineData::Cylinder_Pressure);
+    pressure->setFocus();
+    QTest::keyClicks(pressure, "99x");
+    QCOMPARE(pressure->text(), "150.0");
+    QTest::keyClick(pressure, Qt::Key_Return);
+    QCOMPARE(focusedBox(), m_window->box(&EngineData::Compression_Ratio));
+    QCOMPARE(m_engine.Cylinder_Pressure, 150.0);
+}
+
+void TestMainWindow::germanLocale() {
+    m_window.reset();
+    MainWindow window(m_engine, m_prompts, QLocale(QLocale::German, QLocale::Germany));
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QCOMPARE(window.box(&EngineData::Stroke)->text(), "3,750");
+    QTest::mouseClick(window.button(Command::Ratio), Qt::LeftButton);
+    QCOMPARE(window.box(&EngineData::Compression_Ratio)->text(), "9,15");
+    QVERIFY(m_prompts.messages.isEmpty());
+
+    auto* bore = window.box(&EngineData::Bore);
+    bore->setFocus();
+    bore->selectAll();
+    QTest::keyClicks(bore, "4,125");
+    QTest::keyClick(bore, Qt::Key_Return);
+    QCOMPARE(m_engine.Bore, 4.125);
+
+    bore->setFocus();
+    bore->selectAll();
+    QTest::keyClicks(bore, "4.125"); // a point is no group separator here
+    QTest::keyClick(bore, Qt::Key_Return);
+    QTRY_COMPARE(m_prompts.messages.size(), 1);
+    QCOMPARE(m_engine.Bore, 4.125);
+    QVERIFY(m_prompts.messages.front().text.contains("4,125"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

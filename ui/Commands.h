@@ -1,0 +1,32 @@
+#pragma once
+// The three calculation buttons as plain commands over the record: each runs
+// its calculation and, on success, stores the unrounded result in its field.
+
+#include "Calculations.h"
+
+namespace tolvaric {
+
+struct CalculationCommand {
+    CalculationResult (*calculate)(const EngineData&);
+    double EngineData::*result; // the field it fills
+    Picture picture;            // how its box shows the result
+};
+
+inline constexpr CalculationCommand ratioCommand{compressionRatio, &EngineData::Compression_Ratio,
+                                                 Picture::TwoDecimals};
+// The chamber volume is shown with two decimals here, one after a start or fetch.
+inline constexpr CalculationCommand volumeCommand{
+    requiredChamberVolume, &EngineData::Combustion_Chamber_Volume, Picture::TwoDecimalsWide};
+inline constexpr CalculationCommand pressureCommand{
+    cylinderPressure, &EngineData::Cylinder_Pressure, Picture::TwoDecimalsWide};
+
+// Leaves the record untouched unless the calculation succeeded.
+inline CalculationResult runCalculation(const CalculationCommand& command, EngineData& engine) {
+    const auto result = command.calculate(engine);
+    if (result.succeeded()) {
+        engine.*command.result = result.value;
+    }
+    return result;
+}
+
+} // namespace tolvaric

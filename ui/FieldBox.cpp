@@ -1,0 +1,49 @@
+#include "FieldBox.h"
+
+#include <QKeyEvent>
+
+namespace tolvaric {
+
+FieldBox::FieldBox(const FieldInfo& field, QWidget* parent) : QLineEdit(parent), m_field(field) {
+    setObjectName(QString::fromUtf8(field.textBox.data(), qsizetype(field.textBox.size())));
+}
+
+void FieldBox::setChain(FieldBox* previous, FieldBox* next) {
+    m_previous = previous;
+    m_next = next;
+}
+
+void FieldBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // The last box has no next one; Enter there goes back one box.
+        if (auto* target = m_next ? m_next : m_previous) {
+            target->setFocus(Qt::OtherFocusReason);
+        }
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void FieldBox::keyReleaseEvent(QKeyEvent* event) {
+    // A held arrow key repeats press and release; only the real release moves.
+    if (!event->isAutoRepeat()) {
+        const int key = event->key();
+        if ((key == Qt::Key_Down || key == Qt::Key_PageDown) && m_next) {
+            m_next->setFocus(Qt::OtherFocusReason);
+        }
+        if ((key == Qt::Key_Up || key == Qt::Key_PageUp) && m_previous) {
+            m_previous->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    QLineEdit::keyReleaseEvent(event);
+}
+
+void FieldBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
+        emit left(this);
+    }
+}
+
+} // namespace tolvaric

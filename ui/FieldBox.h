@@ -1,0 +1,38 @@
+#pragma once
+// One numeric box of the window. Enter moves on at once (once per repeated
+// character, the character swallowed); Down/Page Down and Up/Page Up move when
+// the key is released; leaving the box for another control reports it so the
+// window can store the text in the record.
+
+#include "EngineData.h"
+
+#include <QLineEdit>
+
+namespace tolvaric {
+
+class FieldBox : public QLineEdit {
+    Q_OBJECT
+  public:
+    FieldBox(const FieldInfo& field, QWidget* parent);
+
+    const FieldInfo& field() const { return m_field; }
+    // The neighbours in record order; nullptr at either end of the chain.
+    void setChain(FieldBox* previous, FieldBox* next);
+
+  signals:
+    // The focus went to another control of this window (not to another
+    // application or to a message box).
+    void left(tolvaric::FieldBox* box);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    const FieldInfo& m_field;
+    FieldBox* m_previous = nullptr;
+    FieldBox* m_next = nullptr;
+};
+
+} // namespace tolvaric

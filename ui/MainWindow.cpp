@@ -1,0 +1,235 @@
+#include "MainWindow.h"
+
+#include "ColorButton.h"
+#include "FieldBox.h"
+#include "LocaleNumbers.h"
+#include "Prompts.h"
+#include "Twips.h"
+
+#include <QLabel>
+#include <QTextEdit>
+
+namespace tolvaric {
+
+namespace {
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QFont boldFont(const QStringList& families, double pointSize, QFont::StyleHint hint) {
+    QFont font;
+    font.setFamilies(families);
+    font.setStyleHint(hint);
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+// "Arial" resolves to a metric-compatible face (Liberation Sans) where it is missing.
+QFont arial(double pointSize) {
+    return boldFont({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, pointSize,
+                    QFont::SansSerif);
+}
+
+} // namespace
+
+MainWindow::MainWindow(EngineData& engine, Prompts& prompts, const QLocale& locale, QWidget* parent)
+    : QWidget(parent), m_engine(engine), m_prompts(prompts), m_locale(locale) {
+    setObjectName(QStringLiteral("tolvaric"));
+    setWindowTitle(QString::fromLatin1(layout::windowCaption));
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, layout::grey);
+    setPalette(grey);
+    setAutoFillBackground(true);
+    resize(pixels(layout::clientWidth), pixels(layout::clientHeight));
+
+    buildFieldRows();
+    buildButtons();
+    buildOtherControls();
+    setFocusOrder();
+    m_boxes.front()->setFocus();
+}
+
+void MainWindow::buildFieldRows() {
+    for (std::size_t i = 0; i < fieldCount; ++i) {
+        const auto& field = engineFields[i];
+        auto* label = new QLabel(fromView(field.caption), this);
+        label->setObjectName(fromView(field.label));
+        label->setFont(arial(layout::labelPointSize));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setGeometry(twipsRect(layout::labelLeft, field.topTwips, layout::labelWidth,
+                                     field.labelHeightTwips));
+
+        auto* box = new FieldBox(field, this);
+        box->setFont(arial(layout::boxPointSize));
+        // The initial texts are written with a point; show them in the user's notation.
+        box->setText(fromView(field.initialText).replace('.', m_locale.decimalPoint()));
+        box->setGeometry(
+            twipsRect(layout::boxLeft, field.topTwips, layout::boxWidth, layout::boxHeight));
+        connect(box, &FieldBox::left, this, &MainWindow::storeEntry);
+        m_boxes[i] = box;
+    }
+    box(&EngineData::Cylinder_Pressure)->setReadOnly(true);
+    for (std::size_t i = 0; i < fieldCount; ++i) {
+        m_boxes[i]->setChain(i > 0 ? m_boxes[i - 1] : nullptr,
+                             i + 1 < fieldCount ? m_boxes[i + 1] : nullptr);
+    }
+}
+
+void MainWindow::buildButtons() {
+    for (std::size_t i = 0; i < layout::buttons.size(); ++i) {
+        const auto& place = layout::buttons[i];
+        auto* button = new ColorButton(QString::fromLatin1(place.caption),
+                                       QColor(place.red, place.green, place.blue), this);
+        button->setObjectName(QString::fromLatin1(place.name));
+        button->setFont(arial(layout::buttonPointSize));
+        button->setGeometry(twipsRect(place.left, place.top, place.width, place.height));
+        connect(button, &ColorButton::clicked, this,
+                [this, command = place.command] { runCommand(command); });
+        m_buttons[i] = button;
+    }
+}
+
+void MainWindow::buildOtherControls() {
+    m_owner = new QTextEdit(this);
+    m_owner->setObjectName(QStringLiteral("TxtOwner"));
+    m_owner->setAcceptRichText(false);
+    m_owner->setTabChangesFocus(true);
+    m_owner->setFrameShape(QFrame::NoFrame);
+    m_owner->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_owner->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_owner->setFont(boldFont({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
+                              layout::ownerPointSize, QFont::SansSerif));
+    QTextOption centred(Qt::AlignHCenter);
+    centred.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_owner->document()->setDefaultTextOption(centred);
+    QPalette ownerPalette = m_owner->palette();
+    ownerPalette.setColor(QPalette::Base, layout::grey);
+    m_owner->setPalette(ownerPalette);
+    m_owner->setPlainText(QStringLiteral("Owner"));
+    m_owner->setToolTip(QStringLiteral(" Click here to change "));
+    m_owner->setGeometry(pixels(layout::ownerTwips.x()), pixels(layout::ownerTwips.y()),
+                         pixels(layout::ownerTwips.width()), pixels(layout::ownerTwips.height()));
+
+    m_logo = new QLabel(this);
+    m_logo->setObjectName(QStringLiteral("Image1"));
+    m_logo->setScaledContents(true); // any picture fills the whole box, distorted if need be
+    m_logo->setToolTip(QStringLiteral(" See HELP to customize "));
+    m_logo->setGeometry(pixels(layout::imageTwips.x()), pixels(layout::imageTwips.y()),
+                        pixels(layout::imageTwips.width()), pixels(layout::imageTwips.height()));
+
+    auto* distribute = new QLabel(QStringLiteral("Distribute Freely"), this);
+    distribute->setObjectName(QStringLiteral("Label1"));
+    distribute->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    // A script face; URW's Chancery stands in where ScriptS is missing.
+    distribute->setFont(boldFont(
+        {QStringLiteral("ScriptS"), QStringLiteral("Z003"), QStringLiteral("URW Chancery L")},
+        layout::distributePointSize, QFont::Cursive));
+    QPalette white = distribute->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    distribute->setPalette(white);
+    distribute->setGeometry(
+        pixels(layout::distributeTwips.x()), pixels(layout::distributeTwips.y()),
+        pixels(layout::distributeTwips.width()), pixels(layout::distributeTwips.height()));
+}
+
+void MainWindow::setFocusOrder() {
+    // The first fourteen boxes, the seven buttons, then the two result boxes
+    // and the owner box; Tab from the owner box returns to the first box.
+    QList<QWidget*> order;
+    for (std::size_t i = 0; i < fieldIndex(&EngineData::Compression_Ratio); ++i) {
+        order.append(m_boxes[i]);
+    }
+    for (auto* button : m_buttons) {
+        order.append(button);
+    }
+    order.append(box(&EngineData::Compression_Ratio));
+    order.append(box(&EngineData::Cylinder_Pressure));
+    order.append(m_owner);
+    for (qsizetype i = 0; i + 1 < order.size(); ++i) {
+        setTabOrder(order[i], order[i + 1]);
+    }
+}
+
+ColorButton* MainWindow::button(layout::Command command) const {
+    for (std::size_t i = 0; i < layout::buttons.size(); ++i) {
+        if (layout::buttons[i].command == command) {
+            return m_buttons[i];
+        }
+    }
+    return nullptr;
+}
+
+void MainWindow::Show_Engine_Data() {
+    for (auto* fieldBox : m_boxes) {
+        const auto& field = fieldBox->field();
+        fieldBox->setText(showValue(m_engine.*field.member, field.picture, m_locale));
+    }
+}
+
+void MainWindow::storeEntry(FieldBox* fieldBox) {
+    if (const auto value = readValue(fieldBox->text(), m_locale)) {
+        m_engine.*fieldBox->field().member = *value;
+        return;
+    }
+    if (m_unreadable) {
+        return; // already being reported
+    }
+    // Told after the event that moved the focus has finished, so the click
+    // that took the focus away finds the entry pending and does nothing.
+    m_unreadable = fieldBox;
+    QMetaObject::invokeMethod(this, &MainWindow::reportUnreadableEntry, Qt::QueuedConnection);
+}
+
+void MainWindow::reportUnreadableEntry() {
+    if (!m_unreadable) {
+        return;
+    }
+    const auto& field = m_unreadable->field();
+    auto caption = fromView(field.caption);
+    caption.chop(1); // the colon
+    m_prompts.inform(
+        this, fromView(applicationTitle),
+        tr("%1: \"%2\" is not a number.\nThe field keeps its previous value; "
+           "type a number such as %3.")
+            .arg(caption, m_unreadable->text(), showValue(4.125, Picture::ThreeDecimals, m_locale)),
+        MessageIcon::Exclamation);
+    m_unreadable->setFocus(Qt::OtherFocusReason);
+    m_unreadable->selectAll();
+    m_unreadable = nullptr;
+}
+
+void MainWindow::calculate(const CalculationCommand& command) {
+    const auto result = runCalculation(command, m_engine);
+    if (!result.succeeded()) {
+        m_prompts.inform(this, messageFor(result.outcome));
+        return;
+    }
+    box(command.result)->setText(showValue(result.value, command.picture, m_locale));
+}
+
+void MainWindow::runCommand(layout::Command command) {
+    if (m_unreadable) {
+        return; // a box shows text that the record does not hold
+    }
+    switch (command) {
+    case layout::Command::Ratio:
+        calculate(ratioCommand);
+        return;
+    case layout::Command::Volume:
+        calculate(volumeCommand);
+        return;
+    case layout::Command::Pressure:
+        calculate(pressureCommand);
+        return;
+    case layout::Command::Load:
+    case layout::Command::Save:
+    case layout::Command::Help:
+    case layout::Command::Quit:
+        emit commandRequested(command);
+        return;
+    }
+}
+
+} // namespace tolvaric

@@ -1,0 +1,69 @@
+#pragma once
+// The window "tolvaric". How a value travels:
+//   typed text -> (box loses the focus) -> the record's field
+//   button -> command over the record -> result in the record -> its box
+//   start-up reads the default files into the record and the boxes;
+//   Save/Fetch move the record to and from a data file; Quit writes the
+//   record and the owner's name to the default files and ends.
+// The window only wires controls to commands and shows their outcome.
+
+#include "Commands.h"
+#include "EngineData.h"
+#include "WindowLayout.h"
+
+#include <QLocale>
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QTextEdit;
+
+namespace tolvaric {
+
+class ColorButton;
+class FieldBox;
+class Prompts;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+  public:
+    MainWindow(EngineData& engine, Prompts& prompts, const QLocale& locale = QLocale(),
+               QWidget* parent = nullptr);
+
+    // Fills all sixteen boxes from the record with their display pictures.
+    void Show_Engine_Data();
+
+    FieldBox* box(double EngineData::*member) const { return m_boxes[fieldIndex(member)]; }
+    ColorButton* button(layout::Command command) const;
+    QTextEdit* ownerBox() const { return m_owner; }
+    QLabel* logo() const { return m_logo; }
+
+    void calculate(const CalculationCommand& command);
+
+  signals:
+    // The buttons whose commands live outside the window.
+    void commandRequested(tolvaric::layout::Command command);
+
+  private:
+    void buildFieldRows();
+    void buildButtons();
+    void buildOtherControls();
+    void setFocusOrder();
+    void storeEntry(FieldBox* box);
+    void reportUnreadableEntry();
+    void runCommand(layout::Command command);
+
+    EngineData& m_engine;
+    Prompts& m_prompts;
+    QLocale m_locale;
+    std::array<FieldBox*, fieldCount> m_boxes{};
+    std::array<ColorButton*, layout::buttons.size()> m_buttons{};
+    QTextEdit* m_owner = nullptr;
+    QLabel* m_logo = nullptr;
+    // A box whose text did not read as a number, until the user has been told.
+    QPointer<FieldBox> m_unreadable;
+};
+
+} // namespace tolvaric

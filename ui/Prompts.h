@@ -1,0 +1,32 @@
+#pragma once
+// Every message box and file dialog the window shows goes through here, so
+// that tests can answer them without a person.
+
+#include "Messages.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace tolvaric {
+
+enum class FileChoice { Save, Open };
+
+class Prompts {
+  public:
+    virtual ~Prompts() = default;
+    virtual void inform(QWidget* parent, const QString& title, const QString& text,
+                        MessageIcon icon) = 0;
+    // The data-error question; true to go on, false to end the program.
+    virtual bool proceedAfterDataError(QWidget* parent) = 0;
+    // The chosen file's full path, or an empty text when cancelled.
+    virtual QString chooseDataFile(QWidget* parent, FileChoice choice) = 0;
+
+    void inform(QWidget* parent, const Message& message);
+};
+
+// The data-error question's title and text.
+QString dataErrorTitle();
+QString dataErrorText();
+
+} // namespace tolvaric

@@ -1,0 +1,7 @@
+#include "declaratives.h"
+
+namespace tolvaric::declaratives {
+
+EngineData engineData;
+
+} // namespace tolvaric::declaratives
