@@ -1,6 +1,7 @@
 // tolvaric: compression ratio, chamber volume and cranking pressure for one
 // cylinder of a piston engine.
 
+#include "FileCommands.h"
 #include "MainWindow.h"
 #include "QtPrompts.h"
 #include "Version.h"
@@ -42,6 +43,13 @@ int main(int argc, char* argv[]) {
 
     tolvaric::QtPrompts prompts;
     tolvaric::MainWindow window(tolvaric::declaratives::engineData, prompts);
+    tolvaric::FileCommands commands(window, tolvaric::declaratives::engineData, prompts,
+                                    [] { QApplication::exit(0); });
+    if (!commands.startUp()) {
+        return 0; // No on the data-error question: no window, nothing written
+    }
+    QObject::connect(&window, &tolvaric::MainWindow::commandRequested, &commands,
+                     &tolvaric::FileCommands::run);
     window.show();
     return QApplication::exec();
 }

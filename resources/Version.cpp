@@ -9,7 +9,8 @@ static void initTolvaricResources() {
 namespace tolvaric {
 
 void initResources() {
-    initTolvaricResources();
+    // Registered once, whoever asks first: the program or a test.
+    [[maybe_unused]] static const bool registered = (initTolvaricResources(), true);
 }
 
 } // namespace tolvaric

@@ -39,6 +39,7 @@ class MainWindow : public QWidget {
     ColorButton* button(layout::Command command) const;
     QTextEdit* ownerBox() const { return m_owner; }
     QLabel* logo() const { return m_logo; }
+    const QLocale& numberLocale() const { return m_locale; }
 
     void calculate(const CalculationCommand& command);
 

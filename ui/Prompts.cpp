@@ -12,6 +12,10 @@ void Prompts::inform(QWidget* parent, const Message& message) {
     inform(parent, fromView(message.title), fromView(message.text), message.icon);
 }
 
+QString titleText() {
+    return fromView(applicationTitle);
+}
+
 QString dataErrorTitle() {
     return QStringLiteral("Data Error!");
 }

@@ -25,6 +25,8 @@ class Prompts {
     void inform(QWidget* parent, const Message& message);
 };
 
+// The application's title, which boxes without a title of their own carry.
+QString titleText();
 // The data-error question's title and text.
 QString dataErrorTitle();
 QString dataErrorText();

@@ -1,8 +1,24 @@
 #include "QtPrompts.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace tolvaric {
+
+void prepareDataFileDialog(QFileDialog& dialog, FileChoice choice) {
+    const bool saving = choice == FileChoice::Save;
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setWindowTitle(saving ? QStringLiteral("Save This") : QStringLiteral("Fetch Old File"));
+    dialog.setNameFilter(QStringLiteral("TOLVARIC files (*.dat)"));
+    dialog.setDirectory(QDir::currentPath());
+    dialog.selectFile(QString());
+}
+
+QtPrompts::QtPrompts() = default;
+QtPrompts::~QtPrompts() = default;
 
 void QtPrompts::inform(QWidget* parent, const QString& title, const QString& text,
                        MessageIcon icon) {
@@ -18,8 +34,21 @@ bool QtPrompts::proceedAfterDataError(QWidget* parent) {
     return box.exec() == QMessageBox::Yes;
 }
 
-QString QtPrompts::chooseDataFile(QWidget*, FileChoice) {
-    return {};
+QString QtPrompts::chooseDataFile(QWidget*, FileChoice choice) {
+    if (!m_host) {
+        m_host = std::make_unique<QWidget>();
+        m_host->setObjectName(QStringLiteral("cdlTolvaric"));
+        m_host->setWindowTitle(QStringLiteral("Form1"));
+        m_dialog = new QFileDialog(m_host.get());
+        m_dialog->setObjectName(QStringLiteral("CdlOpen"));
+        m_dialog->setDefaultSuffix(QStringLiteral("dat"));
+        m_dialog->setWindowModality(Qt::ApplicationModal);
+    }
+    prepareDataFileDialog(*m_dialog, choice);
+    if (m_dialog->exec() != QDialog::Accepted || m_dialog->selectedFiles().isEmpty()) {
+        return {};
+    }
+    return m_dialog->selectedFiles().front();
 }
 
 } // namespace tolvaric

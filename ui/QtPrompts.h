@@ -3,15 +3,34 @@
 
 #include "Prompts.h"
 
+#include <memory>
+
+class QFileDialog;
+
 namespace tolvaric {
+
+// The settings the data file dialog gets before every use: one filter, the
+// platform's default folder, no file name, ".dat" added to a bare name, no
+// overwrite question, an existing file for opening.
+void prepareDataFileDialog(QFileDialog& dialog, FileChoice choice);
 
 class QtPrompts : public Prompts {
   public:
+    QtPrompts();
+    ~QtPrompts() override;
+
     using Prompts::inform;
     void inform(QWidget* parent, const QString& title, const QString& text,
                 MessageIcon icon) override;
     bool proceedAfterDataError(QWidget* parent) override;
     QString chooseDataFile(QWidget* parent, FileChoice choice) override;
+
+    // The hidden window that hosts the file dialog, once a dialog was needed.
+    QWidget* dialogHost() const { return m_host.get(); }
+
+  private:
+    std::unique_ptr<QWidget> m_host; // "cdlTolvaric", never shown
+    QFileDialog* m_dialog = nullptr; // "CdlOpen"
 };
 
 } // namespace tolvaric

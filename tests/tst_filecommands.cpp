@@ -1,0 +1,413 @@
+#include "ColorButton.h"
+#include "DataFiles.h"
+#include "FakePrompts.h"
+#include "FieldBox.h"
+#include "FileCommands.h"
+#include "HelpViewer.h"
+#include "MainWindow.h"
+#include "QtPrompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <memory>
+
+#include <unistd.h>
+
+using tolvaric::EngineData;
+using tolvaric::FileChoice;
+using tolvaric::FileCommands;
+using tolvaric::MainWindow;
+using Command = tolvaric::layout::Command;
+
+namespace {
+
+const QByteArray sampleFile = "4\r\n3.75\r\n0.005\r\n4.02\r\n0.036\r\n0.25\r\n0.05\r\n85\r\n"
+                              "0\r\n0\r\n0\r\n7\r\n310\r\n106\r\n10\r\n150\r\n";
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// A place no one may write to, root included.
+QString unwritableFolder() {
+    return QStringLiteral("/proc");
+}
+
+} // namespace
+
+class TestFileCommands : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void firstStartWithoutFiles_data();
+    void firstStartWithoutFiles();
+    void startWithDefaultData();
+    void shortDefaultFileKeepsTheShownValues();
+    void ownerFile_data();
+    void ownerFile();
+    void logo_data();
+    void logo();
+    void saveAndFetchRoundTrip();
+    void cancelledDialogs_data();
+    void cancelledDialogs();
+    void fetchOfAShortFileChangesNothing();
+    void failedSaveIsReported();
+    void quitKeepsTypedValuesAndOwner();
+    void quitInAnUnwritableFolder();
+    void closingTheWindowWritesNothing();
+    void helpSearchOrder();
+    void helpWithoutADocument();
+    void dataFileDialogSettings();
+
+  private:
+    void start(bool proceed = true);
+
+    QTemporaryDir m_dir;
+    QString m_previousFolder;
+    EngineData m_engine;
+    FakePrompts m_prompts;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<FileCommands> m_commands;
+    int m_endRequests = 0;
+    bool m_started = false;
+};
+
+void TestFileCommands::init() {
+    m_previousFolder = QDir::currentPath();
+    QVERIFY(QDir(m_dir.path()).removeRecursively());
+    QVERIFY(QDir().mkpath(m_dir.path()));
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    m_engine = EngineData{};
+    m_prompts = FakePrompts();
+    m_endRequests = 0;
+    m_window = std::make_unique<MainWindow>(m_engine, m_prompts, QLocale::c());
+    m_commands =
+        std::make_unique<FileCommands>(*m_window, m_engine, m_prompts, [this] { ++m_endRequests; });
+    connect(m_window.get(), &MainWindow::commandRequested, m_commands.get(), &FileCommands::run);
+}
+
+void TestFileCommands::cleanup() {
+    m_commands.reset();
+    m_window.reset();
+    QDir::setCurrent(m_previousFolder);
+}
+
+void TestFileCommands::start(bool proceed) {
+    m_prompts.proceed = proceed;
+    m_started = m_commands->startUp();
+    if (m_started) {
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+}
+
+void TestFileCommands::firstStartWithoutFiles_data() {
+    QTest::addColumn<bool>("proceed");
+    QTest::newRow("Yes") << true;
+    QTest::newRow("No") << false;
+}
+
+void TestFileCommands::firstStartWithoutFiles() {
+    QFETCH(bool, proceed);
+    start(proceed);
+    QCOMPARE(m_prompts.dataErrorQuestions, 1);
+    QCOMPARE(m_started, proceed);
+    if (proceed) {
+        // The record holds what the boxes show, not zeros.
+        QCOMPARE(m_engine, tolvaric::initialEngineData());
+        QCOMPARE(m_window->box(&EngineData::Bore)->text(), "4.000");
+        QCOMPARE(m_window->ownerBox()->toPlainText(), "Owner");
+    } else {
+        QVERIFY(!m_window->isVisible());
+    }
+    QVERIFY(QDir().entryList(QDir::Files | QDir::Hidden).isEmpty()); // nothing written
+}
+
+void TestFileCommands::startWithDefaultData() {
+    writeBytes("tolvaric.dat", sampleFile);
+    start();
+    QCOMPARE(m_prompts.dataErrorQuestions, 0);
+    QCOMPARE(m_engine.Intake_Centerline, 106.0);
+    QCOMPARE(m_window->box(&EngineData::Intake_Seat_Duration)->text(), "310.0");
+    QCOMPARE(m_window->box(&EngineData::Intake_Centerline)->text(), "106.0");
+    QCOMPARE(m_window->box(&EngineData::Cylinder_Pressure)->text(), "150.00");
+    QCOMPARE(m_window->box(&EngineData::Dome_Volume)->text(), ".0");
+    QCOMPARE(m_window->box(&EngineData::Deck_Clearance)->text(), ".005");
+}
+
+void TestFileCommands::shortDefaultFileKeepsTheShownValues() {
+    const QByteArray tenValues = "5\r\n4\r\n0\r\n5\r\n0.04\r\n0.3\r\n0.06\r\n70\r\n1\r\n2\r\n";
+    writeBytes("tolvaric.dat", tenValues);
+    start();
+    QCOMPARE(m_prompts.dataErrorQuestions, 1);
+    QCOMPARE(m_window->box(&EngineData::Bore)->text(), "4.000");
+    QCOMPARE(m_engine, tolvaric::initialEngineData()); // no half-read engine
+    QCOMPARE(readBytes("tolvaric.dat"), tenValues);
+}
+
+void TestFileCommands::ownerFile_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a name") << QByteArray("\"Q.L.N. Racing\"\r\n") << true << "Q.L.N. Racing";
+    QTest::newRow("two double quotes") << QByteArray("\"\"\r\n") << true << "";
+    QTest::newRow("empty file") << QByteArray() << true << "Owner";
+    QTest::newRow("no file") << QByteArray() << false << "Owner";
+    QTest::newRow("several lines")
+        << QByteArray("\"Speed Shop\r\nMain St\"\r\n") << true << "Speed Shop\nMain St";
+}
+
+void TestFileCommands::ownerFile() {
+    QFETCH(QByteArray, content);
+    QFETCH(bool, exists);
+    QFETCH(QString, shown);
+    writeBytes("tolvaric.dat", sampleFile);
+    if (exists) {
+        writeBytes("owner", content);
+    }
+    start();
+    QCOMPARE(m_window->ownerBox()->toPlainText(), shown);
+}
+
+void TestFileCommands::logo_data() {
+    QTest::addColumn<QString>("format"); // of "mine.bmp"; empty: no file
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("a bitmap") << "BMP" << QSize(40, 30);
+    QTest::newRow("a PNG under the bitmap's name") << "PNG" << QSize(64, 16);
+    QTest::newRow("no picture") << "" << QSize(205, 125);
+    QTest::newRow("not a picture") << "junk" << QSize(205, 125);
+}
+
+void TestFileCommands::logo() {
+    QFETCH(QString, format);
+    QFETCH(QSize, size);
+    if (format == "junk") {
+        writeBytes("mine.bmp", "not a picture");
+    } else if (!format.isEmpty()) {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(Qt::darkBlue);
+        QVERIFY(picture.save("mine.bmp", qPrintable(format)));
+    }
+    writeBytes("tolvaric.dat", sampleFile);
+    start();
+    QCOMPARE(m_window->logo()->pixmap().size(), size); // the default logo is 205 x 125
+    QCOMPARE(m_window->logo()->size(), QSize(205, 125));
+}
+
+void TestFileCommands::saveAndFetchRoundTrip() {
+    writeBytes("tolvaric.dat", sampleFile);
+    start();
+    m_window->calculate(tolvaric::volumeCommand);
+    QCOMPARE(m_window->box(&EngineData::Combustion_Chamber_Volume)->text(), "76.01");
+    const EngineData saved = m_engine;
+
+    m_prompts.chosenFile = m_dir.filePath("engine.dat");
+    QTest::mouseClick(m_window->button(Command::Save), Qt::LeftButton);
+    QCOMPARE(m_prompts.choices, QList<FileChoice>{FileChoice::Save});
+    QVERIFY(m_prompts.messages.isEmpty());
+
+    writeBytes("engine.dat", readBytes("engine.dat")); // saving again replaces without asking
+    m_engine = EngineData{};
+    QTest::mouseClick(m_window->button(Command::Load), Qt::LeftButton);
+    QCOMPARE(m_engine, saved);
+    QCOMPARE(m_window->box(&EngineData::Combustion_Chamber_Volume)->text(), "76.0");
+    QCOMPARE(m_prompts.dataErrorQuestions, 0);
+    QCOMPARE(QDir::currentPath(), m_dir.path());
+    QCOMPARE(readBytes("tolvaric.dat"), sampleFile); // only Quit writes the default file
+}
+
+void TestFileCommands::cancelledDialogs_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("proceed");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<int>("ends");
+    QTest::newRow("Save, Cancel") << int(Command::Save) << true << 0 << 0;
+    QTest::newRow("Fetch, Cancel, Yes") << int(Command::Load) << true << 1 << 0;
+    QTest::newRow("Fetch, Cancel, No") << int(Command::Load) << false << 1 << 1;
+}
+
+void TestFileCommands::cancelledDialogs() {
+    QFETCH(int, command);
+    QFETCH(bool, proceed);
+    QFETCH(int, questions);
+    QFETCH(int, ends);
+    writeBytes("tolvaric.dat", sampleFile);
+    start();
+    const EngineData before = m_engine;
+    m_prompts.chosenFile.clear();
+    m_prompts.proceed = proceed;
+    QTest::mouseClick(m_window->button(Command(command)), Qt::LeftButton);
+    QCOMPARE(m_prompts.dataErrorQuestions, questions);
+    QCOMPARE(m_endRequests, ends);
+    QVERIFY(m_prompts.messages.isEmpty());
+    QCOMPARE(m_engine, before);
+    QCOMPARE(QDir().entryList(QDir::Files), QStringList{"tolvaric.dat"});
+    QCOMPARE(readBytes("tolvaric.dat"), sampleFile);
+}
+
+void TestFileCommands::fetchOfAShortFileChangesNothing() {
+    writeBytes("tolvaric.dat", sampleFile);
+    start();
+    writeBytes("ten.dat", "9\r\n9\r\n9\r\n9\r\n9\r\n9\r\n9\r\n9\r\n9\r\n9\r\n");
+    const EngineData before = m_engine;
+    const QString boreText = m_window->box(&EngineData::Bore)->text();
+    m_prompts.chosenFile = m_dir.filePath("ten.dat");
+    m_window->ownerBox()->setFocus();
+    m_commands->fetch();
+    QCOMPARE(m_prompts.dataErrorQuestions, 1);
+    QCOMPARE(m_engine, before);
+    QCOMPARE(m_window->box(&EngineData::Bore)->text(), boreText);
+    QCOMPARE(m_endRequests, 0);
+}
+
+void TestFileCommands::failedSaveIsReported() {
+    writeBytes("tolvaric.dat", sampleFile);
+    start();
+    m_prompts.chosenFile = unwritableFolder() + "/engine.dat";
+    m_commands->save();
+    QCOMPARE(m_prompts.messages.size(), 1);
+    const auto& message = m_prompts.messages.front();
+    QCOMPARE(message.title, "tolvaric");
+    QCOMPARE(message.icon, tolvaric::MessageIcon::Exclamation);
+    QVERIFY2(message.text.contains(m_prompts.chosenFile), qPrintable(message.text));
+
+    // A folder's name is refused too, and the folder stays.
+    QVERIFY(QDir().mkdir("folder.dat"));
+    m_prompts.chosenFile = m_dir.filePath("folder.dat");
+    m_commands->save();
+    QCOMPARE(m_prompts.messages.size(), 2);
+    QVERIFY(QFileInfo("folder.dat").isDir());
+}
+
+void TestFileCommands::quitKeepsTypedValuesAndOwner() {
+    start(); // first start without files, Yes
+    auto* bore = m_window->box(&EngineData::Bore);
+    bore->setFocus();
+    bore->selectAll();
+    QTest::keyClicks(bore, "4.25");
+    m_window->ownerBox()->setPlainText("Jörg, \"JJ\" Speed");
+    QTest::mouseClick(m_window->button(Command::Quit), Qt::LeftButton);
+    QCOMPARE(m_endRequests, 1);
+    QVERIFY(m_prompts.messages.isEmpty());
+    QVERIFY(readBytes("tolvaric.dat").startsWith("4.25\r\n3.75\r\n0.005\r\n"));
+    QCOMPARE(readBytes("owner"), QString("\"Jörg, \"JJ\" Speed\"\r\n").toUtf8());
+
+    // The next start shows what Quit kept.
+    cleanup();
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    m_engine = EngineData{};
+    m_prompts = FakePrompts();
+    m_window = std::make_unique<MainWindow>(m_engine, m_prompts, QLocale::c());
+    m_commands = std::make_unique<FileCommands>(*m_window, m_engine, m_prompts, [] {});
+    QVERIFY(m_commands->startUp());
+    QCOMPARE(m_prompts.dataErrorQuestions, 0);
+    QCOMPARE(m_engine.Bore, 4.25);
+    QCOMPARE(m_window->box(&EngineData::Bore)->text(), "4.250");
+    QCOMPARE(m_window->ownerBox()->toPlainText(), "Jörg, ");
+}
+
+void TestFileCommands::quitInAnUnwritableFolder() {
+    start();
+    QVERIFY(QDir::setCurrent(unwritableFolder()));
+    m_commands->quit();
+    QCOMPARE(m_endRequests, 1); // it ends all the same
+    QCOMPARE(m_prompts.messages.size(), 1);
+    const auto& text = m_prompts.messages.front().text;
+    QVERIFY2(text.contains("\"tolvaric.dat\"") && text.contains("\"owner\""), qPrintable(text));
+}
+
+void TestFileCommands::closingTheWindowWritesNothing() {
+    writeBytes("tolvaric.dat", sampleFile);
+    start();
+    auto* bore = m_window->box(&EngineData::Bore);
+    bore->setFocus();
+    QTest::keyClicks(bore, "9");
+    QTest::keyClick(bore, Qt::Key_Return);
+    m_window->close();
+    QCOMPARE(readBytes("tolvaric.dat"), sampleFile);
+    QVERIFY(!QFile::exists("owner"));
+    QCOMPARE(m_endRequests, 0);
+}
+
+void TestFileCommands::helpSearchOrder() {
+    const QDir here(m_dir.path());
+    for (const char* folder : {"work", "program", "share"}) {
+        QVERIFY(here.mkdir(folder));
+    }
+    const QStringList folders = {here.filePath("work"), here.filePath("program"),
+                                 here.filePath("share")};
+    QCOMPARE(tolvaric::findHelpDocument("tolvaric.hlp", folders), QString());
+    writeBytes("share/tolvaric.hlp", "<a name=\"contents\"></a><h1>Installed</h1>");
+    QCOMPARE(tolvaric::findHelpDocument("tolvaric.hlp", folders),
+             here.filePath("share/tolvaric.hlp"));
+    writeBytes("program/tolvaric.hlp", "<h1>Beside the program</h1>");
+    QCOMPARE(tolvaric::findHelpDocument("tolvaric.hlp", folders),
+             here.filePath("program/tolvaric.hlp"));
+    writeBytes("work/tolvaric.hlp", "<h1>Working folder</h1>");
+    QCOMPARE(tolvaric::findHelpDocument("tolvaric.hlp", folders),
+             here.filePath("work/tolvaric.hlp"));
+    QCOMPARE(tolvaric::helpSearchFolders().front(), QDir::currentPath());
+
+    // The working folder comes first for the real button too, and a second
+    // click raises the same window.
+    writeBytes("tolvaric.hlp", "<a name=\"contents\"></a><h1>Here</h1>");
+    writeBytes("tolvaric.dat", sampleFile);
+    start();
+    QTest::mouseClick(m_window->button(Command::Help), Qt::LeftButton);
+    auto* viewer = m_commands->helpViewer();
+    QVERIFY(viewer && viewer->isVisible());
+    QVERIFY(viewer->browser()->toPlainText().contains("Here"));
+    QTest::mouseClick(m_window->button(Command::Help), Qt::LeftButton);
+    QCOMPARE(m_commands->helpViewer(), viewer);
+    QVERIFY(m_prompts.messages.isEmpty());
+}
+
+void TestFileCommands::helpWithoutADocument() {
+    tolvaric::HelpViewer viewer;
+    viewer.showContents(QString(), {"/nowhere/a", "/nowhere/b"});
+    const auto page = viewer.browser()->toPlainText();
+    QVERIFY(page.contains("tolvaric.hlp") && page.contains("/nowhere/b"));
+}
+
+void TestFileCommands::dataFileDialogSettings() {
+    tolvaric::QtPrompts prompts;
+    QVERIFY(!prompts.dialogHost());
+    const QString before = QDir::currentPath();
+    for (const auto choice : {FileChoice::Save, FileChoice::Open}) {
+        QTimer::singleShot(50, [&] {
+            auto* dialog = prompts.dialogHost()->findChild<QFileDialog*>("CdlOpen");
+            QVERIFY(dialog);
+            QCOMPARE(dialog->defaultSuffix(), "dat");
+            QCOMPARE(dialog->nameFilters(), QStringList{"TOLVARIC files (*.dat)"});
+            QVERIFY(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+            QCOMPARE(dialog->fileMode(),
+                     choice == FileChoice::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+            dialog->setDirectory("/");
+            dialog->reject();
+        });
+        QCOMPARE(prompts.chooseDataFile(nullptr, choice), QString());
+    }
+    QVERIFY(prompts.dialogHost() && !prompts.dialogHost()->isVisible());
+    QCOMPARE(prompts.dialogHost()->objectName(), "cdlTolvaric");
+    QCOMPARE(QDir::currentPath(), before); // browsing never moves the working directory
+}
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"

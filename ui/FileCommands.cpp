@@ -1,0 +1,131 @@
+#include "FileCommands.h"
+
+#include "DefaultFiles.h"
+#include "FieldBox.h"
+#include "HelpViewer.h"
+#include "LocaleNumbers.h"
+#include "MainWindow.h"
+#include "Prompts.h"
+#include "Version.h"
+
+#include <QImageReader>
+#include <QLabel>
+#include <QPixmap>
+#include <QTextEdit>
+
+namespace tolvaric {
+
+FileCommands::FileCommands(MainWindow& window, EngineData& engine, Prompts& prompts,
+                           std::function<void()> endProgram)
+    : m_window(window), m_engine(engine), m_prompts(prompts), m_endProgram(std::move(endProgram)) {}
+
+FileCommands::~FileCommands() {
+    delete m_help;
+}
+
+void FileCommands::loadLogo() {
+    // Any picture Qt can read, whatever its extension; else the shipped logo.
+    QImageReader reader(logoFile);
+    reader.setDecideFormatFromContent(true);
+    QPixmap picture = QPixmap::fromImage(reader.read());
+    if (picture.isNull()) {
+        initResources();
+        picture.load(QStringLiteral(":/logo/default-logo.png"));
+    }
+    m_window.logo()->setPixmap(picture);
+}
+
+// What the user sees is what the calculations use and what Quit saves.
+void FileCommands::takeValuesFromBoxes() {
+    for (const auto& field : engineFields) {
+        if (const auto value =
+                readValue(m_window.box(field.member)->text(), m_window.numberLocale())) {
+            m_engine.*field.member = *value;
+        }
+    }
+}
+
+bool FileCommands::startUp() {
+    loadLogo();
+    if (Read_Engine_File(defaultDataFile, m_engine).ok) {
+        m_window.Show_Engine_Data();
+    } else if (m_prompts.proceedAfterDataError(&m_window)) {
+        takeValuesFromBoxes();
+    } else {
+        return false;
+    }
+    m_window.ownerBox()->setPlainText(readOwnerOrDefault());
+    return true;
+}
+
+void FileCommands::save() {
+    const QString path = m_prompts.chooseDataFile(&m_window, FileChoice::Save);
+    if (path.isEmpty()) {
+        return; // cancelled
+    }
+    if (const auto status = Write_Engine_File(path, m_engine); !status.ok) {
+        m_prompts.inform(
+            &m_window, titleText(),
+            tr("The engine was not saved to \"%1\":\n%2.\nThe file was left as it was.")
+                .arg(path, status.reason),
+            MessageIcon::Exclamation);
+    }
+}
+
+void FileCommands::fetch() {
+    const QString path = m_prompts.chooseDataFile(&m_window, FileChoice::Open);
+    if (!path.isEmpty() && Read_Engine_File(path, m_engine).ok) {
+        m_window.Show_Engine_Data();
+        return;
+    }
+    // Cancel and an unreadable file alike; the record is as it was.
+    if (!m_prompts.proceedAfterDataError(&m_window)) {
+        m_endProgram();
+    }
+}
+
+void FileCommands::help() {
+    if (!m_help) {
+        m_help = new HelpViewer;
+    }
+    const auto folders = helpSearchFolders();
+    m_help->showContents(findHelpDocument(helpDocumentName, folders), folders);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+void FileCommands::quit() {
+    const auto problems = writeDefaultFiles(m_engine, m_window.ownerBox()->toPlainText());
+    if (!problems.isEmpty()) {
+        m_prompts.inform(&m_window, titleText(),
+                         tr("Not everything could be kept for the next start:\n%1\n"
+                            "What was there before is unchanged.")
+                             .arg(problems.join('\n')),
+                         MessageIcon::Exclamation);
+    }
+    m_endProgram();
+}
+
+void FileCommands::run(layout::Command command) {
+    switch (command) {
+    case layout::Command::Save:
+        save();
+        return;
+    case layout::Command::Load:
+        fetch();
+        return;
+    case layout::Command::Help:
+        help();
+        return;
+    case layout::Command::Quit:
+        quit();
+        return;
+    case layout::Command::Ratio:
+    case layout::Command::Volume:
+    case layout::Command::Pressure:
+        return; // the window runs the calculations itself
+    }
+}
+
+} // namespace tolvaric
