@@ -1,6 +1,7 @@
 #include "DataFiles.h"
 #include "EngineText.h"
 #include "OwnerText.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,9 +29,6 @@ using tolvaric::Write_Owner_File;
 
 namespace {
 
-const QByteArray sampleFile = "4\r\n3.75\r\n0.005\r\n4.02\r\n0.036\r\n0.25\r\n0.05\r\n85\r\n"
-                              "0\r\n0\r\n0\r\n7\r\n310\r\n106\r\n10\r\n150\r\n";
-
 EngineData sampleEngine() {
     EngineData e = tolvaric::initialEngineData();
     e.Dome_Volume = e.Valve_Relief_Volume = e.Gage_Correction = 0;
@@ -57,17 +55,6 @@ EngineData engineOf(const QList<double>& values) {
 
 bool sameBits(double a, double b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 // Runs a write in a child process, as an unprivileged user (root may write

@@ -6,6 +6,7 @@
 #include "HelpViewer.h"
 #include "MainWindow.h"
 #include "QtPrompts.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,20 +29,6 @@ using tolvaric::MainWindow;
 using Command = tolvaric::layout::Command;
 
 namespace {
-
-const QByteArray sampleFile = "4\r\n3.75\r\n0.005\r\n4.02\r\n0.036\r\n0.25\r\n0.05\r\n85\r\n"
-                              "0\r\n0\r\n0\r\n7\r\n310\r\n106\r\n10\r\n150\r\n";
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // A place no one may write to, root included.
 QString unwritableFolder() {

@@ -30,6 +30,25 @@ int rowTop(int row) {
     return row == 15 ? 4620 : 5100;
 }
 
+// clang-format off
+const QStringList captions = {"Bore:", "Stroke:", "Deck Clearance:", "Gasket Bore:", "Gasket Thickness:",
+    "Top Land Height:", "Top Land Allowance:", "Combustion Chamber Volume:", "Dome Volume:",
+    "Valve Relief Volume:", "Gage Correction:", "Rod Length:", "Intake Seat Duration:",
+    "Intake Centerline:", "Compression Ratio:", "Cylinder Pressure:"};
+const QStringList labelNames = {"LblBore", "LblStroke", "LblDeck_Clearance", "LblGasket_bore",
+    "LblGasket_Thickness", "LblTop_Land_Height", "LblTop_Land_Allowance",
+    "LblCombustion_Chamber_Volume", "LblDome_Volume", "LblValve_Relief_Volume",
+    "LblGage_Correction", "LblRod_Length", "LblIntake_Seat_Duration", "LblIntake_Centerline",
+    "LblCompression_Ratio", "LblCylinder_Pressure"};
+const QStringList boxNames = {"TxtBore", "TxtStroke", "TxtDeck_Clearance", "TxtGasket_Bore",
+    "TxtGasket_Thickness", "TxtTop_Land_Height", "TxtTop_Land_Allowance",
+    "TxtCombustion_Chamber_Volume", "TxtDome_Volume", "TxtValve_relief_Volume",
+    "TxtGage_Correction", "TxtRod_Length", "TxtIntake_Seat_Duration", "TxtIntake_Centerline",
+    "TxtCompression_Ratio", "TxtCylinder_Pressure"};
+const QStringList initialTexts = {"4.000", "3.750", ".005", "4.020", ".036", ".250", ".050",
+    "85.0", "0.00", "0.00", "0.00", "7.000", "310.0", "106", "10.00", "150.0"};
+// clang-format on
+
 QRect fromTwips(int left, int top, int width, int height) {
     return {left / 15, top / 15, width / 15, height / 15};
 }
@@ -98,63 +117,14 @@ void TestMainWindow::controls_data() {
     QTest::addColumn<double>("pointSize");
     QTest::addColumn<QString>("text");
 
-    const char* captions[] = {"Bore:",
-                              "Stroke:",
-                              "Deck Clearance:",
-                              "Gasket Bore:",
-                              "Gasket Thickness:",
-                              "Top Land Height:",
-                              "Top Land Allowance:",
-                              "Combustion Chamber Volume:",
-                              "Dome Volume:",
-                              "Valve Relief Volume:",
-                              "Gage Correction:",
-                              "Rod Length:",
-                              "Intake Seat Duration:",
-                              "Intake Centerline:",
-                              "Compression Ratio:",
-                              "Cylinder Pressure:"};
-    const char* labels[] = {"LblBore",
-                            "LblStroke",
-                            "LblDeck_Clearance",
-                            "LblGasket_bore",
-                            "LblGasket_Thickness",
-                            "LblTop_Land_Height",
-                            "LblTop_Land_Allowance",
-                            "LblCombustion_Chamber_Volume",
-                            "LblDome_Volume",
-                            "LblValve_Relief_Volume",
-                            "LblGage_Correction",
-                            "LblRod_Length",
-                            "LblIntake_Seat_Duration",
-                            "LblIntake_Centerline",
-                            "LblCompression_Ratio",
-                            "LblCylinder_Pressure"};
-    const char* boxes[] = {"TxtBore",
-                           "TxtStroke",
-                           "TxtDeck_Clearance",
-                           "TxtGasket_Bore",
-                           "TxtGasket_Thickness",
-                           "TxtTop_Land_Height",
-                           "TxtTop_Land_Allowance",
-                           "TxtCombustion_Chamber_Volume",
-                           "TxtDome_Volume",
-                           "TxtValve_relief_Volume",
-                           "TxtGage_Correction",
-                           "TxtRod_Length",
-                           "TxtIntake_Seat_Duration",
-                           "TxtIntake_Centerline",
-                           "TxtCompression_Ratio",
-                           "TxtCylinder_Pressure"};
-    const char* initial[] = {"4.000", "3.750", ".005", "4.020", ".036",  ".250", ".050",  "85.0",
-                             "0.00",  "0.00",  "0.00", "7.000", "310.0", "106",  "10.00", "150.0"};
     for (int row = 1; row <= 16; ++row) {
         const bool tall = row == 6 || row == 11 || row == 12 || row == 16;
-        QTest::addRow("%s", labels[row - 1])
-            << labels[row - 1] << fromTwips(60, rowTop(row), 3555, tall ? 315 : 255) << 12.0
+        QTest::addRow("%s", qPrintable(labelNames[row - 1]))
+            << labelNames[row - 1] << fromTwips(60, rowTop(row), 3555, tall ? 315 : 255) << 12.0
             << captions[row - 1];
-        QTest::addRow("%s", boxes[row - 1])
-            << boxes[row - 1] << fromTwips(3660, rowTop(row), 855, 360) << 9.75 << initial[row - 1];
+        QTest::addRow("%s", qPrintable(boxNames[row - 1]))
+            << boxNames[row - 1] << fromTwips(3660, rowTop(row), 855, 360) << 9.75
+            << initialTexts[row - 1];
     }
     QTest::newRow("CmdVolume") << "CmdVolume" << fromTwips(4740, 2100, 2775, 435) << 8.25
                                << "Calculate Required Combustion  Chamber Volume";
@@ -245,30 +215,10 @@ void TestMainWindow::wrappedCaptionFitsItsButton() {
 }
 
 void TestMainWindow::tabOrder() {
-    const QStringList forward = {"TxtStroke",
-                                 "TxtDeck_Clearance",
-                                 "TxtGasket_Bore",
-                                 "TxtGasket_Thickness",
-                                 "TxtTop_Land_Height",
-                                 "TxtTop_Land_Allowance",
-                                 "TxtCombustion_Chamber_Volume",
-                                 "TxtDome_Volume",
-                                 "TxtValve_relief_Volume",
-                                 "TxtGage_Correction",
-                                 "TxtRod_Length",
-                                 "TxtIntake_Seat_Duration",
-                                 "TxtIntake_Centerline",
-                                 "CmdRatio",
-                                 "CmdVolume",
-                                 "CmdPressure",
-                                 "CmdLoad",
-                                 "CmdSave",
-                                 "CmdHelp",
-                                 "CmdQuit",
-                                 "TxtCompression_Ratio",
-                                 "TxtCylinder_Pressure",
-                                 "TxtOwner",
-                                 "TxtBore"};
+    const QStringList forward = boxNames.mid(1, 13) +
+                                QStringList{"CmdRatio", "CmdVolume", "CmdPressure", "CmdLoad",
+                                            "CmdSave",  "CmdHelp",   "CmdQuit"} +
+                                boxNames.mid(14) + QStringList{"TxtOwner", "TxtBore"};
     QStringList visited;
     for (int i = 0; i < forward.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -1,0 +1,21 @@
+#pragma once
+// Small file helpers shared by the tests that work on real files.
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QTest>
+
+inline const QByteArray sampleFile = "4\r\n3.75\r\n0.005\r\n4.02\r\n0.036\r\n0.25\r\n0.05\r\n85\r\n"
+                                     "0\r\n0\r\n0\r\n7\r\n310\r\n106\r\n10\r\n150\r\n";
+
+inline void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+inline QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
