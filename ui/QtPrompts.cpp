@@ -1,5 +1,6 @@
 #include "QtPrompts.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -45,7 +46,13 @@ QString QtPrompts::chooseDataFile(QWidget*, FileChoice choice) {
         m_dialog->setWindowModality(Qt::ApplicationModal);
     }
     prepareDataFileDialog(*m_dialog, choice);
-    if (m_dialog->exec() != QDialog::Accepted || m_dialog->selectedFiles().isEmpty()) {
+    const int answer = m_dialog->exec();
+    // A file-name completion list still open when Enter accepted the name would
+    // otherwise stay on screen and swallow the next click in the window.
+    for (int open = 0; open < 8 && QApplication::activePopupWidget(); ++open) {
+        QApplication::activePopupWidget()->close();
+    }
+    if (answer != QDialog::Accepted || m_dialog->selectedFiles().isEmpty()) {
         return {};
     }
     return m_dialog->selectedFiles().front();

@@ -1,0 +1,174 @@
+#!/usr/bin/env bash
+# A user's session on a real X server: tolvaric installed from the build tree,
+# driven with xdotool in a fresh folder; results are checked in the files it
+# writes and in the pixels of screenshots.
+#   session.sh BUILD_DIR
+set -euo pipefail
+build_dir=$(cd "$1" && pwd)
+work=$(mktemp -d)
+xvfb_pid=
+program_pid=
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    import -window root "$work/failure.png" 2>/dev/null && cp "$work/failure.png" "$build_dir/e2e-failure.png" || true
+    exit 1
+}
+step() { echo "-- $*"; }
+
+cmake --install "$build_dir" --prefix "$work/install" >/dev/null
+program="$work/install/bin/tolvaric"
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 800x600x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -n1 "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
+
+mkdir "$work/garage"
+cd "$work/garage"
+
+# Waits for a window whose whole title is $1 and prints its id.
+window() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    fail "no window \"$1\""
+}
+main_title='Compression Ratio, etc\.            A Little Help from Q\.L\.N\.'
+main_window() { window "$main_title"; }
+gone() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+
+keys() { xdotool windowfocus --sync "$1"; shift; xdotool key --delay 30 "$@"; }
+type_text() { xdotool windowfocus --sync "$1"; xdotool type --delay 30 "$2"; }
+# Clicks at a point of the window, in window pixels.
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
+
+# Colour of one screen pixel as "r,g,b".
+pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 |
+        sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+
+# Line $1 of a file as a number, compared with $2 within $3.
+expect_line() {
+    local file=$1 line=$2 want=$3 tolerance=$4 got
+    got=$(sed -n "${line}p" "$file" | tr -d '\r')
+    awk -v g="$got" -v w="$want" -v t="$tolerance" 'BEGIN { d = g - w; if (d < 0) d = -d; exit !(g != "" && d <= t) }' ||
+        fail "$file line $line is \"$got\", expected $want"
+}
+
+start_program() {
+    "$program" >"$work/program.log" 2>&1 &
+    program_pid=$!
+}
+wait_for_exit() {
+    for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || { program_pid=; return 0; }; sleep 0.1; done
+    fail "tolvaric did not end"
+}
+
+# Button centres and box places, in window pixels.
+ratio_button="408 320"; volume_button="408 154"; pressure_button="408 352"
+fetch_button="68 384"; save_button="170 384"; quit_button="464 384"; bore_box="272 16"
+
+step "first start in an empty folder: the data-error question, answered Yes"
+start_program
+question=$(window "Data Error!")
+gone "$main_title" || fail "the window appeared before the question was answered"
+keys "$question" Return
+main=$(main_window)
+
+step "a whole engine typed by keyboard, Enter after each value"
+engine=(4.030 3.480 .010 4.100 .039 .300 .060 64 0 5 0 5.700 276 110 10.5)
+for value in "${engine[@]}"; do
+    keys "$main" ctrl+a
+    type_text "$main" "$value"
+    keys "$main" Return
+done
+
+step "the three calculation buttons"
+click "$main" $ratio_button
+click "$main" $pressure_button
+click "$main" $volume_button
+
+step "Save This through the file dialog"
+click "$main" $save_button
+dialog=$(window "Save This")
+type_text "$dialog" "engine-a"
+keys "$dialog" Return
+for _ in $(seq 50); do [ -f engine-a.dat ] && break; sleep 0.1; done
+[ -f engine-a.dat ] || fail "Save This wrote no engine-a.dat"
+expect_line engine-a.dat 1 4.03 1e-12
+expect_line engine-a.dat 15 9.93831868586562 1e-9
+expect_line engine-a.dat 16 154.10687122735368 1e-9
+expect_line engine-a.dat 8 64 1e-9
+
+step "text that is not a number is reported and blocks the click"
+click "$main" $bore_box
+keys "$main" ctrl+a
+type_text "$main" "4.0x3"
+click "$main" $ratio_button
+message=$(window "tolvaric")
+keys "$message" Return
+for _ in $(seq 30); do gone "tolvaric" && break; sleep 0.1; done
+gone "tolvaric" || fail "the message box stayed"
+type_text "$main" "9.5" # replaces the selected text
+keys "$main" Tab
+
+step "Fetch Old File brings the saved engine back"
+click "$main" $fetch_button
+dialog=$(window "Fetch Old File")
+type_text "$dialog" "engine-a"
+keys "$dialog" Return
+sleep 0.5
+gone "Data Error!" || fail "the fetch was refused"
+
+step "Quit keeps the engine and the owner"
+click "$main" $quit_button
+wait_for_exit
+expect_line tolvaric.dat 1 4.03 1e-12
+expect_line tolvaric.dat 10 5 1e-12
+expect_line tolvaric.dat 15 9.93831868586562 1e-9
+expect_line tolvaric.dat 16 154.10687122735368 1e-9
+[ "$(cat owner)" = $'"Owner"\r' ] || fail "owner holds $(cat -A owner)"
+cp tolvaric.dat kept.dat
+
+step "second start with a logo: no question, the kept values, colours in place"
+convert -size 10x10 xc:'#0000ff' BMP3:mine.bmp
+start_program
+main=$(main_window)
+sleep 0.5
+gone "Data Error!" || fail "the second start asked the data-error question"
+geometry=$(xdotool getwindowgeometry --shell "$main")
+x0=$(sed -n 's/^X=//p' <<<"$geometry"); y0=$(sed -n 's/^Y=//p' <<<"$geometry")
+at() { pixel $((x0 + $1)) $((y0 + $2)); }
+[ "$(at 320 330)" = "255,128,0" ] || fail "Calculate Compression Ratio is $(at 320 330), not orange"
+[ "$(at 318 142)" = "255,128,0" ] || fail "the chamber-volume button is $(at 318 142), not orange"
+[ "$(at 20 390)" = "0,192,0" ] || fail "Fetch Old File is $(at 20 390), not green"
+for corner in "304 176" "508 176" "304 300" "508 300" "406 238"; do
+    [ "$(at $corner)" = "0,0,255" ] || fail "the logo does not fill its box at $corner: $(at $corner)"
+done
+[ "$(at 303 238)" = "192,192,192" ] || fail "the logo spills out of its box: $(at 303 238)"
+
+step "closing from the title bar keeps the files as they were"
+keys "$main" ctrl+a
+type_text "$main" "7"
+keys "$main" Return
+# With no window manager there is no title bar; ending the X connection stands in for it.
+xdotool windowkill "$main" 2>/dev/null || kill "$program_pid"
+wait_for_exit
+cmp -s tolvaric.dat kept.dat || fail "closing the window changed tolvaric.dat"
+
+echo "end-to-end session passed"
