@@ -6,6 +6,7 @@
 #include "Prompts.h"
 #include "Twips.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QTextEdit>
 
@@ -17,19 +18,38 @@ QString fromView(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-QFont boldFont(const QStringList& families, double pointSize, QFont::StyleHint hint) {
-    QFont font;
-    font.setFamilies(families);
+// The first of the faces that is installed. Asking for a missing family makes
+// Qt search every fallback on each use, which costs start-up time.
+QString installedFamily(const QStringList& wanted, const QString& fallback) {
+    for (const auto& family : wanted) {
+        if (QFontDatabase::hasFamily(family)) {
+            return family;
+        }
+    }
+    return fallback;
+}
+
+QFont boldFont(const QString& family, double pointSize, QFont::StyleHint hint) {
+    QFont font(family);
     font.setStyleHint(hint);
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Bold);
     return font;
 }
 
-// "Arial" resolves to a metric-compatible face (Liberation Sans) where it is missing.
+// "Arial", or its metric-compatible stand-in Liberation Sans.
 QFont arial(double pointSize) {
-    return boldFont({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, pointSize,
-                    QFont::SansSerif);
+    static const QString family = installedFamily(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, QStringLiteral("Arial"));
+    return boldFont(family, pointSize, QFont::SansSerif);
+}
+
+// "ScriptS", or URW's Chancery where it is missing, or any cursive face.
+QFont script(double pointSize) {
+    static const QString family = installedFamily(
+        {QStringLiteral("ScriptS"), QStringLiteral("Z003"), QStringLiteral("URW Chancery L")},
+        QStringLiteral("ScriptS"));
+    return boldFont(family, pointSize, QFont::Cursive);
 }
 
 } // namespace
@@ -99,8 +119,7 @@ void MainWindow::buildOtherControls() {
     m_owner->setFrameShape(QFrame::NoFrame);
     m_owner->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_owner->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_owner->setFont(boldFont({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
-                              layout::ownerPointSize, QFont::SansSerif));
+    m_owner->setFont(arial(layout::ownerPointSize));
     QTextOption centred(Qt::AlignHCenter);
     centred.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_owner->document()->setDefaultTextOption(centred);
@@ -122,10 +141,7 @@ void MainWindow::buildOtherControls() {
     auto* distribute = new QLabel(QStringLiteral("Distribute Freely"), this);
     distribute->setObjectName(QStringLiteral("Label1"));
     distribute->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    // A script face; URW's Chancery stands in where ScriptS is missing.
-    distribute->setFont(boldFont(
-        {QStringLiteral("ScriptS"), QStringLiteral("Z003"), QStringLiteral("URW Chancery L")},
-        layout::distributePointSize, QFont::Cursive));
+    distribute->setFont(script(layout::distributePointSize));
     QPalette white = distribute->palette();
     white.setColor(QPalette::WindowText, Qt::white);
     distribute->setPalette(white);

@@ -1,0 +1,148 @@
+// Start-up of tolvaric against the floor of a bare Qt window with the same 42
+// controls: time from exec to the first paint, and peak memory, as whole
+// processes, alternating the two. Offscreen always; on X too when DISPLAY is set.
+//   bench_startup [rounds]
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+struct Sample {
+    double milliseconds = 0;
+    double megabytes = 0;
+};
+
+long long monotonicNanoseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+bool runOnce(const std::string& program, const std::string& platform, Sample& sample) {
+    int channel[2];
+    if (pipe(channel) != 0) {
+        return false;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, channel[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, channel[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+
+    std::vector<std::string> variables;
+    for (char** entry = environ; *entry; ++entry) {
+        if (std::string(*entry).rfind("QT_QPA_PLATFORM=", 0) != 0) {
+            variables.emplace_back(*entry);
+        }
+    }
+    variables.push_back("QT_QPA_PLATFORM=" + platform);
+    std::vector<char*> environment;
+    for (auto& variable : variables) {
+        environment.push_back(variable.data());
+    }
+    environment.push_back(nullptr);
+    std::string path = program;
+    char* arguments[] = {path.data(), nullptr};
+
+    pid_t child = 0;
+    const long long started = monotonicNanoseconds();
+    const int spawned =
+        posix_spawn(&child, path.c_str(), &actions, nullptr, arguments, environment.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(channel[1]);
+    if (spawned != 0) {
+        close(channel[0]);
+        return false;
+    }
+    std::string output;
+    char buffer[256];
+    for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;) {
+        output.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    long long painted = 0;
+    long peakKilobytes = 0;
+    if (std::sscanf(output.c_str(), "painted %lld %ld", &painted, &peakKilobytes) != 2) {
+        return false;
+    }
+    sample.milliseconds = static_cast<double>(painted - started) / 1e6;
+    sample.megabytes = static_cast<double>(peakKilobytes) / 1024;
+    return true;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const auto middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : 15;
+    char* self = realpath("/proc/self/exe", nullptr);
+    std::string folder = self ? self : "";
+    std::free(self);
+    folder = folder.substr(0, folder.rfind('/') + 1);
+    const std::string tolvaric = folder + "bench_startup_tolvaric";
+    const std::string floor = folder + "bench_startup_floor";
+
+    // A working folder with default data, so start-up asks no question.
+    char work[] = "/tmp/tolvaric-startup-XXXXXX";
+    if (!mkdtemp(work) || chdir(work) != 0) {
+        return 1;
+    }
+    std::ofstream("tolvaric.dat", std::ios::binary)
+        << "4\r\n3.75\r\n0.005\r\n4.02\r\n0.036\r\n0.25\r\n0.05\r\n85\r\n0\r\n0\r\n0\r\n7\r\n"
+           "310\r\n106\r\n10\r\n150\r\n";
+    std::ofstream("owner", std::ios::binary) << "\"Owner\"\r\n";
+
+    std::vector<std::string> platforms = {"offscreen"};
+    if (std::getenv("DISPLAY") && *std::getenv("DISPLAY")) {
+        platforms.emplace_back("xcb");
+    }
+    int failures = 0;
+    for (const auto& platform : platforms) {
+        std::vector<double> times[2], memory[2];
+        for (int round = 0; round < rounds; ++round) {
+            for (int which = 0; which < 2; ++which) {
+                Sample sample;
+                if (runOnce(which == 0 ? tolvaric : floor, platform, sample)) {
+                    times[which].push_back(sample.milliseconds);
+                    memory[which].push_back(sample.megabytes);
+                } else {
+                    ++failures;
+                }
+            }
+        }
+        if (times[0].empty() || times[1].empty()) {
+            std::printf("%s: no runs completed\n", platform.c_str());
+            continue;
+        }
+        const double time0 = median(times[0]), time1 = median(times[1]);
+        const double memory0 = median(memory[0]), memory1 = median(memory[1]);
+        std::printf("%-9s tolvaric %6.1f ms %6.1f MiB | floor %6.1f ms %6.1f MiB | ratio time "
+                    "%.2f memory %.2f (medians of %zu)\n",
+                    platform.c_str(), time0, memory0, time1, memory1, time0 / time1,
+                    memory0 / memory1, times[0].size());
+    }
+    std::remove("tolvaric.dat");
+    std::remove("owner");
+    rmdir(work);
+    return failures == 0 ? 0 : 1;
+}

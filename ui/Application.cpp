@@ -1,0 +1,40 @@
+#include "Application.h"
+
+#include "FileCommands.h"
+#include "MainWindow.h"
+#include "QtPrompts.h"
+#include "Version.h"
+#include "declaratives.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace tolvaric {
+
+int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& shown) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(productName);
+    QApplication::setApplicationVersion(productVersion);
+    QApplication::setOrganizationName(productName);
+    initResources();
+
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/tolvaric-16.png"));
+    icon.addFile(QStringLiteral(":/icons/tolvaric-32.png"));
+    QApplication::setWindowIcon(icon);
+
+    QtPrompts prompts;
+    MainWindow window(declaratives::engineData, prompts);
+    FileCommands commands(window, declaratives::engineData, prompts, [] { QApplication::exit(0); });
+    if (!commands.startUp()) {
+        return 0; // No on the data-error question: no window, nothing written
+    }
+    QObject::connect(&window, &MainWindow::commandRequested, &commands, &FileCommands::run);
+    window.show();
+    if (shown) {
+        shown(window);
+    }
+    return QApplication::exec();
+}
+
+} // namespace tolvaric

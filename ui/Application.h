@@ -1,0 +1,14 @@
+#pragma once
+// The whole program after the display check: the application object, the
+// window, start-up, and the event loop.
+
+#include <functional>
+
+class QWidget;
+
+namespace tolvaric {
+
+// `shown` runs once the window is shown (the start-up benchmark watches it).
+int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& shown = {});
+
+} // namespace tolvaric
