@@ -176,15 +176,20 @@ void TestFileCommands::ownerFile() {
 void TestFileCommands::logo_data() {
     QTest::addColumn<QString>("format"); // of "mine.bmp"; empty: no file
     QTest::addColumn<QSize>("size");
-    QTest::newRow("a bitmap") << "BMP" << QSize(40, 30);
-    QTest::newRow("a PNG under the bitmap's name") << "PNG" << QSize(64, 16);
-    QTest::newRow("no picture") << "" << QSize(205, 125);
-    QTest::newRow("not a picture") << "junk" << QSize(205, 125);
+    QTest::addColumn<QColor>("colour"); // in the middle of the box
+    QTest::newRow("a bitmap") << "BMP" << QSize(40, 30) << QColor(Qt::darkBlue);
+    QTest::newRow("a PNG under the bitmap's name")
+        << "PNG" << QSize(64, 16) << QColor(Qt::darkBlue);
+    QTest::newRow("a picture larger than the box")
+        << "BMP" << QSize(4000, 3000) << QColor(Qt::darkBlue);
+    QTest::newRow("no picture") << "" << QSize() << QColor();
+    QTest::newRow("not a picture") << "junk" << QSize() << QColor();
 }
 
 void TestFileCommands::logo() {
     QFETCH(QString, format);
     QFETCH(QSize, size);
+    QFETCH(QColor, colour);
     if (format == "junk") {
         writeBytes("mine.bmp", "not a picture");
     } else if (!format.isEmpty()) {
@@ -194,8 +199,17 @@ void TestFileCommands::logo() {
     }
     writeBytes("tolvaric.dat", sampleFile);
     start();
-    QCOMPARE(m_window->logo()->pixmap().size(), size); // the default logo is 205 x 125
+    // Whatever its own size, the picture fills the whole box, stretched once.
+    const QImage shown = m_window->logo()->pixmap().toImage();
+    QCOMPARE(shown.size(), QSize(205, 125));
     QCOMPARE(m_window->logo()->size(), QSize(205, 125));
+    if (colour.isValid()) {
+        for (const QPoint at : {QPoint(0, 0), QPoint(204, 124), QPoint(102, 62)}) {
+            QCOMPARE(shown.pixelColor(at), colour);
+        }
+    } else {
+        QVERIFY(shown.pixelColor(0, 0) != QColor(Qt::darkBlue)); // the shipped logo
+    }
 }
 
 void TestFileCommands::saveAndFetchRoundTrip() {

@@ -25,14 +25,22 @@ FileCommands::~FileCommands() {
 
 void FileCommands::loadLogo() {
     // Any picture Qt can read, whatever its extension; else the shipped logo.
+    // It is stretched to the box once here, not at every paint, and a huge
+    // picture never sits in memory at full size.
+    QLabel* box = m_window.logo();
+    const QSize target = box->size() * box->devicePixelRatio();
     QImageReader reader(logoFile);
     reader.setDecideFormatFromContent(true);
-    QPixmap picture = QPixmap::fromImage(reader.read());
+    reader.setScaledSize(target);
+    QImage picture = reader.read();
     if (picture.isNull()) {
         initResources();
-        picture.load(QStringLiteral(":/logo/default-logo.png"));
+        picture.load(QStringLiteral(":/logo/default-logo.bmp"));
+        picture = picture.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    m_window.logo()->setPixmap(picture);
+    QPixmap pixmap = QPixmap::fromImage(picture);
+    pixmap.setDevicePixelRatio(box->devicePixelRatio());
+    box->setPixmap(pixmap);
 }
 
 // What the user sees is what the calculations use and what Quit saves.
