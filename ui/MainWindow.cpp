@@ -85,6 +85,8 @@ void MainWindow::buildFieldRows() {
 
         auto* box = new FieldBox(field, this);
         box->setFont(arial(layout::boxPointSize));
+        // Text at the top: the box below overlaps the lowest 4 pixels.
+        box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // The initial texts are written with a point; show them in the user's notation.
         box->setText(fromView(field.initialText).replace('.', m_locale.decimalPoint()));
         box->setGeometry(
