@@ -50,8 +50,13 @@ FileStatus readStart(const QString& path, QByteArray& bytes) {
     if (path.isEmpty()) {
         return FileStatus::failure(QStringLiteral("no file name"));
     }
-    if (QFileInfo(path).isDir()) {
+    const QFileInfo info(path);
+    if (info.isDir()) {
         return FileStatus::failure(QStringLiteral("it is a folder"));
+    }
+    if (info.exists() && !info.isFile()) {
+        // A pipe would wait for a writer forever, a device may never end.
+        return FileStatus::failure(QStringLiteral("it is not a regular file"));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

@@ -239,6 +239,7 @@ void TestDataFiles::readsOnlyAsFarAsNeeded_data() {
     QTest::newRow("a missing file") << "missing.dat" << false;
     QTest::newRow("no name") << "" << false;
     QTest::newRow("an endless device") << "/dev/zero" << false;
+    QTest::newRow("a pipe with no writer") << "pipe" << false;
 }
 
 void TestDataFiles::readsOnlyAsFarAsNeeded() {
@@ -248,6 +249,9 @@ void TestDataFiles::readsOnlyAsFarAsNeeded() {
     writeBytes(m_dir.filePath("blanks"), QByteArray(10 << 20, ' '));
     writeBytes(m_dir.filePath("endless"), QByteArray(10 << 20, '1'));
     writeBytes(m_dir.filePath("long tail"), sampleFile + QByteArray(10 << 20, 'x'));
+    if (!QFile::exists(m_dir.filePath("pipe"))) {
+        QCOMPARE(mkfifo(QFile::encodeName(m_dir.filePath("pipe")).constData(), 0600), 0);
+    }
     const auto fullPath = path.startsWith('/') || path.isEmpty() ? path : m_dir.filePath(path);
 
     EngineData engine = sentinel();
