@@ -1,11 +1,13 @@
 #include "FieldBox.h"
 
+#include "QtText.h"
+
 #include <QKeyEvent>
 
 namespace tolvaric {
 
 FieldBox::FieldBox(const FieldInfo& field, QWidget* parent) : QLineEdit(parent), m_field(field) {
-    setObjectName(QString::fromUtf8(field.textBox.data(), qsizetype(field.textBox.size())));
+    setObjectName(fromView(field.textBox));
 }
 
 void FieldBox::setChain(FieldBox* previous, FieldBox* next) {

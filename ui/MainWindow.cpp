@@ -4,6 +4,7 @@
 #include "FieldBox.h"
 #include "LocaleNumbers.h"
 #include "Prompts.h"
+#include "QtText.h"
 #include "Twips.h"
 
 #include <QFontDatabase>
@@ -13,10 +14,6 @@
 namespace tolvaric {
 
 namespace {
-
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // The first of the faces that is installed. Asking for a missing family makes
 // Qt search every fallback through fontconfig on each use, and so does
@@ -132,15 +129,13 @@ void MainWindow::buildOtherControls() {
     m_owner->setPalette(ownerPalette);
     m_owner->setPlainText(QStringLiteral("Owner"));
     m_owner->setToolTip(QStringLiteral(" Click here to change "));
-    m_owner->setGeometry(pixels(layout::ownerTwips.x()), pixels(layout::ownerTwips.y()),
-                         pixels(layout::ownerTwips.width()), pixels(layout::ownerTwips.height()));
+    m_owner->setGeometry(twipsRect(layout::ownerTwips));
 
     m_logo = new QLabel(this);
     m_logo->setObjectName(QStringLiteral("Image1"));
     m_logo->setScaledContents(true); // any picture fills the whole box, distorted if need be
     m_logo->setToolTip(QStringLiteral(" See HELP to customize "));
-    m_logo->setGeometry(pixels(layout::imageTwips.x()), pixels(layout::imageTwips.y()),
-                        pixels(layout::imageTwips.width()), pixels(layout::imageTwips.height()));
+    m_logo->setGeometry(twipsRect(layout::imageTwips));
 
     auto* distribute = new QLabel(QStringLiteral("Distribute Freely"), this);
     distribute->setObjectName(QStringLiteral("Label1"));
@@ -149,9 +144,7 @@ void MainWindow::buildOtherControls() {
     QPalette white = distribute->palette();
     white.setColor(QPalette::WindowText, Qt::white);
     distribute->setPalette(white);
-    distribute->setGeometry(
-        pixels(layout::distributeTwips.x()), pixels(layout::distributeTwips.y()),
-        pixels(layout::distributeTwips.width()), pixels(layout::distributeTwips.height()));
+    distribute->setGeometry(twipsRect(layout::distributeTwips));
 }
 
 void MainWindow::setFocusOrder() {

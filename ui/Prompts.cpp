@@ -1,12 +1,8 @@
 #include "Prompts.h"
 
-namespace tolvaric {
+#include "QtText.h"
 
-namespace {
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-} // namespace
+namespace tolvaric {
 
 void Prompts::inform(QWidget* parent, const Message& message) {
     inform(parent, fromView(message.title), fromView(message.text), message.icon);

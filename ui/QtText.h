@@ -1,0 +1,14 @@
+#pragma once
+// The model keeps its texts as UTF-8 string views; the widgets want QString.
+
+#include <QString>
+
+#include <string_view>
+
+namespace tolvaric {
+
+inline QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace tolvaric
