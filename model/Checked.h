@@ -19,7 +19,6 @@ class Checked {
     friend Checked operator/(Checked a, Checked b) { return a.m_value / b.m_value; }
     friend Checked operator-(Checked a) { return -a.m_value; }
     friend bool operator<=(Checked a, Checked b) { return a.m_value <= b.m_value; }
-    friend bool operator==(Checked a, Checked b) { return a.m_value == b.m_value; }
 
   private:
     static double check(double value) {

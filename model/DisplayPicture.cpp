@@ -6,22 +6,6 @@
 
 namespace tolvaric {
 
-std::string_view pictureText(Picture picture) {
-    switch (picture) {
-    case Picture::ThreeDecimals:
-        return "#.000";
-    case Picture::ThreeDecimalsNoDigit:
-        return ".000";
-    case Picture::OneDecimal:
-        return "###.0";
-    case Picture::TwoDecimals:
-        return "##.00";
-    case Picture::TwoDecimalsWide:
-        return "###.00";
-    }
-    return "";
-}
-
 int pictureDecimals(Picture picture) {
     switch (picture) {
     case Picture::ThreeDecimals:

@@ -17,7 +17,6 @@ enum class Picture {
     TwoDecimalsWide,      // "###.00"
 };
 
-std::string_view pictureText(Picture picture);
 int pictureDecimals(Picture picture);
 
 // A value exactly halfway, judged on its shortest round-trip decimal text,
