@@ -3,7 +3,6 @@
 // zero before the separator, a fixed number of decimals, no grouping, no
 // exponent. The caller supplies the decimal separator (the user's locale).
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,11 +22,5 @@ int pictureDecimals(Picture picture);
 // rounds away from zero; a value that rounds to zero never shows a "-".
 // A non-finite value gives an empty text.
 std::string formatPicture(double value, Picture picture, std::string_view separator = ".");
-
-// Reads a plain decimal number: blanks around it, an optional sign, digits with
-// an optional separator and fraction (".005" and "5." both read), an optional
-// exponent with "E" or "e". No group separators. Fails on anything else and on
-// a value too large or too small for a double.
-std::optional<double> parseDecimal(std::string_view text, std::string_view separator = ".");
 
 } // namespace tolvaric

@@ -1,5 +1,7 @@
 #include "EngineData.h"
 
+#include "DecimalReader.h"
+
 namespace tolvaric {
 
 EngineData initialEngineData() {

@@ -15,7 +15,10 @@ namespace tolvaric {
 namespace {
 
 // A data file is a few hundred bytes; nothing past this is ever looked at.
-constexpr qint64 readLimit = 64 * 1024;
+constexpr qint64 engineReadLimit = 64 * 1024;
+// An owner's name may be long, but not without end. The writer refuses what
+// the reader would not read whole.
+constexpr qint64 ownerFileLimit = 4 * 1024 * 1024;
 
 FileStatus writeWhole(const QString& path, const std::string& bytes) {
     const QFileInfo info(path);
@@ -27,6 +30,9 @@ FileStatus writeWhole(const QString& path, const std::string& bytes) {
         return FileStatus::failure(QStringLiteral("it is not a regular file"));
     }
     QSaveFile file(path);
+    // A file the user may write in a folder the user may not: the replace
+    // cannot be atomic there, so the file is written in place.
+    file.setDirectWriteFallback(true);
     // Unbuffered, so a short write (a full disk) shows in write()'s count
     // instead of being lost in a later flush.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
@@ -45,8 +51,8 @@ FileStatus writeWhole(const QString& path, const std::string& bytes) {
     return FileStatus::success();
 }
 
-// Reads at most readLimit + 1 bytes, so a caller can tell a cut-off file.
-FileStatus readStart(const QString& path, QByteArray& bytes) {
+// Reads at most limit + 1 bytes, so a caller can tell a cut-off file.
+FileStatus readStart(const QString& path, qint64 limit, QByteArray& bytes) {
     if (path.isEmpty()) {
         return FileStatus::failure(QStringLiteral("no file name"));
     }
@@ -62,11 +68,15 @@ FileStatus readStart(const QString& path, QByteArray& bytes) {
     if (!file.open(QIODevice::ReadOnly)) {
         return FileStatus::failure(file.errorString());
     }
-    bytes = file.read(readLimit + 1);
+    bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError) {
         return FileStatus::failure(file.errorString());
     }
     return FileStatus::success();
+}
+
+std::string_view startOf(const QByteArray& bytes, qint64 limit) {
+    return {bytes.constData(), std::size_t(std::min<qint64>(bytes.size(), limit))};
 }
 
 } // namespace
@@ -77,13 +87,11 @@ FileStatus Write_Engine_File(const QString& path, const EngineData& engine) {
 
 FileStatus Read_Engine_File(const QString& path, EngineData& engine) {
     QByteArray bytes;
-    if (auto status = readStart(path, bytes); !status.ok) {
+    if (auto status = readStart(path, engineReadLimit, bytes); !status.ok) {
         return status;
     }
-    const bool truncated = bytes.size() > readLimit;
-    const auto parsed = parseEngineText(
-        std::string_view(bytes.constData(), std::size_t(std::min<qint64>(bytes.size(), readLimit))),
-        truncated);
+    const auto parsed =
+        parseEngineText(startOf(bytes, engineReadLimit), bytes.size() > engineReadLimit);
     if (const auto* reason = std::get_if<std::string>(&parsed)) {
         return FileStatus::failure(QString::fromStdString(*reason));
     }
@@ -92,16 +100,21 @@ FileStatus Read_Engine_File(const QString& path, EngineData& engine) {
 }
 
 FileStatus Write_Owner_File(const QString& path, const QString& owner) {
-    return writeWhole(path, ownerFileText(owner.toStdString()));
+    const auto text = ownerFileText(owner.toStdString());
+    if (qint64(text.size()) > ownerFileLimit) {
+        return FileStatus::failure(
+            QStringLiteral("the owner's name is longer than the %1 MiB the file may hold")
+                .arg(ownerFileLimit >> 20));
+    }
+    return writeWhole(path, text);
 }
 
 FileStatus Read_Owner_File(const QString& path, QString& owner) {
     QByteArray bytes;
-    if (auto status = readStart(path, bytes); !status.ok) {
+    if (auto status = readStart(path, ownerFileLimit, bytes); !status.ok) {
         return status;
     }
-    const auto text = parseOwnerText(std::string_view(
-        bytes.constData(), std::size_t(std::min<qint64>(bytes.size(), readLimit))));
+    const auto text = parseOwnerText(startOf(bytes, ownerFileLimit), bytes.size() > ownerFileLimit);
     if (!text) {
         return FileStatus::failure(QStringLiteral("the file holds no owner name"));
     }

@@ -1,6 +1,7 @@
 #include "EngineText.h"
 
-#include "DisplayPicture.h"
+#include "ByteOrderMark.h"
+#include "DecimalReader.h"
 
 #include <charconv>
 
@@ -44,6 +45,7 @@ std::string engineFileText(const EngineData& engine) {
 
 std::variant<EngineData, std::string> parseEngineText(std::string_view text, bool truncated) {
     EngineData engine;
+    text = withoutByteOrderMark(text);
     std::size_t at = 0;
     std::size_t count = 0;
     for (const auto& field : engineFields) {
@@ -69,13 +71,16 @@ std::variant<EngineData, std::string> parseEngineText(std::string_view text, boo
         if (item.size() > longestItem) {
             return "item " + number + " is too long";
         }
-        const auto value = parseDecimal(item);
-        if (!value) {
+        const auto reading = readDecimal(item);
+        if (reading.kind == DecimalReading::Kind::TooLarge) {
+            return "item " + number + " is too large for a number: " + quoted(item);
+        }
+        if (reading.kind != DecimalReading::Kind::Number) {
             return item.find_first_not_of(" \t") == std::string_view::npos
                        ? "item " + number + " is empty"
                        : "item " + number + " is not a number: " + quoted(item);
         }
-        engine.*field.member = *value;
+        engine.*field.member = reading.value;
         ++count;
         if (at < text.size()) {
             ++at; // the comma or line end that closed the item

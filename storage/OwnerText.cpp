@@ -1,13 +1,26 @@
 #include "OwnerText.h"
 
+#include "ByteOrderMark.h"
+
 #include <array>
 #include <cstdint>
 
 namespace tolvaric {
 
 std::string ownerFileText(std::string_view ownerUtf8) {
+    // Every line of the file ends with CR LF, those inside the name too.
     std::string text = "\"";
-    text += ownerUtf8;
+    for (std::size_t i = 0; i < ownerUtf8.size(); ++i) {
+        const char c = ownerUtf8[i];
+        if (c == '\r' || c == '\n') {
+            text += "\r\n";
+            if (c == '\r' && i + 1 < ownerUtf8.size() && ownerUtf8[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            text += c;
+        }
+    }
     text += "\"\r\n";
     return text;
 }
@@ -76,7 +89,41 @@ std::string windows1252ToUtf8(std::string_view bytes) {
     return text;
 }
 
-std::optional<std::string> parseOwnerText(std::string_view text) {
+namespace {
+
+// The owner box knows only LF between lines.
+std::string withLineFeeds(std::string_view item) {
+    std::string text;
+    text.reserve(item.size());
+    for (std::size_t i = 0; i < item.size(); ++i) {
+        if (item[i] == '\r') {
+            text += '\n';
+            if (i + 1 < item.size() && item[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            text += item[i];
+        }
+    }
+    return text;
+}
+
+// A text cut at a size limit may end inside a character; drop that part.
+std::string_view withoutCutCharacter(std::string_view item) {
+    for (std::size_t cut = 1; cut <= 3 && cut <= item.size(); ++cut) {
+        const auto byte = static_cast<std::uint8_t>(item[item.size() - cut]);
+        if ((byte & 0xC0) != 0x80) {
+            const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+            return length > cut ? item.substr(0, item.size() - cut) : item;
+        }
+    }
+    return item;
+}
+
+} // namespace
+
+std::optional<std::string> parseOwnerText(std::string_view text, bool truncated) {
+    text = withoutByteOrderMark(text);
     std::size_t at = 0;
     while (at < text.size() &&
            (text[at] == ' ' || text[at] == '\t' || text[at] == '\r' || text[at] == '\n')) {
@@ -90,6 +137,15 @@ std::optional<std::string> parseOwnerText(std::string_view text) {
         const auto close = text.find('"', at + 1);
         item = text.substr(at + 1, close == std::string_view::npos ? std::string_view::npos
                                                                    : close - at - 1);
+        if (close == std::string_view::npos) {
+            // Never closed: the file's own last line end is not part of the name.
+            while (!item.empty() && (item.back() == '\r' || item.back() == '\n')) {
+                item.remove_suffix(1);
+            }
+            if (truncated) {
+                item = withoutCutCharacter(item);
+            }
+        }
     } else {
         const auto end = text.find_first_of(",\r\n", at);
         item = text.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at);
@@ -97,7 +153,7 @@ std::optional<std::string> parseOwnerText(std::string_view text) {
             item.remove_suffix(1);
         }
     }
-    return isValidUtf8(item) ? std::string(item) : windows1252ToUtf8(item);
+    return withLineFeeds(isValidUtf8(item) ? std::string(item) : windows1252ToUtf8(item));
 }
 
 } // namespace tolvaric

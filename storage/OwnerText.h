@@ -8,13 +8,15 @@
 
 namespace tolvaric {
 
+// Line breaks inside the name are written as CR LF, like the file's own.
 std::string ownerFileText(std::string_view ownerUtf8);
 
 // The first item of the file: a quoted text runs to the next double quote
-// (commas and line breaks included), an unquoted one to the first comma or
-// line end. Bytes that are not valid UTF-8 are read as Windows-1252, as older
-// Windows programs wrote them. Nothing when the file holds no item.
-std::optional<std::string> parseOwnerText(std::string_view text);
+// (commas and line breaks included, each line break read as LF), an unquoted
+// one to the first comma or line end. Bytes that are not valid UTF-8 are read
+// as Windows-1252, as older Windows programs wrote them. `truncated` says that
+// `text` is only the start of a longer file. Nothing when there is no item.
+std::optional<std::string> parseOwnerText(std::string_view text, bool truncated = false);
 
 bool isValidUtf8(std::string_view bytes);
 std::string windows1252ToUtf8(std::string_view bytes);

@@ -110,6 +110,7 @@ class TestDataFiles : public QObject {
     void failedWritesKeepThePreviousFile_data();
     void failedWritesKeepThePreviousFile();
     void neverReplacesADevice();
+    void writesInPlaceInAFolderTheUserCannotWrite();
 
   private:
     QTemporaryDir m_dir;
@@ -199,7 +200,10 @@ void TestDataFiles::read_data() {
     QTest::newRow("two points") << QByteArray(sampleFile).replace("4.02", "4.0.2") << false
                                 << "item 4 is not a number";
     QTest::newRow("too large for a double")
-        << QByteArray(sampleFile).replace("85", "1e999") << false << "item 8 is not a number";
+        << QByteArray(sampleFile).replace("85", "1e999") << false << "item 8 is too large";
+    QTest::newRow("too small for a double reads as zero")
+        << QByteArray(sampleFile).replace("\r\n0\r\n", "\r\n1E-400\r\n") << true << sample;
+    QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + sampleFile << true << sample;
     QTest::newRow("binary junk") << QByteArray("\x00\x01\x02\xfe\xff", 5) << false
                                  << "item 1 is not a number";
     QTest::newRow("an item longer than anything a number needs")
@@ -279,6 +283,8 @@ void TestDataFiles::ownerRoundTrip_data() {
                                    << "Speed Shop\nMain Street 4";
     QTest::newRow("inner double quote ends the text") << "Ed \"Big\" Roth"
                                                       << "Ed ";
+    const QString long1MiB = QString(1 << 19, QChar(0x00E9)) + "Ω"; // past 1 MiB of UTF-8
+    QTest::newRow("a name of over a mebibyte") << long1MiB << long1MiB;
 }
 
 void TestDataFiles::ownerRoundTrip() {
@@ -287,8 +293,12 @@ void TestDataFiles::ownerRoundTrip() {
 
     const auto path = m_dir.filePath("owner");
     QVERIFY(Write_Owner_File(path, owner).ok);
-    QCOMPARE(readBytes(path), "\"" + owner.toUtf8() + "\"\r\n");
+    QCOMPARE(readBytes(path), "\"" + owner.toUtf8().replace("\n", "\r\n") + "\"\r\n");
     QString back = "unchanged";
+    QVERIFY(Read_Owner_File(path, back).ok);
+    QCOMPARE(back, readBack);
+    // Quit after the next start keeps the same name, run after run.
+    QVERIFY(Write_Owner_File(path, back).ok);
     QVERIFY(Read_Owner_File(path, back).ok);
     QCOMPARE(back, readBack);
 }
@@ -303,8 +313,15 @@ void TestDataFiles::ownerRead_data() {
     QTest::newRow("unquoted, to the line end")
         << QByteArray("Q.L.N.\r\nsecond") << true << "Q.L.N.";
     QTest::newRow("only the first item") << QByteArray("\"One\",\"Two\"\r\n") << true << "One";
-    QTest::newRow("quote never closed")
-        << QByteArray("\"Open ended\r\n") << true << "Open ended\r\n";
+    QTest::newRow("quote never closed") << QByteArray("\"Open ended\r\n") << true << "Open ended";
+    QTest::newRow("byte-order mark")
+        << QByteArray("\xEF\xBB\xBF\"Jane Doe\"\r\n") << true << "Jane Doe";
+    QTest::newRow("line breaks inside read as LF")
+        << QByteArray("\"Shop\r\nStreet\rTown\"\r\n") << true << "Shop\nStreet\nTown";
+    // A file over the limit, cut inside a two-byte letter.
+    QTest::newRow("over the size limit, cut at a whole letter")
+        << "\"" + QString((4 << 20) / 2 + 5, QChar(0x00E9)).toUtf8() << true
+        << QString((4 << 20) / 2 - 1, QChar(0x00E9));
     QTest::newRow("Windows-1252 letters") << QByteArray("\"J\xf6rg \x80\"\r\n") << true << "Jörg €";
     QTest::newRow("UTF-8 letters") << QByteArray("\"J\xc3\xb6rg\"\r\n") << true << "Jörg";
     QTest::newRow("empty file") << QByteArray() << false << "";
@@ -329,6 +346,7 @@ void TestDataFiles::failedWritesKeepThePreviousFile_data() {
     QTest::newRow("read-only folder") << "read-only";
     QTest::newRow("disk full part-way") << "full";
     QTest::newRow("owner file, disk full") << "owner full";
+    QTest::newRow("owner name over the limit") << "owner too long";
     QTest::newRow("name of a folder") << "folder";
 }
 
@@ -352,7 +370,8 @@ void TestDataFiles::failedWritesKeepThePreviousFile() {
     const auto engine = sampleEngine();
     const auto reason = writeInChild(
         [&] {
-            return fault.startsWith("owner") ? tolvaric::Write_Owner_File(path, QString(4000, 'x'))
+            const QString owner(fault.endsWith("long") ? 5 << 20 : 4000, 'x');
+            return fault.startsWith("owner") ? tolvaric::Write_Owner_File(path, owner)
                                              : Write_Engine_File(path, engine);
         },
         readOnly, fault.endsWith("full") ? 10 : RLIM_INFINITY);
@@ -376,6 +395,28 @@ void TestDataFiles::neverReplacesADevice() {
     struct stat info {};
     QCOMPARE(stat("/dev/full", &info), 0);
     QVERIFY(S_ISCHR(info.st_mode));
+}
+
+void TestDataFiles::writesInPlaceInAFolderTheUserCannotWrite() {
+    if (geteuid() != 0) {
+        QSKIP("needs root to hand the file to another user");
+    }
+    // The user's own files in someone else's folder (mode 755).
+    QTemporaryDir dir;
+    QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                  QFileDevice::ExeOther));
+    const auto data = dir.filePath("tolvaric.dat");
+    const auto owner = dir.filePath("owner");
+    for (const auto& path : {data, owner}) {
+        writeBytes(path, "previous\r\n");
+        QCOMPARE(chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+    }
+    QCOMPARE(writeInChild([&] { return Write_Engine_File(data, sampleEngine()); }, true),
+             QString());
+    QCOMPARE(writeInChild([&] { return Write_Owner_File(owner, "Jane"); }, true), QString());
+    QCOMPARE(readBytes(data), sampleFile);
+    QCOMPARE(readBytes(owner), "\"Jane\"\r\n");
 }
 
 QTEST_GUILESS_MAIN(TestDataFiles)

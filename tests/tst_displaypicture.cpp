@@ -1,3 +1,4 @@
+#include "DecimalReader.h"
 #include "DisplayPicture.h"
 
 #include <QTest>
@@ -9,7 +10,10 @@
 
 using tolvaric::Picture;
 
+using Kind = tolvaric::DecimalReading::Kind;
+
 Q_DECLARE_METATYPE(Picture)
+Q_DECLARE_METATYPE(Kind)
 
 class TestDisplayPicture : public QObject {
     Q_OBJECT
@@ -116,66 +120,76 @@ void TestDisplayPicture::everyValueReadsBackWithinHalfAUnit() {
 void TestDisplayPicture::parse_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("separator");
-    QTest::addColumn<bool>("readable");
+    QTest::addColumn<Kind>("kind");
     QTest::addColumn<double>("value");
 
     QTest::newRow("plain") << "4.000"
-                           << "." << true << 4.0;
+                           << "." << Kind::Number << 4.0;
     QTest::newRow("no digit before the point") << ".036"
-                                               << "." << true << 0.036;
+                                               << "." << Kind::Number << 0.036;
     QTest::newRow("no digit after the point") << "5."
-                                              << "." << true << 5.0;
+                                              << "." << Kind::Number << 5.0;
     QTest::newRow("blanks around") << "  150.0 "
-                                   << "." << true << 150.0;
+                                   << "." << Kind::Number << 150.0;
     QTest::newRow("minus, no digit") << "-.500"
-                                     << "." << true << -0.5;
+                                     << "." << Kind::Number << -0.5;
     QTest::newRow("plus") << "+7"
-                          << "." << true << 7.0;
+                          << "." << Kind::Number << 7.0;
     QTest::newRow("exponent") << "1E+200"
-                              << "." << true << 1e200;
+                              << "." << Kind::Number << 1e200;
     QTest::newRow("small exponent") << "2.5e-3"
-                                    << "." << true << 0.0025;
+                                    << "." << Kind::Number << 0.0025;
     QTest::newRow("decimal comma") << "4,125"
-                                   << "," << true << 4.125;
+                                   << "," << Kind::Number << 4.125;
     QTest::newRow("point under a comma locale") << "4.125"
-                                                << "," << false << 0.0;
+                                                << "," << Kind::NotANumber << 0.0;
     QTest::newRow("comma under a point locale") << "4,125"
-                                                << "." << false << 0.0;
+                                                << "." << Kind::NotANumber << 0.0;
     QTest::newRow("empty") << ""
-                           << "." << false << 0.0;
+                           << "." << Kind::NotANumber << 0.0;
     QTest::newRow("blank") << "   "
-                           << "." << false << 0.0;
+                           << "." << Kind::NotANumber << 0.0;
     QTest::newRow("lone sign") << "-"
-                               << "." << false << 0.0;
+                               << "." << Kind::NotANumber << 0.0;
     QTest::newRow("lone separator") << "."
-                                    << "." << false << 0.0;
+                                    << "." << Kind::NotANumber << 0.0;
     QTest::newRow("two separators") << "4.0.2"
-                                    << "." << false << 0.0;
+                                    << "." << Kind::NotANumber << 0.0;
     QTest::newRow("letters") << "abc"
-                             << "." << false << 0.0;
+                             << "." << Kind::NotANumber << 0.0;
     QTest::newRow("trailing letters") << "4x"
-                                      << "." << false << 0.0;
+                                      << "." << Kind::NotANumber << 0.0;
     QTest::newRow("exponent without digits") << "4e"
-                                             << "." << false << 0.0;
+                                             << "." << Kind::NotANumber << 0.0;
     QTest::newRow("too large") << "1e999"
-                               << "." << false << 0.0;
+                               << "." << Kind::TooLarge << 0.0;
+    QTest::newRow("too large, digits before a small exponent") << "1" + QString(400, '0') + "e-50"
+                                                               << "." << Kind::TooLarge << 0.0;
+    QTest::newRow("too small reads as zero") << "-1e-400"
+                                             << "." << Kind::Number << -0.0;
+    QTest::newRow("too small, digits after a large exponent") << "0." + QString(400, '0') + "1e50"
+                                                              << "." << Kind::Number << 0.0;
+    QTest::newRow("subnormal") << "4.9e-324"
+                               << "." << Kind::Number << 4.9e-324;
+    QTest::newRow("exponent beyond any count")
+        << "1e-" + QString(30, '9') << "." << Kind::Number << 0.0;
     QTest::newRow("infinity") << "inf"
-                              << "." << false << 0.0;
+                              << "." << Kind::NotANumber << 0.0;
     QTest::newRow("hexadecimal") << "0x10"
-                                 << "." << false << 0.0;
+                                 << "." << Kind::NotANumber << 0.0;
     QTest::newRow("blank inside") << "4 5"
-                                  << "." << false << 0.0;
+                                  << "." << Kind::NotANumber << 0.0;
 }
 
 void TestDisplayPicture::parse() {
     QFETCH(QString, text);
     QFETCH(QString, separator);
-    QFETCH(bool, readable);
+    QFETCH(Kind, kind);
     QFETCH(double, value);
-    const auto parsed = tolvaric::parseDecimal(text.toStdString(), separator.toStdString());
-    QCOMPARE(parsed.has_value(), readable);
-    if (readable) {
-        QCOMPARE(*parsed, value);
+    const auto reading = tolvaric::readDecimal(text.toStdString(), separator.toStdString());
+    QCOMPARE(reading.kind, kind);
+    if (kind == Kind::Number) {
+        QCOMPARE(reading.value, value);
     }
 }
 

@@ -3,7 +3,6 @@
 #include "DefaultFiles.h"
 #include "FieldBox.h"
 #include "HelpViewer.h"
-#include "LocaleNumbers.h"
 #include "MainWindow.h"
 #include "Prompts.h"
 #include "Version.h"
@@ -43,22 +42,13 @@ void FileCommands::loadLogo() {
     box->setPixmap(pixmap);
 }
 
-// What the user sees is what the calculations use and what Quit saves.
-void FileCommands::takeValuesFromBoxes() {
-    for (const auto& field : engineFields) {
-        if (const auto value =
-                readValue(m_window.box(field.member)->text(), m_window.numberLocale())) {
-            m_engine.*field.member = *value;
-        }
-    }
-}
-
 bool FileCommands::startUp() {
     loadLogo();
     if (Read_Engine_File(defaultDataFile, m_engine).ok) {
         m_window.Show_Engine_Data();
     } else if (m_prompts.proceedAfterDataError(&m_window)) {
-        takeValuesFromBoxes();
+        // The boxes show the initial texts; the record holds what they show.
+        m_engine = initialEngineData();
     } else {
         return false;
     }

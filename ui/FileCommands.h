@@ -35,7 +35,6 @@ class FileCommands : public QObject {
 
   private:
     void loadLogo();
-    void takeValuesFromBoxes();
 
     MainWindow& m_window;
     EngineData& m_engine;

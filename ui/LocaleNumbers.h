@@ -1,17 +1,19 @@
 #pragma once
-// Numbers in the boxes use the decimal separator of the user's locale and no
-// group separators, so "4.125" under a German locale is refused, not 4125.
+// Numbers in the boxes are shown and read in the user's notation: the locale's
+// decimal separator and digits (Latin digits are read as well), no group
+// separators, so "4.125" under a German locale is refused, not 4125.
 
+#include "DecimalReader.h"
 #include "DisplayPicture.h"
 
 #include <QLocale>
 #include <QString>
 
-#include <optional>
-
 namespace tolvaric {
 
+// A number written with "." and Latin digits, in the locale's notation.
+QString inLocaleNotation(const QString& plain, const QLocale& locale);
 QString showValue(double value, Picture picture, const QLocale& locale);
-std::optional<double> readValue(const QString& text, const QLocale& locale);
+DecimalReading readValue(const QString& text, const QLocale& locale);
 
 } // namespace tolvaric

@@ -85,7 +85,7 @@ void MainWindow::buildFieldRows() {
         // Text at the top: the box below overlaps the lowest 4 pixels.
         box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // The initial texts are written with a point; show them in the user's notation.
-        box->setText(fromView(field.initialText).replace('.', m_locale.decimalPoint()));
+        box->setText(inLocaleNotation(fromView(field.initialText), m_locale));
         box->setGeometry(
             twipsRect(layout::boxLeft, field.topTwips, layout::boxWidth, layout::boxHeight));
         connect(box, &FieldBox::left, this, &MainWindow::storeEntry);
@@ -182,8 +182,9 @@ void MainWindow::Show_Engine_Data() {
 }
 
 void MainWindow::storeEntry(FieldBox* fieldBox) {
-    if (const auto value = readValue(fieldBox->text(), m_locale)) {
-        m_engine.*fieldBox->field().member = *value;
+    if (const auto reading = readValue(fieldBox->text(), m_locale);
+        reading.kind == DecimalReading::Kind::Number) {
+        m_engine.*fieldBox->field().member = reading.value;
         return;
     }
     if (m_unreadable) {
@@ -202,12 +203,16 @@ void MainWindow::reportUnreadableEntry() {
     const auto& field = m_unreadable->field();
     auto caption = fromView(field.caption);
     caption.chop(1); // the colon
-    m_prompts.inform(
-        this, fromView(applicationTitle),
-        tr("%1: \"%2\" is not a number.\nThe field keeps its previous value; "
-           "type a number such as %3.")
-            .arg(caption, m_unreadable->text(), showValue(4.125, Picture::ThreeDecimals, m_locale)),
-        MessageIcon::Exclamation);
+    const QString text = m_unreadable->text();
+    const QString problem = readValue(text, m_locale).kind == DecimalReading::Kind::TooLarge
+                                ? tr("%1: \"%2\" is too large for a number.")
+                                : tr("%1: \"%2\" is not a number.");
+    // Only the start of a long entry, so the box stays a sensible width.
+    m_prompts.inform(this, fromView(applicationTitle),
+                     problem.arg(caption, elided(text, 40)) + QLatin1Char('\n') +
+                         tr("The field keeps its previous value; type a number such as %1.")
+                             .arg(showValue(4.125, Picture::ThreeDecimals, m_locale)),
+                     MessageIcon::Exclamation);
     m_unreadable->setFocus(Qt::OtherFocusReason);
     m_unreadable->selectAll();
     m_unreadable = nullptr;
