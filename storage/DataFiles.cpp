@@ -2,6 +2,7 @@
 
 #include "EngineText.h"
 #include "OwnerText.h"
+#include "RegularFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -51,30 +52,6 @@ FileStatus writeWhole(const QString& path, const std::string& bytes) {
     return FileStatus::success();
 }
 
-// Reads at most limit + 1 bytes, so a caller can tell a cut-off file.
-FileStatus readStart(const QString& path, qint64 limit, QByteArray& bytes) {
-    if (path.isEmpty()) {
-        return FileStatus::failure(QStringLiteral("no file name"));
-    }
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        return FileStatus::failure(QStringLiteral("it is a folder"));
-    }
-    if (info.exists() && !info.isFile()) {
-        // A pipe would wait for a writer forever, a device may never end.
-        return FileStatus::failure(QStringLiteral("it is not a regular file"));
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return FileStatus::failure(file.errorString());
-    }
-    bytes = file.read(limit + 1);
-    if (file.error() != QFileDevice::NoError) {
-        return FileStatus::failure(file.errorString());
-    }
-    return FileStatus::success();
-}
-
 std::string_view startOf(const QByteArray& bytes, qint64 limit) {
     return {bytes.constData(), std::size_t(std::min<qint64>(bytes.size(), limit))};
 }
@@ -87,7 +64,7 @@ FileStatus Write_Engine_File(const QString& path, const EngineData& engine) {
 
 FileStatus Read_Engine_File(const QString& path, EngineData& engine) {
     QByteArray bytes;
-    if (auto status = readStart(path, engineReadLimit, bytes); !status.ok) {
+    if (auto status = readFileStart(path, engineReadLimit, bytes); !status.ok) {
         return status;
     }
     const auto parsed =
@@ -111,7 +88,7 @@ FileStatus Write_Owner_File(const QString& path, const QString& owner) {
 
 FileStatus Read_Owner_File(const QString& path, QString& owner) {
     QByteArray bytes;
-    if (auto status = readStart(path, ownerFileLimit, bytes); !status.ok) {
+    if (auto status = readFileStart(path, ownerFileLimit, bytes); !status.ok) {
         return status;
     }
     const auto text = parseOwnerText(startOf(bytes, ownerFileLimit), bytes.size() > ownerFileLimit);

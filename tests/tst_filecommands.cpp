@@ -8,18 +8,22 @@
 #include "QtPrompts.h"
 #include "TestFiles.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using tolvaric::EngineData;
@@ -60,7 +64,11 @@ class TestFileCommands : public QObject {
     void closingTheWindowWritesNothing();
     void helpSearchOrder();
     void helpWithoutADocument();
+    void helpReadsOnlyRegularFiles_data();
+    void helpReadsOnlyRegularFiles();
+    void helpSendsWebLinksToTheDesktop();
     void dataFileDialogSettings();
+    void realMessageBoxes();
 
   private:
     void start(bool proceed = true);
@@ -184,6 +192,7 @@ void TestFileCommands::logo_data() {
         << "BMP" << QSize(4000, 3000) << QColor(Qt::darkBlue);
     QTest::newRow("no picture") << "" << QSize() << QColor();
     QTest::newRow("not a picture") << "junk" << QSize() << QColor();
+    QTest::newRow("a pipe") << "pipe" << QSize() << QColor();
 }
 
 void TestFileCommands::logo() {
@@ -192,6 +201,8 @@ void TestFileCommands::logo() {
     QFETCH(QColor, colour);
     if (format == "junk") {
         writeBytes("mine.bmp", "not a picture");
+    } else if (format == "pipe") {
+        QCOMPARE(mkfifo("mine.bmp", 0600), 0); // no writer: reading it would wait for ever
     } else if (!format.isEmpty()) {
         QImage picture(size, QImage::Format_RGB32);
         picture.fill(Qt::darkBlue);
@@ -387,6 +398,63 @@ void TestFileCommands::helpWithoutADocument() {
     QVERIFY(page.contains("tolvaric.hlp") && page.contains("/nowhere/b"));
 }
 
+void TestFileCommands::helpReadsOnlyRegularFiles_data() {
+    QTest::addColumn<QByteArray>("document"); // empty: the document is a pipe
+    QTest::addColumn<QString>("shown");
+    const QByteArray page = "<a name=\"contents\"></a><h1>Here</h1>";
+    QTest::newRow("a picture from an endless device") << page + "<img src=\"/dev/zero\">"
+                                                      << "Here";
+    QTest::newRow("a picture that is a pipe") << page + "<img src=\"pic.png\">"
+                                              << "Here";
+    QTest::newRow("a document that is a pipe") << QByteArray() << "could not be read";
+}
+
+void TestFileCommands::helpReadsOnlyRegularFiles() {
+    QFETCH(QByteArray, document);
+    QFETCH(QString, shown);
+    QCOMPARE(mkfifo("pic.png", 0600), 0);
+    if (document.isEmpty()) {
+        QCOMPARE(mkfifo("tolvaric.hlp", 0600), 0);
+    } else {
+        writeBytes("tolvaric.hlp", document);
+    }
+    tolvaric::HelpViewer viewer;
+    const QStringList folders{m_dir.path()};
+    viewer.showContents(tolvaric::findHelpDocument("tolvaric.hlp", folders), folders);
+    viewer.show();
+    viewer.grab(); // lays out and paints the page, pictures included
+    QVERIFY2(viewer.browser()->toPlainText().contains(shown),
+             qPrintable(viewer.browser()->toPlainText()));
+}
+
+class LinkCatcher : public QObject {
+    Q_OBJECT
+  public slots:
+    void open(const QUrl& url) { opened.append(url); }
+
+  public:
+    QList<QUrl> opened;
+};
+
+void TestFileCommands::helpSendsWebLinksToTheDesktop() {
+    writeBytes("tolvaric.hlp", "<a name=\"contents\"></a><h1>Here</h1>");
+    LinkCatcher catcher;
+    for (const char* scheme : {"http", "https", "mailto"}) {
+        QDesktopServices::setUrlHandler(scheme, &catcher, "open");
+    }
+    tolvaric::HelpViewer viewer;
+    viewer.showContents(m_dir.filePath("tolvaric.hlp"), {});
+    const QList<QUrl> links{QUrl("https://example.org/cams"), QUrl("mailto:shop@example.org")};
+    for (const auto& link : links) {
+        emit viewer.browser()->anchorClicked(link);
+    }
+    QCOMPARE(catcher.opened, links);
+    QVERIFY(viewer.browser()->toPlainText().contains("Here")); // the page stays
+    for (const char* scheme : {"http", "https", "mailto"}) {
+        QDesktopServices::unsetUrlHandler(scheme);
+    }
+}
+
 void TestFileCommands::dataFileDialogSettings() {
     tolvaric::QtPrompts prompts;
     QVERIFY(!prompts.dialogHost());
@@ -408,6 +476,42 @@ void TestFileCommands::dataFileDialogSettings() {
     QVERIFY(prompts.dialogHost() && !prompts.dialogHost()->isVisible());
     QCOMPARE(prompts.dialogHost()->objectName(), "cdlTolvaric");
     QCOMPARE(QDir::currentPath(), before); // browsing never moves the working directory
+}
+
+// Runs `answer` on the message box once it is on screen.
+static void whenMessageBoxShown(const std::function<void(QMessageBox*)>& answer) {
+    QTimer::singleShot(20, [answer] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            answer(box);
+        } else {
+            whenMessageBoxShown(answer);
+        }
+    });
+}
+
+void TestFileCommands::realMessageBoxes() {
+    tolvaric::QtPrompts prompts;
+    // Typed text and file names are shown as they are, never as markup.
+    whenMessageBoxShown([](QMessageBox* box) {
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        box->accept();
+    });
+    prompts.inform(nullptr, "tolvaric", "<img src=\"/dev/zero\"><h1>BIG</h1>",
+                   tolvaric::MessageIcon::Exclamation);
+
+    // Escape and the close button leave the data-error question waiting:
+    // only No ends the program.
+    for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
+        whenMessageBoxShown([answer](QMessageBox* box) {
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            QTest::keyClick(box->button(QMessageBox::Yes), Qt::Key_Escape);
+            QVERIFY(box->isVisible());
+            box->close();
+            QVERIFY(box->isVisible());
+            box->button(answer)->click();
+        });
+        QCOMPARE(prompts.proceedAfterDataError(nullptr), answer == QMessageBox::Yes);
+    }
 }
 
 QTEST_MAIN(TestFileCommands)

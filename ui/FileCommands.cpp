@@ -5,14 +5,23 @@
 #include "HelpViewer.h"
 #include "MainWindow.h"
 #include "Prompts.h"
+#include "RegularFile.h"
 #include "Version.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <QTextEdit>
 
 namespace tolvaric {
+
+namespace {
+
+constexpr qint64 logoSizeLimit = 64 * 1024 * 1024;
+
+} // namespace
 
 FileCommands::FileCommands(MainWindow& window, EngineData& engine, Prompts& prompts,
                            std::function<void()> endProgram)
@@ -26,12 +35,19 @@ void FileCommands::loadLogo() {
     // Any picture Qt can read, whatever its extension; else the shipped logo.
     // It is stretched to the box once here, not at every paint, and a huge
     // picture never sits in memory at full size.
+    // Only a regular file of bounded size is read: a pipe of that name would
+    // hold up start-up for ever.
     QLabel* box = m_window.logo();
     const QSize target = box->size() * box->devicePixelRatio();
-    QImageReader reader(logoFile);
-    reader.setDecideFormatFromContent(true);
-    reader.setScaledSize(target);
-    QImage picture = reader.read();
+    QImage picture;
+    QByteArray bytes;
+    if (readWholeFile(logoFile, logoSizeLimit, bytes).ok) {
+        QBuffer buffer(&bytes);
+        QImageReader reader(&buffer);
+        reader.setDecideFormatFromContent(true);
+        reader.setScaledSize(target);
+        picture = reader.read();
+    }
     if (picture.isNull()) {
         initResources();
         picture.load(QStringLiteral(":/logo/default-logo.bmp"));
@@ -61,12 +77,13 @@ void FileCommands::save() {
     if (path.isEmpty()) {
         return; // cancelled
     }
+    const bool existed = QFileInfo::exists(path);
     if (const auto status = Write_Engine_File(path, m_engine); !status.ok) {
-        m_prompts.inform(
-            &m_window, titleText(),
-            tr("The engine was not saved to \"%1\":\n%2.\nThe file was left as it was.")
-                .arg(path, status.reason),
-            MessageIcon::Exclamation);
+        QString text = tr("The engine was not saved to \"%1\":\n%2.").arg(path, status.reason);
+        if (existed) {
+            text += QLatin1Char('\n') + tr("The file was left as it was.");
+        }
+        m_prompts.inform(&m_window, titleText(), text, MessageIcon::Exclamation);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace tolvaric {
@@ -21,17 +22,45 @@ void prepareDataFileDialog(QFileDialog& dialog, FileChoice choice) {
 QtPrompts::QtPrompts() = default;
 QtPrompts::~QtPrompts() = default;
 
+namespace {
+
+// The data-error question can only be answered: No ends the program, so a
+// reflexive Escape or the close button must not stand for it.
+class AnswerRequired : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel)) {
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
 void QtPrompts::inform(QWidget* parent, const QString& title, const QString& text,
                        MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Warning,
                     title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText); // typed text and file names are never markup
     box.exec();
 }
 
 bool QtPrompts::proceedAfterDataError(QWidget* parent) {
     QMessageBox box(QMessageBox::Critical, dataErrorTitle(), dataErrorText(),
                     QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
+    AnswerRequired answerRequired;
+    box.installEventFilter(&answerRequired);
     return box.exec() == QMessageBox::Yes;
 }
 

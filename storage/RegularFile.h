@@ -1,0 +1,19 @@
+#pragma once
+// Reading files whose names come from outside: only a regular file is opened,
+// and only so much of it is read. A pipe would wait for a writer for ever and
+// a device may never end.
+
+#include "DataFiles.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace tolvaric {
+
+// At most `limit` + 1 bytes of the file, so a caller can tell a longer one.
+FileStatus readFileStart(const QString& path, qint64 limit, QByteArray& bytes);
+
+// The whole file, refused when it holds more than `limit` bytes.
+FileStatus readWholeFile(const QString& path, qint64 limit, QByteArray& bytes);
+
+} // namespace tolvaric
