@@ -74,10 +74,13 @@ class TestMainWindow : public QObject {
     void calculations_data();
     void calculations();
     void unreadableTextIsReportedAndBlocksTheClick();
+    void unreadableEntryMessages_data();
+    void unreadableEntryMessages();
     void switchingAwayDoesNotJudgeTheText();
     void enterAndEscapePressNoButton();
     void lockedBoxTakesNoTyping();
-    void germanLocale();
+    void otherLocales_data();
+    void otherLocales();
 
   private:
     void typeInto(FieldBox* box, const QString& text);
@@ -104,7 +107,9 @@ void TestMainWindow::cleanup() {
 void TestMainWindow::typeInto(FieldBox* box, const QString& text) {
     box->setFocus();
     box->selectAll();
-    QTest::keyClicks(box, text);
+    for (const QChar c : text) { // keyClicks knows only ASCII
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
 
 FieldBox* TestMainWindow::focusedBox() const {
@@ -439,6 +444,28 @@ void TestMainWindow::unreadableTextIsReportedAndBlocksTheClick() {
     QCOMPARE(m_engine.Bore, 4.0);
 }
 
+void TestMainWindow::unreadableEntryMessages_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("markup is text") << "<h1>BIG</h1>"
+                                    << "\"<h1>BIG</h1>\" is not a number";
+    QTest::newRow("too large") << "1e309"
+                               << "\"1e309\" is too large for a number";
+    QTest::newRow("a long entry is quoted in part")
+        << QString(400, '7') + "x"
+        << "\"" + QString(40, '7') + QChar(0x2026) + "\"";
+}
+
+void TestMainWindow::unreadableEntryMessages() {
+    QFETCH(QString, typed);
+    QFETCH(QString, said);
+    typeInto(m_window->box(&EngineData::Stroke), typed);
+    QTest::mouseClick(m_window->button(Command::Volume), Qt::LeftButton);
+    QTRY_COMPARE(m_prompts.messages.size(), 1);
+    const auto text = m_prompts.messages.front().text;
+    QVERIFY2(text.contains(said) && text.size() < 160, qPrintable(text));
+}
+
 void TestMainWindow::switchingAwayDoesNotJudgeTheText() {
     auto* bore = m_window->box(&EngineData::Bore);
     typeInto(bore, "abc");
@@ -473,32 +500,57 @@ void TestMainWindow::lockedBoxTakesNoTyping() {
     QCOMPARE(m_engine.Cylinder_Pressure, 150.0);
 }
 
-void TestMainWindow::germanLocale() {
+void TestMainWindow::otherLocales_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("stroke");    // as shown at start
+    QTest::addColumn<QString>("ratio");     // after Calculate Compression Ratio
+    QTest::addColumn<QStringList>("typed"); // each reads as 4.125
+    QTest::addColumn<QString>("refused");
+    QTest::addColumn<QString>("example"); // in the message for the refused text
+
+    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "3,750"
+                            << "9,15" << QStringList{"4,125"} << "4.125" // no group separator
+                            << "4,125";
+    // Arabic digits with the Arabic decimal separator; Latin digits read too.
+    QTest::newRow("Arabic, Egypt")
+        << QLocale(QLocale::Arabic, QLocale::Egypt)
+        << QString::fromUtf8("\u0663\u066B\u0667\u0665\u0660")
+        << QString::fromUtf8("\u0669\u066B\u0661\u0665")
+        << QStringList{QString::fromUtf8("\u0664\u066B\u0661\u0662\u0665"),
+                       QString::fromUtf8("4\u066B125")}
+        << "4.125" << QString::fromUtf8("\u0664\u066B\u0661\u0662\u0665");
+}
+
+void TestMainWindow::otherLocales() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, stroke);
+    QFETCH(QString, ratio);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, refused);
+    QFETCH(QString, example);
     m_window.reset();
-    MainWindow window(m_engine, m_prompts, QLocale(QLocale::German, QLocale::Germany));
+    MainWindow window(m_engine, m_prompts, locale);
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
 
-    QCOMPARE(window.box(&EngineData::Stroke)->text(), "3,750");
+    QCOMPARE(window.box(&EngineData::Stroke)->text(), stroke);
     QTest::mouseClick(window.button(Command::Ratio), Qt::LeftButton);
-    QCOMPARE(window.box(&EngineData::Compression_Ratio)->text(), "9,15");
+    QCOMPARE(window.box(&EngineData::Compression_Ratio)->text(), ratio);
     QVERIFY(m_prompts.messages.isEmpty());
 
     auto* bore = window.box(&EngineData::Bore);
-    bore->setFocus();
-    bore->selectAll();
-    QTest::keyClicks(bore, "4,125");
-    QTest::keyClick(bore, Qt::Key_Return);
-    QCOMPARE(m_engine.Bore, 4.125);
-
-    bore->setFocus();
-    bore->selectAll();
-    QTest::keyClicks(bore, "4.125"); // a point is no group separator here
+    for (const auto& text : typed) {
+        m_engine.Bore = 0;
+        typeInto(bore, text);
+        QTest::keyClick(bore, Qt::Key_Return);
+        QCOMPARE(m_engine.Bore, 4.125);
+    }
+    typeInto(bore, refused);
     QTest::keyClick(bore, Qt::Key_Return);
     QTRY_COMPARE(m_prompts.messages.size(), 1);
     QCOMPARE(m_engine.Bore, 4.125);
-    QVERIFY(m_prompts.messages.front().text.contains("4,125"));
+    QVERIFY(m_prompts.messages.front().text.contains(example));
 }
 
 QTEST_MAIN(TestMainWindow)
