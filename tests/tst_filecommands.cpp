@@ -1,4 +1,5 @@
 #include "ColorButton.h"
+#include "DataFileDialog.h"
 #include "DataFiles.h"
 #include "FakePrompts.h"
 #include "FieldBox.h"
@@ -68,6 +69,8 @@ class TestFileCommands : public QObject {
     void helpReadsOnlyRegularFiles();
     void helpSendsWebLinksToTheDesktop();
     void dataFileDialogSettings();
+    void saveDialogRefuses_data();
+    void saveDialogRefuses();
     void realMessageBoxes();
 
   private:
@@ -299,6 +302,7 @@ void TestFileCommands::failedSaveIsReported() {
     QCOMPARE(message.title, "tolvaric");
     QCOMPARE(message.icon, tolvaric::MessageIcon::Exclamation);
     QVERIFY2(message.text.contains(m_prompts.chosenFile), qPrintable(message.text));
+    QVERIFY2(!message.text.contains("left as it was"), qPrintable(message.text)); // there was none
 
     // A folder's name is refused too, and the folder stays.
     QVERIFY(QDir().mkdir("folder.dat"));
@@ -476,6 +480,38 @@ void TestFileCommands::dataFileDialogSettings() {
     QVERIFY(prompts.dialogHost() && !prompts.dialogHost()->isVisible());
     QCOMPARE(prompts.dialogHost()->objectName(), "cdlTolvaric");
     QCOMPARE(QDir::currentPath(), before); // browsing never moves the working directory
+}
+
+void TestFileCommands::saveDialogRefuses_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("why"); // part of the dialog's message; empty: accepted
+    QTest::newRow("a new file") << "new.dat"
+                                << "";
+    QTest::newRow("an existing file") << "old.dat"
+                                      << "";
+    QTest::newRow("a folder that does not exist") << "nosuch/x.dat"
+                                                  << "does not exist";
+    QTest::newRow("a read-only file") << "locked.dat"
+                                      << "read-only";
+    QTest::newRow("a new file in a read-only folder") << "shut/new.dat"
+                                                      << "cannot create files";
+    QTest::newRow("a pipe") << "pipe.dat"
+                            << "not a file";
+}
+
+void TestFileCommands::saveDialogRefuses() {
+    QFETCH(QString, path);
+    QFETCH(QString, why);
+    writeBytes("old.dat", sampleFile);
+    writeBytes("locked.dat", sampleFile);
+    QVERIFY(QFile::setPermissions("locked.dat", QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    QVERIFY(QDir().mkdir("shut"));
+    QVERIFY(QFile::setPermissions("shut", QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    QCOMPARE(mkfifo("pipe.dat", 0600), 0);
+    const QString refusal = tolvaric::saveRefusal(m_dir.filePath(path));
+    QFile::setPermissions("shut",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY2(why.isEmpty() ? refusal.isEmpty() : refusal.contains(why), qPrintable(refusal));
 }
 
 // Runs `answer` on the message box once it is on screen.

@@ -77,7 +77,7 @@ void FileCommands::save() {
     if (path.isEmpty()) {
         return; // cancelled
     }
-    const bool existed = QFileInfo::exists(path);
+    const bool existed = QFileInfo(path).isFile();
     if (const auto status = Write_Engine_File(path, m_engine); !status.ok) {
         QString text = tr("The engine was not saved to \"%1\":\n%2.").arg(path, status.reason);
         if (existed) {

@@ -1,5 +1,7 @@
 #include "QtPrompts.h"
 
+#include "DataFileDialog.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QKeyEvent>
@@ -69,7 +71,7 @@ QString QtPrompts::chooseDataFile(QWidget*, FileChoice choice) {
         m_host = std::make_unique<QWidget>();
         m_host->setObjectName(QStringLiteral("cdlTolvaric"));
         m_host->setWindowTitle(QStringLiteral("Form1"));
-        m_dialog = new QFileDialog(m_host.get());
+        m_dialog = new DataFileDialog(m_host.get());
         m_dialog->setObjectName(QStringLiteral("CdlOpen"));
         m_dialog->setDefaultSuffix(QStringLiteral("dat"));
         m_dialog->setWindowModality(Qt::ApplicationModal);

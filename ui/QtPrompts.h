@@ -10,7 +10,7 @@ class QFileDialog;
 namespace tolvaric {
 
 // The settings the data file dialog gets before every use: one filter, the
-// platform's default folder, no file name, ".dat" added to a bare name, no
+// working folder, no file name, ".dat" added to a bare name, no
 // overwrite question, an existing file for opening.
 void prepareDataFileDialog(QFileDialog& dialog, FileChoice choice);
 
