@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "FileCommands.h"
+#include "KeyRepeat.h"
 #include "MainWindow.h"
 #include "QtPrompts.h"
 #include "Version.h"
@@ -17,6 +18,7 @@ int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& sho
     QApplication::setApplicationVersion(productVersion);
     QApplication::setOrganizationName(productName);
     initResources();
+    askForDetectableAutoRepeat();
 
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/tolvaric-16.png"));
