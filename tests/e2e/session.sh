@@ -7,9 +7,13 @@ set -euo pipefail
 build_dir=$(cd "$1" && pwd)
 work=$(mktemp -d)
 xvfb_pid=
+wm_pid=
 program_pid=
+load_pids=()
 cleanup() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    for pid in "${load_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -33,6 +37,10 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n1 "$work/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
+# A window manager, for title bars and real close requests.
+openbox --sm-disable >/dev/null 2>&1 &
+wm_pid=$!
+for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
 
 mkdir "$work/garage"
 cd "$work/garage"
@@ -50,15 +58,22 @@ window() {
 main_title='Compression Ratio, etc\.            A Little Help from Q\.L\.N\.'
 main_window() { window "$main_title"; }
 gone() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+count() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
+# Asks the window manager to close the window titled $1, as its close button does.
+close_request() { wmctrl -c "$1"; sleep 0.5; }
+# Keeps both cores busy for $1 seconds.
+load() {
+    for _ in 1 2; do timeout "$1" sh -c 'while :; do :; done' & load_pids+=($!); done
+}
 
 keys() { xdotool windowfocus --sync "$1"; shift; xdotool key --delay 30 "$@"; }
 type_text() { xdotool windowfocus --sync "$1"; xdotool type --delay 30 "$2"; }
 # Clicks at a point of the window, in window pixels.
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
 
-# Colour of one screen pixel as "r,g,b".
+# Colour of one pixel of window $1 as "r,g,b".
 pixel() {
-    import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 |
+    import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n1 |
         sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
 }
 
@@ -81,14 +96,22 @@ wait_for_exit() {
 
 # Button centres and box places, in window pixels.
 ratio_button="408 320"; volume_button="408 154"; pressure_button="408 352"
-fetch_button="68 384"; save_button="170 384"; quit_button="464 384"; bore_box="272 16"
+fetch_button="68 384"; save_button="170 384"; help_button="248 384"; quit_button="464 384"
+bore_box="272 16"
 
-step "first start in an empty folder: the data-error question, answered Yes"
+step "first start in an empty folder, a pipe for a logo: the question, not a hang"
+mkfifo mine.bmp
 start_program
 question=$(window "Data Error!")
 gone "$main_title" || fail "the window appeared before the question was answered"
+step "Escape and the close button leave the question waiting; Yes goes on"
+keys "$question" Escape
+close_request "Data Error!"
+[ "$(count "Data Error!")" = 1 ] || fail "Escape or the close button answered the data-error question"
+kill -0 "$program_pid" 2>/dev/null || fail "Escape or the close button ended the program"
 keys "$question" Return
 main=$(main_window)
+rm mine.bmp
 
 step "a whole engine typed by keyboard, Enter after each value"
 engine=(4.030 3.480 .010 4.100 .039 .300 .060 64 0 5 0 5.700 276 110 10.5)
@@ -103,9 +126,17 @@ click "$main" $ratio_button
 click "$main" $pressure_button
 click "$main" $volume_button
 
-step "Save This through the file dialog"
+step "Save This through the file dialog; a folder that does not exist is refused"
 click "$main" $save_button
 dialog=$(window "Save This")
+type_text "$dialog" "nosuch/x"
+keys "$dialog" Return
+for _ in $(seq 30); do [ "$(count "Save This")" = 2 ] && break; sleep 0.1; done
+[ "$(count "Save This")" = 2 ] || fail "the save dialog took a folder that does not exist"
+keys "$(xdotool search --onlyvisible --name '^Save This$' | tail -n1)" Return
+for _ in $(seq 30); do [ "$(count "Save This")" = 1 ] && break; sleep 0.1; done
+[ -e nosuch ] && fail "the refused save wrote something"
+keys "$dialog" ctrl+a
 type_text "$dialog" "engine-a"
 keys "$dialog" Return
 for _ in $(seq 50); do [ -f engine-a.dat ] && break; sleep 0.1; done
@@ -126,6 +157,18 @@ for _ in $(seq 30); do gone "tolvaric" && break; sleep 0.1; done
 gone "tolvaric" || fail "the message box stayed"
 type_text "$main" "9.5" # replaces the selected text
 keys "$main" Tab
+
+step "Fetch Old File, Cancel, then a reflexive Escape: the question stays, Yes keeps the session"
+click "$main" $fetch_button
+dialog=$(window "Fetch Old File")
+keys "$dialog" Escape
+question=$(window "Data Error!")
+keys "$question" Escape
+sleep 0.3
+[ "$(count "Data Error!")" = 1 ] || fail "Escape answered the data-error question after Fetch"
+keys "$question" Return
+for _ in $(seq 30); do gone "Data Error!" && break; sleep 0.1; done
+kill -0 "$program_pid" 2>/dev/null || fail "Escape after a failed Fetch ended the program"
 
 step "Fetch Old File brings the saved engine back"
 click "$main" $fetch_button
@@ -151,9 +194,7 @@ start_program
 main=$(main_window)
 sleep 0.5
 gone "Data Error!" || fail "the second start asked the data-error question"
-geometry=$(xdotool getwindowgeometry --shell "$main")
-x0=$(sed -n 's/^X=//p' <<<"$geometry"); y0=$(sed -n 's/^Y=//p' <<<"$geometry")
-at() { pixel $((x0 + $1)) $((y0 + $2)); }
+at() { pixel "$main" "$1" "$2"; }
 # The colour at a window point, given a few seconds for the first paint.
 expect_colour() {
     local x=$1 y=$2 want=$3 what=$4 got
@@ -172,12 +213,40 @@ for corner in "304 176" "508 176" "304 300" "508 300" "406 238"; do
 done
 expect_colour 303 238 "192,192,192" "the grey beside the logo"
 
+step "a help document whose pictures are a pipe and a device opens, and the program still answers"
+printf '<a name="contents"></a><h1>Shop help</h1><img src="pic.png"><img src="/dev/zero">' >tolvaric.hlp
+mkfifo pic.png
+click "$main" $help_button
+window "tolvaric Help" >/dev/null
+close_request "tolvaric Help"
+rm tolvaric.hlp pic.png
+
+step "a held Down, both cores busy, moves the focus exactly one box"
+click "$main" $bore_box
+load 5
+xdotool keydown Down
+sleep 1
+xdotool keyup Down
+sleep 0.5
+keys "$main" ctrl+a
+type_text "$main" "2.5"
+keys "$main" Tab
+for pid in "${load_pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+load_pids=()
+click "$main" $quit_button
+wait_for_exit
+expect_line tolvaric.dat 2 2.5 0
+cmp -s <(sed -n '3,$p' tolvaric.dat) <(sed -n '3,$p' kept.dat) ||
+    fail "the held key moved past Stroke: $(tr -d '\r' <tolvaric.dat | tr '\n' ' ')"
+cp tolvaric.dat kept.dat
+
 step "closing from the title bar keeps the files as they were"
+start_program
+main=$(main_window)
 keys "$main" ctrl+a
 type_text "$main" "7"
 keys "$main" Return
-# With no window manager there is no title bar; ending the X connection stands in for it.
-xdotool windowkill "$main" 2>/dev/null || kill "$program_pid"
+close_request "Compression Ratio, etc."
 wait_for_exit
 cmp -s tolvaric.dat kept.dat || fail "closing the window changed tolvaric.dat"
 
