@@ -164,12 +164,25 @@ void TestFileCommands::ownerFile_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("exists");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("a name") << QByteArray("\"Q.L.N. Racing\"\r\n") << true << "Q.L.N. Racing";
-    QTest::newRow("two double quotes") << QByteArray("\"\"\r\n") << true << "";
-    QTest::newRow("empty file") << QByteArray() << true << "Owner";
-    QTest::newRow("no file") << QByteArray() << false << "Owner";
+    QTest::addColumn<QByteArray>("kept"); // what Quit then writes
+    const QByteArray owner = "\"Owner\"\r\n";
+    QTest::newRow("a name") << QByteArray("\"Q.L.N. Racing\"\r\n") << true << "Q.L.N. Racing"
+                            << QByteArray("\"Q.L.N. Racing\"\r\n");
+    QTest::newRow("two double quotes")
+        << QByteArray("\"\"\r\n") << true << "" << QByteArray("\"\"\r\n");
+    QTest::newRow("empty file") << QByteArray() << true << "Owner" << owner;
+    QTest::newRow("no file") << QByteArray() << false << "Owner" << owner;
     QTest::newRow("several lines")
-        << QByteArray("\"Speed Shop\r\nMain St\"\r\n") << true << "Speed Shop\nMain St";
+        << QByteArray("\"Speed Shop\r\nMain St\"\r\n") << true << "Speed Shop\nMain St"
+        << QByteArray("\"Speed Shop\r\nMain St\"\r\n");
+    QTest::newRow("a byte-order mark and a non-breaking space")
+        << QByteArray("\xEF\xBB\xBF\"Jane\xC2\xA0"
+                      "Doe\"\r\n")
+        << true << "Jane Doe"
+        << QByteArray("\"Jane\xC2\xA0"
+                      "Doe\"\r\n");
+    QTest::newRow("no closing quote") << QByteArray("\"Open ended\r\n") << true << "Open ended"
+                                      << QByteArray("\"Open ended\"\r\n");
 }
 
 void TestFileCommands::ownerFile() {
@@ -180,8 +193,11 @@ void TestFileCommands::ownerFile() {
     if (exists) {
         writeBytes("owner", content);
     }
+    QFETCH(QByteArray, kept);
     start();
     QCOMPARE(m_window->ownerBox()->toPlainText(), shown);
+    m_commands->quit();
+    QCOMPARE(readBytes("owner"), kept);
 }
 
 void TestFileCommands::logo_data() {

@@ -21,6 +21,12 @@ namespace {
 
 constexpr qint64 logoSizeLimit = 64 * 1024 * 1024;
 
+// The owner's name as typed; toPlainText() would turn a non-breaking space
+// into a plain one.
+QString typedText(const QTextEdit& box) {
+    return box.document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+}
+
 } // namespace
 
 FileCommands::FileCommands(MainWindow& window, EngineData& engine, Prompts& prompts,
@@ -111,7 +117,7 @@ void FileCommands::help() {
 }
 
 void FileCommands::quit() {
-    const auto problems = writeDefaultFiles(m_engine, m_window.ownerBox()->toPlainText());
+    const auto problems = writeDefaultFiles(m_engine, typedText(*m_window.ownerBox()));
     if (!problems.isEmpty()) {
         m_prompts.inform(&m_window, titleText(),
                          tr("Not everything could be kept for the next start:\n%1\n"
