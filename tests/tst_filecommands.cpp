@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -409,6 +410,17 @@ void TestFileCommands::helpSearchOrder() {
     QTest::mouseClick(m_window->button(Command::Help), Qt::LeftButton);
     QCOMPARE(m_commands->helpViewer(), viewer);
     QVERIFY(m_prompts.messages.isEmpty());
+
+    // The shipped document opens at its contents, and every link inside it lands.
+    const QString shipped = QFINDTESTDATA("../resources/tolvaric.hlp");
+    viewer->showContents(shipped, {});
+    QVERIFY(viewer->browser()->toPlainText().contains("Contents"));
+    const QString html = QString::fromUtf8(readBytes(shipped));
+    static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
+    for (auto links = link.globalMatch(html); links.hasNext();) {
+        const QString anchor = links.next().captured(1);
+        QVERIFY2(html.contains("name=\"" + anchor + "\""), qPrintable(anchor));
+    }
 }
 
 void TestFileCommands::helpWithoutADocument() {
