@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 // tolvaric: compression ratio, chamber volume and cranking pressure for one
 // cylinder of a piston engine.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Reports, on standard output, the moment a window first paints and the
 // process's peak memory, then ends the process.

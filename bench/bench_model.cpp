@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 // How long one click's worth of math and one formatted box text take.
 #include "Calculations.h"
 #include "DisplayPicture.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 // Start-up of tolvaric against the floor of a bare Qt window with the same 42
 // controls: time from exec to the first paint, and peak memory, as whole
 // processes, alternating the two. Offscreen always; on X too when DISPLAY is set.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 // The floor: a bare Qt window with the same 42 plain controls, placed the
 // same way, and nothing else. No Qt program of this shape starts faster.
 #include "FirstPaint.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 // tolvaric itself, ending at its first paint.
 #include "Application.h"
 #include "FirstPaint.h"

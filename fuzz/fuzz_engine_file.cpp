@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 // Any bytes at all must give either sixteen finite values or a reason.
 #include "EngineText.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 // Any bytes at all must give either valid UTF-8 text or nothing, and a name
 // written back must read back the same.
 #include "OwnerText.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The three calculations over the engine record. Each reads only the record
 // and returns its result or the reason there is none; the caller stores the

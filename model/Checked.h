@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Arithmetic that stops a calculation at the first step that overflows,
 // divides by zero or is invalid, so no infinity or NaN is ever carried on.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Reads a plain decimal number, as typed into a box or stored in a data file:
 // blanks around it, an optional sign, digits with an optional separator and

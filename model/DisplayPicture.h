@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Numeric display pictures, as the boxes show values: every integer digit, no
 // zero before the separator, a fixed number of decimals, no grouping, no

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The engine record: sixteen numbers that describe one cylinder, and the one
 // table of its fields that everything else iterates over (window rows, the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Arc cosine and arc sine built from the arc tangent and the square root, the
 // way the calculations have always obtained pi and the rod angle. Both fail at

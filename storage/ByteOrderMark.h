@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Windows editors start a UTF-8 file with a byte-order mark; the readers skip
 // one so that a file saved from Notepad reads as it looks.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The only operations that read or write the engine data files and the owner
 // file. They report failure with a short reason for a message box and never

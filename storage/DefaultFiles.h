@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The files the program keeps in its working directory between runs: the
 // default data file and the owner file, read at start-up and written by Quit.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The text of an engine data file: sixteen numbers in record order, one per
 // line, CR LF after each. Plain C++ so that it can be fuzzed and tested alone.

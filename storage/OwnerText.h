@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The text of the owner file: the owner's name between double quotes, then
 // CR LF. Plain C++; the name travels as UTF-8.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Reading files whose names come from outside: only a regular file is opened,
 // and only so much of it is read. A pipe would wait for a writer for ever and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A command button whose whole face is filled with its colour and whose
 // caption is centred and wrapped onto further lines, under every style.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The three calculation buttons as plain commands over the record: each runs
 // its calculation and, on success, stores the unrounded result in its field.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The file dialog "CdlOpen". Besides Qt's own checks it accepts for saving
 // only a file that can be written: in an existing folder, not read-only, and

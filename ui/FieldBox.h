@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // One numeric box of the window. Enter moves on at once (once per repeated
 // character, the character swallowed); Down/Page Down and Up/Page Up move when

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Start-up, Save This, Fetch Old File, Help and Quit: the commands that move
 // the record to and from files, asking the user through the prompts.

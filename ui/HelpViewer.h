@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The help window. Each request looks the document up again by its bare name,
 // the way a help viewer does: the working directory, the program's folder,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A held key on X11 sends a release and a new press with every repeat, and Qt
 // guesses which releases are real by looking for the next press; under load

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Numbers in the boxes are shown and read in the user's notation: the locale's
 // decimal separator and digits (Latin digits are read as well), no group

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The window "tolvaric". How a value travels:
 //   typed text -> (box loses the focus) -> the record's field

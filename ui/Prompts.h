@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Every message box and file dialog the window shows goes through here, so
 // that tests can answer them without a person.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The window is laid out in twips, 1440 to the inch: 15 twips make one pixel
 // at 96 dots per inch. Qt's high-DPI scaling takes care of larger screens.

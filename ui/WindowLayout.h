@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Where everything sits in the window, in twips, and how it looks. The sixteen
 // field rows come from the engine field table; the rest is listed here.

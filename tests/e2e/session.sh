@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The tolvaric developers
+# SPDX-License-Identifier: MIT
+
 # A user's session on a real X server: tolvaric installed from the build tree,
 # driven with xdotool in a fresh folder; results are checked in the files it
 # writes and in the pixels of screenshots.

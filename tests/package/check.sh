@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The tolvaric developers
+# SPDX-License-Identifier: MIT
+
 # Builds the Debian package from the build tree and checks that it carries the
-# program, its shared files and the desktop integration, and nothing else.
+# program, its shared files, the desktop integration, the manual page and
+# Debian's copyright and changelog, and nothing else; lintian passes it.
 #   check.sh BUILD_DIR
 set -euo pipefail
 build_dir=$(cd "$1" && pwd)
@@ -15,9 +20,12 @@ package=$(ls "$work"/tolvaric_1.00_*.deb)
 
 expected="./usr/bin/tolvaric
 ./usr/share/applications/tolvaric.desktop
+./usr/share/doc/tolvaric/changelog.gz
+./usr/share/doc/tolvaric/copyright
 ./usr/share/icons/hicolor/16x16/apps/tolvaric.png
 ./usr/share/icons/hicolor/32x32/apps/tolvaric.png
 ./usr/share/icons/hicolor/scalable/apps/tolvaric.svg
+./usr/share/man/man1/tolvaric.1.gz
 ./usr/share/metainfo/io.github.tolvaric.tolvaric.metainfo.xml
 ./usr/share/tolvaric/default-logo.bmp
 ./usr/share/tolvaric/tolvaric.hlp"
@@ -27,4 +35,9 @@ if [ "$actual" != "$expected" ]; then
     echo "$actual"
     exit 1
 fi
-echo "package contents as expected"
+grep -q "^License: MIT" <(dpkg-deb --fsys-tarfile "$package" | tar -xO ./usr/share/doc/tolvaric/copyright) ||
+    { echo "FAIL: the copyright file names no MIT licence"; exit 1; }
+# Debian's own checks: no error and no warning (informational tags are fine).
+lintian --fail-on error,warning "$package" 2>/dev/null ||
+    { echo "FAIL: lintian"; lintian "$package" 2>/dev/null; exit 1; }
+echo "package contents as expected, lintian clean"
