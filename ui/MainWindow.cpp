@@ -92,6 +92,9 @@ void MainWindow::buildFieldRows() {
         box->setGeometry(
             twipsRect(layout::boxLeft, field.topTwips, layout::boxWidth, layout::boxHeight));
         connect(box, &FieldBox::left, this, &MainWindow::storeEntry);
+        // A screen reader names the box after its label: "Bore", not "text".
+        label->setBuddy(box);
+        box->setAccessibleName(label->text().chopped(1));
         m_boxes[i] = box;
     }
     box(&EngineData::Cylinder_Pressure)->setReadOnly(true);
@@ -132,12 +135,16 @@ void MainWindow::buildOtherControls() {
     m_owner->setPalette(ownerPalette);
     m_owner->setPlainText(QStringLiteral("Owner"));
     m_owner->setToolTip(QStringLiteral(" Click here to change "));
+    m_owner->setAccessibleName(tr("Owner"));
     m_owner->setGeometry(twipsRect(layout::ownerTwips));
 
     m_logo = new QLabel(this);
     m_logo->setObjectName(QStringLiteral("Image1"));
     m_logo->setScaledContents(true); // any picture fills the whole box, distorted if need be
     m_logo->setToolTip(QStringLiteral(" See HELP to customize "));
+    m_logo->setAccessibleName(tr("Logo"));
+    m_logo->setAccessibleDescription(
+        tr("The owner's logo: mine.bmp from the working folder, or tolvaric's own"));
     m_logo->setGeometry(twipsRect(layout::imageTwips));
 
     auto* distribute = new QLabel(QStringLiteral("Distribute Freely"), this);
