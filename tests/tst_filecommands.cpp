@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -72,6 +73,7 @@ class TestFileCommands : public QObject {
     void helpReadsOnlyRegularFiles_data();
     void helpReadsOnlyRegularFiles();
     void helpSendsWebLinksToTheDesktop();
+    void helpViewerNavigatesFindsAndZooms();
     void dataFileDialogSettings();
     void saveDialogRefuses_data();
     void saveDialogRefuses();
@@ -488,6 +490,49 @@ void TestFileCommands::helpSendsWebLinksToTheDesktop() {
     for (const char* scheme : {"http", "https", "mailto"}) {
         QDesktopServices::unsetUrlHandler(scheme);
     }
+}
+
+void TestFileCommands::helpViewerNavigatesFindsAndZooms() {
+    tolvaric::HelpViewer viewer;
+    viewer.showContents(QFINDTESTDATA("../resources/tolvaric.hlp"), {});
+    viewer.show();
+    QApplication::setActiveWindow(&viewer);
+    QVERIFY(QTest::qWaitForWindowActive(&viewer));
+    auto* page = viewer.browser();
+    page->setFocus();
+    const auto at = [page] { return page->source().fragment(); };
+    const int contents = page->verticalScrollBar()->value();
+
+    emit page->anchorClicked(QUrl("#bench"));
+    QCOMPARE(at(), "bench");
+    QTest::keyClick(page, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(at(), QString());
+    QTest::keyClick(page, Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(at(), "bench");
+    QTest::keyClick(page, Qt::Key_Home);
+    QCOMPARE(at(), QString());
+    QCOMPARE(page->verticalScrollBar()->value(), contents);
+
+    QTest::keyClick(page, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(viewer.findBar()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), viewer.findField());
+    QTest::keyClicks(viewer.findField(), "quench");
+    QTest::keyClick(viewer.findField(), Qt::Key_Return);
+    QCOMPARE(page->textCursor().selectedText().toLower(), "quench");
+    const int first = page->textCursor().position();
+    QTest::keyClick(viewer.findField(), Qt::Key_Return);
+    QVERIFY(page->textCursor().position() != first); // the next match
+    QTest::keyClick(viewer.findField(), Qt::Key_Escape);
+    QVERIFY(!viewer.findBar()->isVisible());
+
+    const qreal size = page->font().pointSizeF();
+    QTest::keyClick(page, Qt::Key_Plus, Qt::ControlModifier);
+    QVERIFY(page->font().pointSizeF() > size);
+    QTest::keyClick(page, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(page, Qt::Key_Minus, Qt::ControlModifier);
+    QVERIFY(page->font().pointSizeF() < size);
+    QTest::keyClick(page, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(page->font().pointSizeF(), size);
 }
 
 void TestFileCommands::dataFileDialogSettings() {

@@ -36,9 +36,7 @@ FileCommands::FileCommands(MainWindow& window, EngineData& engine, Prompts& prom
                            std::function<void()> endProgram)
     : m_window(window), m_engine(engine), m_prompts(prompts), m_endProgram(std::move(endProgram)) {}
 
-FileCommands::~FileCommands() {
-    delete m_help;
-}
+FileCommands::~FileCommands() = default;
 
 void FileCommands::loadLogo() {
     // Any picture Qt can read, whatever its extension; else the shipped logo.
@@ -110,7 +108,7 @@ void FileCommands::fetch() {
 
 void FileCommands::help() {
     if (!m_help) {
-        m_help = new HelpViewer;
+        m_help = new HelpViewer(&m_window); // its own window, owned by the main one
     }
     const auto folders = helpSearchFolders();
     m_help->showContents(findHelpDocument(helpDocumentName, folders), folders);

@@ -5,21 +5,21 @@
 
 #include "RegularFile.h"
 
+#include <QAction>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QImage>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace tolvaric {
-
-namespace {
-
-// The document and each picture in it; far more than any help page needs.
-constexpr qint64 resourceSizeLimit = 16 * 1024 * 1024;
-
-} // namespace
 
 QStringList helpSearchFolders() {
     const QString programFolder = QCoreApplication::applicationDirPath();
@@ -38,57 +38,121 @@ QString findHelpDocument(const QString& name, const QStringList& folders) {
     return {};
 }
 
-HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
-    setOpenLinks(false);
-    setOpenExternalLinks(false);
-    connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::follow);
-}
-
-QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
-    // Never a null answer, nor a picture that does not decode: the document
-    // would then open the file by itself, pipe or device alike.
-    const QUrl url = name.isRelative() ? source().resolved(name) : name;
-    QByteArray bytes;
-    const bool read =
-        url.isLocalFile() && readWholeFile(url.toLocalFile(), resourceSizeLimit, bytes).ok;
-    if (type == QTextDocument::ImageResource) {
-        QImage picture;
-        if (!read || !picture.loadFromData(bytes)) {
-            picture = QImage(1, 1, QImage::Format_ARGB32);
-            picture.fill(Qt::transparent); // left out of the page
-        }
-        return picture;
-    }
-    return read ? bytes : QByteArray("");
-}
-
-void HelpBrowser::follow(const QUrl& link) {
-    const QString scheme = link.scheme();
-    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
-        scheme == QLatin1String("mailto")) {
-        QDesktopServices::openUrl(link);
-    } else if (link.isRelative() || link.isLocalFile()) {
-        setSource(source().resolved(link));
-    }
-}
-
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("tolvaric Help"));
+    setWindowTitle(tr("tolvaric Help"));
     setAttribute(Qt::WA_QuitOnClose, false); // closing the main window still ends the program
     m_browser = new HelpBrowser(this);
+    buildToolBar();
+    buildFindBar();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_toolBar);
     layout->addWidget(m_browser);
-    resize(640, 560);
+    layout->addWidget(m_findBar);
+    fitToScreen();
+}
+
+void HelpViewer::buildToolBar() {
+    m_toolBar = new QToolBar(this);
+    auto add = [this](const QString& text, const QList<QKeySequence>& keys, auto slot) {
+        QAction* action = m_toolBar->addAction(text, this, slot);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setToolTip(keys.isEmpty() ? text
+                                          : text + QStringLiteral(" (") +
+                                                keys.front().toString(QKeySequence::NativeText) +
+                                                QLatin1Char(')'));
+        return action;
+    };
+    QAction* back = add(tr("Back"), {QKeySequence::Back}, [this] { m_browser->backward(); });
+    QAction* forward =
+        add(tr("Forward"), {QKeySequence::Forward}, [this] { m_browser->forward(); });
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    add(tr("Contents"), {QKeySequence(Qt::Key_Home)}, [this] {
+        m_browser->setSource(m_browser->source().adjusted(QUrl::RemoveFragment));
+        m_browser->scrollToAnchor(QStringLiteral("contents"));
+    });
+    m_toolBar->addSeparator();
+    add(tr("Find"), {QKeySequence::Find}, [this] { showFindBar(); });
+    add(tr("Larger"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+        [this] { m_browser->zoomTo(std::min(m_browser->zoomSteps() + 1, 10)); });
+    add(tr("Smaller"), {QKeySequence::ZoomOut},
+        [this] { m_browser->zoomTo(std::max(m_browser->zoomSteps() - 1, -4)); });
+    add(tr("Normal Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { m_browser->zoomTo(0); });
+    m_toolBar->addSeparator();
+    add(tr("Print"), {QKeySequence::Print}, [this] { print(); });
+}
+
+void HelpViewer::buildFindBar() {
+    m_findBar = new QWidget(this);
+    m_findBar->setObjectName(QStringLiteral("FindBar"));
+    m_findField = new QLineEdit(m_findBar);
+    m_findField->setObjectName(QStringLiteral("FindField"));
+    m_findField->setAccessibleName(tr("Find in the page"));
+    m_findField->setPlaceholderText(tr("Find in the page"));
+    auto* next = new QToolButton(m_findBar);
+    next->setText(tr("Next"));
+    auto* close = new QToolButton(m_findBar);
+    close->setText(tr("Close"));
+    auto* layout = new QHBoxLayout(m_findBar);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->addWidget(new QLabel(tr("Find:"), m_findBar));
+    layout->addWidget(m_findField, 1);
+    layout->addWidget(next);
+    layout->addWidget(close);
+    connect(m_findField, &QLineEdit::returnPressed, this, &HelpViewer::findNext);
+    connect(next, &QToolButton::clicked, this, &HelpViewer::findNext);
+    connect(close, &QToolButton::clicked, m_findBar, &QWidget::hide);
+    auto* escape = new QAction(m_findBar);
+    escape->setShortcut(QKeySequence::Cancel);
+    escape->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QAction::triggered, this, [this] {
+        m_findBar->hide();
+        m_browser->setFocus();
+    });
+    m_findBar->addAction(escape);
+    m_findBar->hide();
+}
+
+void HelpViewer::showFindBar() {
+    m_findBar->show();
+    m_findField->setFocus();
+    m_findField->selectAll();
+}
+
+void HelpViewer::findNext() {
+    const bool found = m_browser->findNext(m_findField->text());
+    // A pale red field says the page does not hold the text.
+    m_findField->setStyleSheet(found || m_findField->text().isEmpty()
+                                   ? QString()
+                                   : QStringLiteral("QLineEdit { background: #ffd8d8; }"));
+}
+
+void HelpViewer::print() {
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print Help"));
+    if (dialog.exec() == QDialog::Accepted) {
+        m_browser->print(&printer);
+    }
+}
+
+void HelpViewer::fitToScreen() {
+    const QSize preferred(640, 560);
+    resize(preferred.boundedTo(screen()->availableSize() * 9 / 10));
 }
 
 void HelpViewer::showContents(const QString& path, const QStringList& searched) {
     m_browser->clearHistory();
     m_browser->setSource(QUrl(), QTextDocument::UnknownResource);
     if (path.isEmpty()) {
-        QString page = QStringLiteral("<h2>No help document</h2><p>The help document <b>%1</b> "
-                                      "was not found. These folders were searched:</p><ul>")
+        QString page = tr("<h2>No help document</h2><p>The help document <b>%1</b> "
+                          "was not found. These folders were searched:</p><ul>")
                            .arg(helpDocumentName);
         for (const auto& folder : searched) {
             page += QStringLiteral("<li>%1</li>").arg(folder.toHtmlEscaped());
@@ -97,9 +161,9 @@ void HelpViewer::showContents(const QString& path, const QStringList& searched) 
         return;
     }
     QByteArray bytes;
-    if (const auto status = readWholeFile(path, resourceSizeLimit, bytes); !status.ok) {
-        m_browser->setHtml(QStringLiteral("<h2>Help document unreadable</h2><p>The help document "
-                                          "<b>%1</b> was found but could not be read: %2.</p>")
+    if (const auto status = readWholeFile(path, helpResourceSizeLimit, bytes); !status.ok) {
+        m_browser->setHtml(tr("<h2>Help document unreadable</h2><p>The help document "
+                              "<b>%1</b> was found but could not be read: %2.</p>")
                                .arg(path.toHtmlEscaped(), status.reason.toHtmlEscaped()));
         return;
     }

@@ -4,11 +4,17 @@
 #pragma once
 // The help window. Each request looks the document up again by its bare name,
 // the way a help viewer does: the working directory, the program's folder,
-// then the installed data folder. It never answers the program.
+// then the installed data folder. It never answers the program. Besides the
+// page it offers what desktop help viewers do: Back and Forward, Contents,
+// Find in the page, zoom and Print.
+
+#include "HelpBrowser.h"
 
 #include <QStringList>
-#include <QTextBrowser>
 #include <QWidget>
+
+class QLineEdit;
+class QToolBar;
 
 namespace tolvaric {
 
@@ -18,18 +24,6 @@ QStringList helpSearchFolders();
 // The first folder's entry of that name, readable or not, or an empty text.
 QString findHelpDocument(const QString& name, const QStringList& folders);
 
-// Reads the document and everything it refers to only from regular files of
-// bounded size; web and mail links go to the desktop's own programs.
-class HelpBrowser : public QTextBrowser {
-    Q_OBJECT
-  public:
-    explicit HelpBrowser(QWidget* parent = nullptr);
-    QVariant loadResource(int type, const QUrl& name) override;
-
-  private:
-    void follow(const QUrl& link);
-};
-
 class HelpViewer : public QWidget {
     Q_OBJECT
   public:
@@ -37,10 +31,24 @@ class HelpViewer : public QWidget {
     // Shows the contents page of the document at `path`, or says that no
     // document was found in `searched`, or why the one found can't be read.
     void showContents(const QString& path, const QStringList& searched);
-    QTextBrowser* browser() const { return m_browser; }
+    // At most the size it prefers, and never larger than the screen it is on.
+    void fitToScreen();
+
+    HelpBrowser* browser() const { return m_browser; }
+    QWidget* findBar() const { return m_findBar; }
+    QLineEdit* findField() const { return m_findField; }
 
   private:
-    HelpBrowser* m_browser;
+    void buildToolBar();
+    void buildFindBar();
+    void showFindBar();
+    void findNext();
+    void print();
+
+    QToolBar* m_toolBar = nullptr;
+    HelpBrowser* m_browser = nullptr;
+    QWidget* m_findBar = nullptr;
+    QLineEdit* m_findField = nullptr;
 };
 
 } // namespace tolvaric
