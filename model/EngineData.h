@@ -3,8 +3,9 @@
 
 #pragma once
 // The engine record: sixteen numbers that describe one cylinder, and the one
-// table of its fields that everything else iterates over (window rows, the
-// data files, the navigation chain, the tests).
+// table of its fields that everything else iterates over (the data files, the
+// window's rows, the navigation chain, the tests). Where a field sits in the
+// window is the window's business (ui/FieldRows.h).
 
 #include "DisplayPicture.h"
 
@@ -38,15 +39,9 @@ struct EngineData {
 };
 
 struct FieldInfo {
-    std::string_view name;    // the record field
-    std::string_view textBox; // the box that shows it
-    std::string_view label;   // the label beside the box
-    std::string_view caption; // the label's text
-    std::string_view unit;
-    Picture picture;
+    std::string_view name; // the record field
+    Picture picture;       // how its box shows it
     std::string_view initialText;
-    int topTwips;         // the row's top edge in the window
-    int labelHeightTwips; // some labels are drawn taller
     double EngineData::*member;
 };
 
@@ -54,22 +49,22 @@ inline constexpr std::size_t fieldCount = 16;
 
 // clang-format off
 inline constexpr std::array<FieldInfo, fieldCount> engineFields{{
-    {"Bore", "TxtBore", "LblBore", "Bore:", "inch", Picture::ThreeDecimals, "4.000", 60, 255, &EngineData::Bore},
-    {"Stroke", "TxtStroke", "LblStroke", "Stroke:", "inch", Picture::ThreeDecimals, "3.750", 360, 255, &EngineData::Stroke},
-    {"Deck_Clearance", "TxtDeck_Clearance", "LblDeck_Clearance", "Deck Clearance:", "inch", Picture::ThreeDecimals, ".005", 660, 255, &EngineData::Deck_Clearance},
-    {"Gasket_Bore", "TxtGasket_Bore", "LblGasket_bore", "Gasket Bore:", "inch", Picture::ThreeDecimals, "4.020", 960, 255, &EngineData::Gasket_Bore},
-    {"Gasket_Thickness", "TxtGasket_Thickness", "LblGasket_Thickness", "Gasket Thickness:", "inch", Picture::ThreeDecimalsNoDigit, ".036", 1260, 255, &EngineData::Gasket_Thickness},
-    {"Top_Land_Height", "TxtTop_Land_Height", "LblTop_Land_Height", "Top Land Height:", "inch", Picture::ThreeDecimals, ".250", 1560, 315, &EngineData::Top_Land_Height},
-    {"Top_Land_Allowance", "TxtTop_Land_Allowance", "LblTop_Land_Allowance", "Top Land Allowance:", "inch", Picture::ThreeDecimalsNoDigit, ".050", 1860, 255, &EngineData::Top_Land_Allowance},
-    {"Combustion_Chamber_Volume", "TxtCombustion_Chamber_Volume", "LblCombustion_Chamber_Volume", "Combustion Chamber Volume:", "cubic centimetre", Picture::OneDecimal, "85.0", 2160, 255, &EngineData::Combustion_Chamber_Volume},
-    {"Dome_Volume", "TxtDome_Volume", "LblDome_Volume", "Dome Volume:", "cubic centimetre", Picture::OneDecimal, "0.00", 2460, 255, &EngineData::Dome_Volume},
-    {"Valve_Relief_Volume", "TxtValve_relief_Volume", "LblValve_Relief_Volume", "Valve Relief Volume:", "cubic centimetre", Picture::OneDecimal, "0.00", 2760, 255, &EngineData::Valve_Relief_Volume},
-    {"Gage_Correction", "TxtGage_Correction", "LblGage_Correction", "Gage Correction:", "cubic centimetre", Picture::OneDecimal, "0.00", 3060, 315, &EngineData::Gage_Correction},
-    {"Rod_Length", "TxtRod_Length", "LblRod_Length", "Rod Length:", "inch", Picture::ThreeDecimals, "7.000", 3540, 315, &EngineData::Rod_Length},
-    {"Intake_Seat_Duration", "TxtIntake_Seat_Duration", "LblIntake_Seat_Duration", "Intake Seat Duration:", "crankshaft degree", Picture::OneDecimal, "310.0", 3840, 255, &EngineData::Intake_Seat_Duration},
-    {"Intake_Centerline", "TxtIntake_Centerline", "LblIntake_Centerline", "Intake Centerline:", "crankshaft degree", Picture::OneDecimal, "106", 4140, 255, &EngineData::Intake_Centerline},
-    {"Compression_Ratio", "TxtCompression_Ratio", "LblCompression_Ratio", "Compression Ratio:", "ratio (n to 1)", Picture::TwoDecimals, "10.00", 4620, 255, &EngineData::Compression_Ratio},
-    {"Cylinder_Pressure", "TxtCylinder_Pressure", "LblCylinder_Pressure", "Cylinder Pressure:", "pound per square inch, gauge", Picture::TwoDecimalsWide, "150.0", 5100, 315, &EngineData::Cylinder_Pressure},
+    {"Bore", Picture::ThreeDecimals, "4.000", &EngineData::Bore},
+    {"Stroke", Picture::ThreeDecimals, "3.750", &EngineData::Stroke},
+    {"Deck_Clearance", Picture::ThreeDecimals, ".005", &EngineData::Deck_Clearance},
+    {"Gasket_Bore", Picture::ThreeDecimals, "4.020", &EngineData::Gasket_Bore},
+    {"Gasket_Thickness", Picture::ThreeDecimalsNoDigit, ".036", &EngineData::Gasket_Thickness},
+    {"Top_Land_Height", Picture::ThreeDecimals, ".250", &EngineData::Top_Land_Height},
+    {"Top_Land_Allowance", Picture::ThreeDecimalsNoDigit, ".050", &EngineData::Top_Land_Allowance},
+    {"Combustion_Chamber_Volume", Picture::OneDecimal, "85.0", &EngineData::Combustion_Chamber_Volume},
+    {"Dome_Volume", Picture::OneDecimal, "0.00", &EngineData::Dome_Volume},
+    {"Valve_Relief_Volume", Picture::OneDecimal, "0.00", &EngineData::Valve_Relief_Volume},
+    {"Gage_Correction", Picture::OneDecimal, "0.00", &EngineData::Gage_Correction},
+    {"Rod_Length", Picture::ThreeDecimals, "7.000", &EngineData::Rod_Length},
+    {"Intake_Seat_Duration", Picture::OneDecimal, "310.0", &EngineData::Intake_Seat_Duration},
+    {"Intake_Centerline", Picture::OneDecimal, "106", &EngineData::Intake_Centerline},
+    {"Compression_Ratio", Picture::TwoDecimals, "10.00", &EngineData::Compression_Ratio},
+    {"Cylinder_Pressure", Picture::TwoDecimalsWide, "150.0", &EngineData::Cylinder_Pressure},
 }};
 // clang-format on
 

@@ -8,7 +8,6 @@
 #include "MainWindow.h"
 #include "QtPrompts.h"
 #include "Version.h"
-#include "declaratives.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -29,8 +28,11 @@ int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& sho
     QApplication::setWindowIcon(icon);
 
     QtPrompts prompts;
-    MainWindow window(declaratives::engineData, prompts);
-    FileCommands commands(window, declaratives::engineData, prompts, [] { QApplication::exit(0); });
+    // The one engine record of the run: all zeros at start, never reset, and
+    // passed by reference to the window and the commands.
+    EngineData engine;
+    MainWindow window(engine, prompts);
+    FileCommands commands(window, engine, prompts, [] { QApplication::exit(0); });
     if (!commands.startUp()) {
         return 0; // No on the data-error question: no window, nothing written
     }

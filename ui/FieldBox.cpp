@@ -3,15 +3,11 @@
 
 #include "FieldBox.h"
 
-#include "QtText.h"
-
 #include <QKeyEvent>
 
 namespace tolvaric {
 
-FieldBox::FieldBox(const FieldInfo& field, QWidget* parent) : QLineEdit(parent), m_field(field) {
-    setObjectName(fromView(field.textBox));
-}
+FieldBox::FieldBox(const FieldInfo& field, QWidget* parent) : QLineEdit(parent), m_field(field) {}
 
 void FieldBox::setChain(FieldBox* previous, FieldBox* next) {
     m_previous = previous;

@@ -5,6 +5,7 @@
 
 #include "ColorButton.h"
 #include "FieldBox.h"
+#include "FieldRows.h"
 #include "LocaleNumbers.h"
 #include "Prompts.h"
 #include "QtText.h"
@@ -76,21 +77,23 @@ MainWindow::MainWindow(EngineData& engine, Prompts& prompts, const QLocale& loca
 void MainWindow::buildFieldRows() {
     for (std::size_t i = 0; i < fieldCount; ++i) {
         const auto& field = engineFields[i];
-        auto* label = new QLabel(fromView(field.caption), this);
-        label->setObjectName(fromView(field.label));
+        const auto& row = layout::fieldRows[i];
+        auto* label = new QLabel(fromView(row.caption), this);
+        label->setObjectName(fromView(row.label));
         label->setFont(arial(layout::labelPointSize));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setGeometry(twipsRect(layout::labelLeft, field.topTwips, layout::labelWidth,
-                                     field.labelHeightTwips));
+        label->setGeometry(
+            twipsRect(layout::labelLeft, row.topTwips, layout::labelWidth, row.labelHeightTwips));
 
         auto* box = new FieldBox(field, this);
+        box->setObjectName(fromView(row.textBox));
         box->setFont(arial(layout::boxPointSize));
         // Text at the top: the box below overlaps the lowest 4 pixels.
         box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // The initial texts are written with a point; show them in the user's notation.
         box->setText(inLocaleNotation(fromView(field.initialText), m_locale));
         box->setGeometry(
-            twipsRect(layout::boxLeft, field.topTwips, layout::boxWidth, layout::boxHeight));
+            twipsRect(layout::boxLeft, row.topTwips, layout::boxWidth, layout::boxHeight));
         connect(box, &FieldBox::left, this, &MainWindow::storeEntry);
         // A screen reader names the box after its label: "Bore", not "text".
         label->setBuddy(box);
@@ -210,8 +213,7 @@ void MainWindow::reportUnreadableEntry() {
     if (!m_unreadable) {
         return;
     }
-    const auto& field = m_unreadable->field();
-    auto caption = fromView(field.caption);
+    auto caption = fromView(layout::rowOf(m_unreadable->field().member).caption);
     caption.chop(1); // the colon
     const QString text = m_unreadable->text();
     const QString problem = readValue(text, m_locale).kind == DecimalReading::Kind::TooLarge

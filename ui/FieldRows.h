@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The window's sixteen field rows: a right-aligned label and its box, in
+// record order. Positions are in twips, 1440 to the inch.
+
+#include "EngineData.h"
+
+#include <array>
+#include <string_view>
+
+namespace tolvaric::layout {
+
+struct FieldRow {
+    std::string_view textBox; // the box's object name
+    std::string_view label;   // the label's object name
+    std::string_view caption; // the label's text
+    int topTwips;             // the row's top edge
+    int labelHeightTwips;     // some labels are drawn taller
+    double EngineData::*member;
+};
+
+// clang-format off
+inline constexpr std::array<FieldRow, fieldCount> fieldRows{{
+    {"TxtBore", "LblBore", "Bore:", 60, 255, &EngineData::Bore},
+    {"TxtStroke", "LblStroke", "Stroke:", 360, 255, &EngineData::Stroke},
+    {"TxtDeck_Clearance", "LblDeck_Clearance", "Deck Clearance:", 660, 255, &EngineData::Deck_Clearance},
+    {"TxtGasket_Bore", "LblGasket_bore", "Gasket Bore:", 960, 255, &EngineData::Gasket_Bore},
+    {"TxtGasket_Thickness", "LblGasket_Thickness", "Gasket Thickness:", 1260, 255, &EngineData::Gasket_Thickness},
+    {"TxtTop_Land_Height", "LblTop_Land_Height", "Top Land Height:", 1560, 315, &EngineData::Top_Land_Height},
+    {"TxtTop_Land_Allowance", "LblTop_Land_Allowance", "Top Land Allowance:", 1860, 255, &EngineData::Top_Land_Allowance},
+    {"TxtCombustion_Chamber_Volume", "LblCombustion_Chamber_Volume", "Combustion Chamber Volume:", 2160, 255, &EngineData::Combustion_Chamber_Volume},
+    {"TxtDome_Volume", "LblDome_Volume", "Dome Volume:", 2460, 255, &EngineData::Dome_Volume},
+    {"TxtValve_relief_Volume", "LblValve_Relief_Volume", "Valve Relief Volume:", 2760, 255, &EngineData::Valve_Relief_Volume},
+    {"TxtGage_Correction", "LblGage_Correction", "Gage Correction:", 3060, 315, &EngineData::Gage_Correction},
+    {"TxtRod_Length", "LblRod_Length", "Rod Length:", 3540, 315, &EngineData::Rod_Length},
+    {"TxtIntake_Seat_Duration", "LblIntake_Seat_Duration", "Intake Seat Duration:", 3840, 255, &EngineData::Intake_Seat_Duration},
+    {"TxtIntake_Centerline", "LblIntake_Centerline", "Intake Centerline:", 4140, 255, &EngineData::Intake_Centerline},
+    {"TxtCompression_Ratio", "LblCompression_Ratio", "Compression Ratio:", 4620, 255, &EngineData::Compression_Ratio},
+    {"TxtCylinder_Pressure", "LblCylinder_Pressure", "Cylinder Pressure:", 5100, 315, &EngineData::Cylinder_Pressure},
+}};
+// clang-format on
+
+constexpr bool rowsInRecordOrder() {
+    for (std::size_t i = 0; i < fieldCount; ++i) {
+        if (fieldRows[i].member != engineFields[i].member) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(fieldRows.size() == engineFields.size() && rowsInRecordOrder(),
+              "one row per field of the record, in record order");
+
+constexpr const FieldRow& rowOf(double EngineData::*member) {
+    return fieldRows[fieldIndex(member)];
+}
+
+} // namespace tolvaric::layout
