@@ -9,7 +9,8 @@
 namespace tolvaric {
 
 inline const QString productName = QStringLiteral("tolvaric");
-inline const QString productVersion = QStringLiteral("1.00");
+// From the project's one version, in CMakeLists.txt.
+inline const QString productVersion = QStringLiteral(TOLVARIC_VERSION);
 
 // Registers the icons and shipped documents compiled into the program.
 void initResources();

@@ -6,16 +6,17 @@
 # Builds the Debian package from the build tree and checks that it carries the
 # program, its shared files, the desktop integration, the manual page and
 # Debian's copyright and changelog, and nothing else; lintian passes it.
-#   check.sh BUILD_DIR
+#   check.sh BUILD_DIR VERSION
 set -euo pipefail
 build_dir=$(cd "$1" && pwd)
+version=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 (cd "$build_dir" && cpack -G DEB -B "$work" >/dev/null 2>&1)
-package=$(ls "$work"/tolvaric_1.00_*.deb)
+package=$(ls "$work"/tolvaric_"$version"_*.deb)
 [ "$(dpkg-deb --field "$package" Package)" = tolvaric ] &&
-    [ "$(dpkg-deb --field "$package" Version)" = 1.00 ] ||
+    [ "$(dpkg-deb --field "$package" Version)" = "$version" ] ||
     { echo "FAIL: package name or version"; exit 1; }
 
 expected="./usr/bin/tolvaric
