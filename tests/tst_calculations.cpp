@@ -217,8 +217,12 @@ void TestCalculations::outcomes() {
 
     const auto result = run(calculation, engineWith(changes));
     QCOMPARE(result.outcome, outcome);
+    // The worked examples agree to the last bit; other rows within 1e-12.
+    const bool workedExample = QByteArray(QTest::currentDataTag()).endsWith("sample engine");
     if (!std::isnan(expected)) {
-        QVERIFY2(std::fabs(result.value - expected) <= 1e-12 * std::max(1.0, std::fabs(expected)),
+        QVERIFY2(workedExample ? result.value == expected
+                               : std::fabs(result.value - expected) <=
+                                     1e-12 * std::max(1.0, std::fabs(expected)),
                  qPrintable(QString::number(result.value, 'g', 17)));
     }
 }
