@@ -12,7 +12,4 @@ inline const QString productName = QStringLiteral("tolvaric");
 // From the project's one version, in CMakeLists.txt.
 inline const QString productVersion = QStringLiteral(TOLVARIC_VERSION);
 
-// Registers the icons and shipped documents compiled into the program.
-void initResources();
-
 } // namespace tolvaric

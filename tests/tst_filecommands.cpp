@@ -33,7 +33,7 @@ using tolvaric::EngineData;
 using tolvaric::FileChoice;
 using tolvaric::FileCommands;
 using tolvaric::MainWindow;
-using Command = tolvaric::layout::Command;
+using Command = tolvaric::Command;
 
 namespace {
 
@@ -259,7 +259,7 @@ void TestFileCommands::saveAndFetchRoundTrip() {
 
     writeBytes("engine.dat", readBytes("engine.dat")); // saving again replaces without asking
     m_engine = EngineData{};
-    QTest::mouseClick(m_window->button(Command::Load), Qt::LeftButton);
+    QTest::mouseClick(m_window->button(Command::Fetch), Qt::LeftButton);
     QCOMPARE(m_engine, saved);
     QCOMPARE(m_window->box(&EngineData::Combustion_Chamber_Volume)->text(), "76.0");
     QCOMPARE(m_prompts.dataErrorQuestions, 0);
@@ -273,8 +273,8 @@ void TestFileCommands::cancelledDialogs_data() {
     QTest::addColumn<int>("questions");
     QTest::addColumn<int>("ends");
     QTest::newRow("Save, Cancel") << int(Command::Save) << true << 0 << 0;
-    QTest::newRow("Fetch, Cancel, Yes") << int(Command::Load) << true << 1 << 0;
-    QTest::newRow("Fetch, Cancel, No") << int(Command::Load) << false << 1 << 1;
+    QTest::newRow("Fetch, Cancel, Yes") << int(Command::Fetch) << true << 1 << 0;
+    QTest::newRow("Fetch, Cancel, No") << int(Command::Fetch) << false << 1 << 1;
 }
 
 void TestFileCommands::cancelledDialogs() {

@@ -17,7 +17,7 @@ using tolvaric::EngineData;
 using tolvaric::FieldBox;
 using tolvaric::MainWindow;
 using tolvaric::MessageIcon;
-using Command = tolvaric::layout::Command;
+using Command = tolvaric::Command;
 
 namespace {
 
@@ -196,7 +196,7 @@ void TestMainWindow::windowOpensAsLaidOut() {
              QColor(Qt::white));
     const QColor faces[] = {{255, 128, 0},   {255, 128, 0}, {255, 128, 0}, {0, 192, 0},
                             {128, 128, 255}, {255, 0, 0},   {255, 255, 0}};
-    const Command commands[] = {Command::Volume, Command::Ratio, Command::Pressure, Command::Load,
+    const Command commands[] = {Command::Volume, Command::Ratio, Command::Pressure, Command::Fetch,
                                 Command::Save,   Command::Help,  Command::Quit};
     for (int i = 0; i < 7; ++i) {
         auto* button = m_window->button(commands[i]);

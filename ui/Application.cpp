@@ -7,6 +7,7 @@
 #include "KeyRepeat.h"
 #include "MainWindow.h"
 #include "QtPrompts.h"
+#include "Resources.h"
 #include "Version.h"
 
 #include <QApplication>

@@ -43,7 +43,7 @@ void FieldBox::keyReleaseEvent(QKeyEvent* event) {
 void FieldBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
-        emit left(this);
+        emit leftForAnotherControl(this);
     }
 }
 

@@ -25,7 +25,7 @@ class FieldBox : public QLineEdit {
   signals:
     // The focus went to another control of this window (not to another
     // application or to a message box).
-    void left(tolvaric::FieldBox* box);
+    void leftForAnotherControl(tolvaric::FieldBox* box);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

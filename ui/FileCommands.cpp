@@ -9,7 +9,7 @@
 #include "MainWindow.h"
 #include "Prompts.h"
 #include "RegularFile.h"
-#include "Version.h"
+#include "Resources.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -90,7 +90,7 @@ void FileCommands::save() {
         if (existed) {
             text += QLatin1Char('\n') + tr("The file was left as it was.");
         }
-        m_prompts.inform(&m_window, titleText(), text, MessageIcon::Exclamation);
+        m_prompts.inform(&m_window, messageBoxTitle(), text, MessageIcon::Exclamation);
     }
 }
 
@@ -120,7 +120,7 @@ void FileCommands::help() {
 void FileCommands::quit() {
     const auto problems = writeDefaultFiles(m_engine, typedText(*m_window.ownerBox()));
     if (!problems.isEmpty()) {
-        m_prompts.inform(&m_window, titleText(),
+        m_prompts.inform(&m_window, messageBoxTitle(),
                          tr("Not everything could be kept for the next start:\n%1\n"
                             "What was there before is unchanged.")
                              .arg(problems.join('\n')),
@@ -129,23 +129,23 @@ void FileCommands::quit() {
     m_endProgram();
 }
 
-void FileCommands::run(layout::Command command) {
+void FileCommands::run(Command command) {
     switch (command) {
-    case layout::Command::Save:
+    case Command::Save:
         save();
         return;
-    case layout::Command::Load:
+    case Command::Fetch:
         fetch();
         return;
-    case layout::Command::Help:
+    case Command::Help:
         help();
         return;
-    case layout::Command::Quit:
+    case Command::Quit:
         quit();
         return;
-    case layout::Command::Ratio:
-    case layout::Command::Volume:
-    case layout::Command::Pressure:
+    case Command::Ratio:
+    case Command::Volume:
+    case Command::Pressure:
         return; // the window runs the calculations itself
     }
 }

@@ -32,7 +32,7 @@ class FileCommands : public QObject {
     void fetch();
     void help();
     void quit();
-    void run(layout::Command command);
+    void run(Command command);
 
     HelpViewer* helpViewer() const { return m_help; }
 

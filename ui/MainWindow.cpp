@@ -94,7 +94,7 @@ void MainWindow::buildFieldRows() {
         box->setText(inLocaleNotation(fromView(field.initialText), m_locale));
         box->setGeometry(
             twipsRect(layout::boxLeft, row.topTwips, layout::boxWidth, layout::boxHeight));
-        connect(box, &FieldBox::left, this, &MainWindow::storeEntry);
+        connect(box, &FieldBox::leftForAnotherControl, this, &MainWindow::storeEntry);
         // A screen reader names the box after its label: "Bore", not "text".
         label->setBuddy(box);
         box->setAccessibleName(label->text().chopped(1));
@@ -178,7 +178,7 @@ void MainWindow::setFocusOrder() {
     }
 }
 
-ColorButton* MainWindow::button(layout::Command command) const {
+ColorButton* MainWindow::button(Command command) const {
     for (std::size_t i = 0; i < layout::buttons.size(); ++i) {
         if (layout::buttons[i].command == command) {
             return m_buttons[i];
@@ -239,24 +239,24 @@ void MainWindow::calculate(const CalculationCommand& command) {
     box(command.result)->setText(showValue(result.value, command.picture, m_locale));
 }
 
-void MainWindow::runCommand(layout::Command command) {
+void MainWindow::runCommand(Command command) {
     if (m_unreadable) {
         return; // a box shows text that the record does not hold
     }
     switch (command) {
-    case layout::Command::Ratio:
+    case Command::Ratio:
         calculate(ratioCommand);
         return;
-    case layout::Command::Volume:
+    case Command::Volume:
         calculate(volumeCommand);
         return;
-    case layout::Command::Pressure:
+    case Command::Pressure:
         calculate(pressureCommand);
         return;
-    case layout::Command::Load:
-    case layout::Command::Save:
-    case layout::Command::Help:
-    case layout::Command::Quit:
+    case Command::Fetch:
+    case Command::Save:
+    case Command::Help:
+    case Command::Quit:
         emit commandRequested(command);
         return;
     }

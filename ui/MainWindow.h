@@ -39,7 +39,7 @@ class MainWindow : public QWidget {
     void Show_Engine_Data();
 
     FieldBox* box(double EngineData::*member) const { return m_boxes[fieldIndex(member)]; }
-    ColorButton* button(layout::Command command) const;
+    ColorButton* button(Command command) const;
     QTextEdit* ownerBox() const { return m_owner; }
     QLabel* logo() const { return m_logo; }
     const QLocale& numberLocale() const { return m_locale; }
@@ -48,7 +48,7 @@ class MainWindow : public QWidget {
 
   signals:
     // The buttons whose commands live outside the window.
-    void commandRequested(tolvaric::layout::Command command);
+    void commandRequested(tolvaric::Command command);
 
   private:
     void buildFieldRows();
@@ -57,7 +57,7 @@ class MainWindow : public QWidget {
     void setFocusOrder();
     void storeEntry(FieldBox* box);
     void reportUnreadableEntry();
-    void runCommand(layout::Command command);
+    void runCommand(Command command);
 
     EngineData& m_engine;
     Prompts& m_prompts;

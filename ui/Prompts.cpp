@@ -11,7 +11,7 @@ void Prompts::inform(QWidget* parent, const Message& message) {
     inform(parent, fromView(message.title), fromView(message.text), message.icon);
 }
 
-QString titleText() {
+QString messageBoxTitle() {
     return fromView(applicationTitle);
 }
 

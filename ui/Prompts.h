@@ -29,7 +29,7 @@ class Prompts {
 };
 
 // The application's title, which boxes without a title of their own carry.
-QString titleText();
+QString messageBoxTitle();
 // The data-error question's title and text.
 QString dataErrorTitle();
 QString dataErrorText();

@@ -5,6 +5,8 @@
 // Where everything sits in the window, in twips, and how it looks. The sixteen
 // field rows come from the engine field table; the rest is listed here.
 
+#include "Command.h"
+
 #include <QColor>
 #include <QRect>
 
@@ -30,8 +32,6 @@ inline constexpr double buttonPointSize = 8.25;
 inline constexpr double ownerPointSize = 15.75;
 inline constexpr double distributePointSize = 9.75;
 
-enum class Command { Volume, Ratio, Pressure, Load, Save, Help, Quit };
-
 struct ButtonPlace {
     Command command;
     const char* name;
@@ -47,7 +47,7 @@ inline constexpr std::array<ButtonPlace, 7> buttons{{
      2775, 435, 255, 128, 0},
     {Command::Pressure, "CmdPressure", "Calculate Cylinder Pressure", 4740, 5100, 2775, 375, 255,
      128, 0},
-    {Command::Load, "CmdLoad", "Fetch Old File", 240, 5580, 1575, 375, 0, 192, 0},
+    {Command::Fetch, "CmdLoad", "Fetch Old File", 240, 5580, 1575, 375, 0, 192, 0},
     {Command::Save, "CmdSave", "Save This", 1920, 5580, 1275, 375, 128, 128, 255},
     {Command::Help, "CmdHelp", "Help", 3300, 5580, 855, 375, 255, 0, 0},
     {Command::Quit, "CmdQuit", "Quit", 6420, 5580, 1095, 375, 255, 255, 0},
