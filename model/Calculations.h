@@ -7,7 +7,7 @@
 // result and shows it, or shows the outcome's message.
 
 #include "EngineData.h"
-#include "Messages.h"
+#include "Outcome.h"
 
 namespace tolvaric {
 

@@ -86,11 +86,8 @@ void FileCommands::save() {
     }
     const bool existed = QFileInfo(path).isFile();
     if (const auto status = Write_Engine_File(path, m_engine); !status.ok) {
-        QString text = tr("The engine was not saved to \"%1\":\n%2.").arg(path, status.reason);
-        if (existed) {
-            text += QLatin1Char('\n') + tr("The file was left as it was.");
-        }
-        m_prompts.inform(&m_window, messageBoxTitle(), text, MessageIcon::Exclamation);
+        m_prompts.inform(&m_window, messageBoxTitle(), saveFailedText(path, status.reason, existed),
+                         MessageIcon::Exclamation);
     }
 }
 
@@ -121,9 +118,7 @@ void FileCommands::quit() {
     const auto problems = writeDefaultFiles(m_engine, typedText(*m_window.ownerBox()));
     if (!problems.isEmpty()) {
         m_prompts.inform(&m_window, messageBoxTitle(),
-                         tr("Not everything could be kept for the next start:\n%1\n"
-                            "What was there before is unchanged.")
-                             .arg(problems.join('\n')),
+                         quitFailedText(problems.join(QLatin1Char('\n'))),
                          MessageIcon::Exclamation);
     }
     m_endProgram();

@@ -57,10 +57,14 @@ QFont script(double pointSize) {
 
 } // namespace
 
+QString caption(const layout::FieldRow& row) {
+    return MainWindow::tr(row.caption.data()); // the table's texts are literals
+}
+
 MainWindow::MainWindow(EngineData& engine, Prompts& prompts, const QLocale& locale, QWidget* parent)
     : QWidget(parent), m_engine(engine), m_prompts(prompts), m_locale(locale) {
     setObjectName(QStringLiteral("tolvaric"));
-    setWindowTitle(QString::fromLatin1(layout::windowCaption));
+    setWindowTitle(tr(layout::windowCaption));
     QPalette grey = palette();
     grey.setColor(QPalette::Window, layout::grey);
     setPalette(grey);
@@ -78,7 +82,7 @@ void MainWindow::buildFieldRows() {
     for (std::size_t i = 0; i < fieldCount; ++i) {
         const auto& field = engineFields[i];
         const auto& row = layout::fieldRows[i];
-        auto* label = new QLabel(fromView(row.caption), this);
+        auto* label = new QLabel(caption(row), this);
         label->setObjectName(fromView(row.label));
         label->setFont(arial(layout::labelPointSize));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -110,8 +114,8 @@ void MainWindow::buildFieldRows() {
 void MainWindow::buildButtons() {
     for (std::size_t i = 0; i < layout::buttons.size(); ++i) {
         const auto& place = layout::buttons[i];
-        auto* button = new ColorButton(QString::fromLatin1(place.caption),
-                                       QColor(place.red, place.green, place.blue), this);
+        auto* button =
+            new ColorButton(tr(place.caption), QColor(place.red, place.green, place.blue), this);
         button->setObjectName(QString::fromLatin1(place.name));
         button->setFont(arial(layout::buttonPointSize));
         button->setGeometry(twipsRect(place.left, place.top, place.width, place.height));
@@ -136,21 +140,21 @@ void MainWindow::buildOtherControls() {
     QPalette ownerPalette = m_owner->palette();
     ownerPalette.setColor(QPalette::Base, layout::grey);
     m_owner->setPalette(ownerPalette);
-    m_owner->setPlainText(QStringLiteral("Owner"));
-    m_owner->setToolTip(QStringLiteral(" Click here to change "));
+    m_owner->setPlainText(tr("Owner"));
+    m_owner->setToolTip(tr(" Click here to change "));
     m_owner->setAccessibleName(tr("Owner"));
     m_owner->setGeometry(twipsRect(layout::ownerTwips));
 
     m_logo = new QLabel(this);
     m_logo->setObjectName(QStringLiteral("Image1"));
     m_logo->setScaledContents(true); // any picture fills the whole box, distorted if need be
-    m_logo->setToolTip(QStringLiteral(" See HELP to customize "));
+    m_logo->setToolTip(tr(" See HELP to customize "));
     m_logo->setAccessibleName(tr("Logo"));
     m_logo->setAccessibleDescription(
         tr("The owner's logo: mine.bmp from the working folder, or tolvaric's own"));
     m_logo->setGeometry(twipsRect(layout::imageTwips));
 
-    auto* distribute = new QLabel(QStringLiteral("Distribute Freely"), this);
+    auto* distribute = new QLabel(tr("Distribute Freely"), this);
     distribute->setObjectName(QStringLiteral("Label1"));
     distribute->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     distribute->setFont(script(layout::distributePointSize));
@@ -213,18 +217,16 @@ void MainWindow::reportUnreadableEntry() {
     if (!m_unreadable) {
         return;
     }
-    auto caption = fromView(layout::rowOf(m_unreadable->field().member).caption);
+    auto caption = tolvaric::caption(layout::rowOf(m_unreadable->field().member));
     caption.chop(1); // the colon
     const QString text = m_unreadable->text();
-    const QString problem = readValue(text, m_locale).kind == DecimalReading::Kind::TooLarge
-                                ? tr("%1: \"%2\" is too large for a number.")
-                                : tr("%1: \"%2\" is not a number.");
     // Only the start of a long entry, so the box stays a sensible width.
-    m_prompts.inform(this, fromView(applicationTitle),
-                     problem.arg(caption, elided(text, 40)) + QLatin1Char('\n') +
-                         tr("The field keeps its previous value; type a number such as %1.")
-                             .arg(showValue(4.125, Picture::ThreeDecimals, m_locale)),
-                     MessageIcon::Exclamation);
+    m_prompts.inform(
+        this, messageBoxTitle(),
+        unreadableEntryText(caption, elided(text, 40),
+                            readValue(text, m_locale).kind == DecimalReading::Kind::TooLarge,
+                            showValue(4.125, Picture::ThreeDecimals, m_locale)),
+        MessageIcon::Exclamation);
     m_unreadable->setFocus(Qt::OtherFocusReason);
     m_unreadable->selectAll();
     m_unreadable = nullptr;

@@ -12,6 +12,7 @@
 
 #include "Commands.h"
 #include "EngineData.h"
+#include "FieldRows.h"
 #include "WindowLayout.h"
 
 #include <QLocale>
@@ -28,6 +29,9 @@ namespace tolvaric {
 class ColorButton;
 class FieldBox;
 class Prompts;
+
+// A field row's caption, as the user reads it ("Bore:").
+QString caption(const layout::FieldRow& row);
 
 class MainWindow : public QWidget {
     Q_OBJECT

@@ -28,10 +28,4 @@ class Prompts {
     void inform(QWidget* parent, const Message& message);
 };
 
-// The application's title, which boxes without a title of their own carry.
-QString messageBoxTitle();
-// The data-error question's title and text.
-QString dataErrorTitle();
-QString dataErrorText();
-
 } // namespace tolvaric

@@ -18,8 +18,8 @@ void prepareDataFileDialog(QFileDialog& dialog, FileChoice choice) {
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setOption(QFileDialog::ReadOnly, false);
-    dialog.setWindowTitle(saving ? QStringLiteral("Save This") : QStringLiteral("Fetch Old File"));
-    dialog.setNameFilter(QStringLiteral("TOLVARIC files (*.dat)"));
+    dialog.setWindowTitle(saving ? QtPrompts::tr("Save This") : QtPrompts::tr("Fetch Old File"));
+    dialog.setNameFilter(QtPrompts::tr("TOLVARIC files (*.dat)"));
     dialog.setDirectory(QDir::currentPath());
     dialog.selectFile(QString());
 }

@@ -6,6 +6,8 @@
 
 #include "Prompts.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 class QFileDialog;
@@ -18,6 +20,8 @@ namespace tolvaric {
 void prepareDataFileDialog(QFileDialog& dialog, FileChoice choice);
 
 class QtPrompts : public Prompts {
+    Q_DECLARE_TR_FUNCTIONS(QtPrompts)
+
   public:
     QtPrompts();
     ~QtPrompts() override;
