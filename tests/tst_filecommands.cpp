@@ -447,7 +447,9 @@ void TestFileCommands::helpReadsOnlyRegularFiles_data() {
 void TestFileCommands::helpReadsOnlyRegularFiles() {
     QFETCH(QByteArray, document);
     QFETCH(QString, shown);
-    MAKE_PIPE("pic.png");
+    if (document.contains("pic.png")) {
+        MAKE_PIPE("pic.png");
+    }
     if (document.isEmpty()) {
         MAKE_PIPE("tolvaric.hlp");
     } else {
@@ -583,6 +585,9 @@ void TestFileCommands::saveDialogRefuses() {
     QVERIFY(QFile::setPermissions("shut", QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     if (path.startsWith("pipe")) {
         MAKE_PIPE("pipe.dat");
+    }
+    if (path.startsWith("shut")) {
+        SKIP_WITHOUT_POSIX("a Windows folder has no read-only mode");
     }
     const QString refusal = tolvaric::saveRefusal(m_dir.filePath(path));
     QFile::setPermissions("shut",

@@ -209,6 +209,10 @@ void TestMainWindow::windowOpensAsLaidOut() {
 
 void TestMainWindow::wrappedCaptionFitsItsButton() {
     auto* button = m_window->button(Command::Volume);
+    const QString face = QFontInfo(button->font()).family();
+    if (face != "Arial" && face != "Liberation Sans") {
+        QSKIP(qPrintable("the caption is laid out for Arial; this system shows " + face));
+    }
     const QFontMetrics metrics(button->font());
     const QRect area = button->captionRect();
     const QRect needed =
