@@ -37,12 +37,13 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME tolvaric.exe)
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSES/MIT.txt")
 # A 64-bit installer: Debian's NSIS makes 32-bit ones unless told.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
-# The shortcut's working folder is the folder current when it is made.
+# The shortcut's working folder is the folder current when it is made. CPack
+# copies these lines through a CMake string: single quotes, doubled backslashes.
 set(CPACK_NSIS_CREATE_ICONS_EXTRA [[
-    SetOutPath "$DOCUMENTS"
-    CreateShortCut "$SMPROGRAMS\$STARTMENU_FOLDER\tolvaric.lnk" "$INSTDIR\tolvaric.exe"
-    SetOutPath "$INSTDIR"
+    SetOutPath '$DOCUMENTS'
+    CreateShortCut '$SMPROGRAMS\\$STARTMENU_FOLDER\\tolvaric.lnk' '$INSTDIR\\tolvaric.exe'
+    SetOutPath '$INSTDIR'
 ]])
 set(CPACK_NSIS_DELETE_ICONS_EXTRA [[
-    Delete "$SMPROGRAMS\$MUI_TEMP\tolvaric.lnk"
+    Delete '$SMPROGRAMS\\$MUI_TEMP\\tolvaric.lnk'
 ]])
