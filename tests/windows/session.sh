@@ -47,6 +47,8 @@ expected=$(LC_ALL=C sort "$here/installed-files.txt")
 $installed"
 shortcut=$(find "$WINEPREFIX/drive_c" -iname tolvaric.lnk | head -n1)
 [ -n "$shortcut" ] || fail "no Start-menu shortcut"
+# Its working folder is the user's Documents folder (the link holds UTF-16 text).
+LC_ALL=C grep -aq "D.o.c.u.m.e.n.t.s" "$shortcut" || fail "the shortcut does not start in Documents"
 
 window() {
     local id
