@@ -84,6 +84,7 @@ class TestFileCommands : public QObject {
     EngineData m_engine;
     FakePrompts m_prompts;
     std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<tolvaric::Session> m_session;
     std::unique_ptr<FileCommands> m_commands;
     int m_endRequests = 0;
     bool m_started = false;
@@ -98,9 +99,10 @@ void TestFileCommands::init() {
     m_prompts = FakePrompts();
     m_endRequests = 0;
     m_window = std::make_unique<MainWindow>(m_engine, m_prompts, QLocale::c());
-    m_commands =
-        std::make_unique<FileCommands>(*m_window, m_engine, m_prompts, [this] { ++m_endRequests; });
-    connect(m_window.get(), &MainWindow::commandRequested, m_commands.get(), &FileCommands::run);
+    m_session = std::make_unique<tolvaric::Session>(m_engine);
+    m_commands = std::make_unique<FileCommands>(*m_window, *m_session, m_prompts,
+                                                [this] { ++m_endRequests; });
+    m_window->setFileCommands(m_commands.get());
 }
 
 void TestFileCommands::cleanup() {
@@ -350,7 +352,8 @@ void TestFileCommands::quitKeepsTypedValuesAndOwner() {
     m_engine = EngineData{};
     m_prompts = FakePrompts();
     m_window = std::make_unique<MainWindow>(m_engine, m_prompts, QLocale::c());
-    m_commands = std::make_unique<FileCommands>(*m_window, m_engine, m_prompts, [] {});
+    m_session = std::make_unique<tolvaric::Session>(m_engine);
+    m_commands = std::make_unique<FileCommands>(*m_window, *m_session, m_prompts, [] {});
     QVERIFY(m_commands->startUp());
     QCOMPARE(m_prompts.dataErrorQuestions, 0);
     QCOMPARE(m_engine.Bore, 4.25);

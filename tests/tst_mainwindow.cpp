@@ -484,7 +484,7 @@ void TestMainWindow::switchingAwayDoesNotJudgeTheText() {
 }
 
 void TestMainWindow::enterAndEscapePressNoButton() {
-    QSignalSpy requested(m_window.get(), &MainWindow::commandRequested);
+    QSignalSpy requested(m_window.get(), &MainWindow::commandStarted);
     const EngineData before = m_engine;
     auto* centreline = m_window->box(&EngineData::Intake_Centerline);
     centreline->setFocus();

@@ -32,12 +32,13 @@ int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& sho
     // The one engine record of the run: all zeros at start, never reset, and
     // passed by reference to the window and the commands.
     EngineData engine;
+    Session session(engine);
     MainWindow window(engine, prompts);
-    FileCommands commands(window, engine, prompts, [] { QApplication::exit(0); });
+    FileCommands commands(window, session, prompts, [] { QApplication::exit(0); });
+    window.setFileCommands(&commands);
     if (!commands.startUp()) {
         return 0; // No on the data-error question: no window, nothing written
     }
-    QObject::connect(&window, &MainWindow::commandRequested, &commands, &FileCommands::run);
     window.show();
     if (shown) {
         shown(window);

@@ -3,7 +3,6 @@
 
 #include "FileCommands.h"
 
-#include "DefaultFiles.h"
 #include "FieldBox.h"
 #include "HelpViewer.h"
 #include "MainWindow.h"
@@ -32,9 +31,15 @@ QString typedText(const QTextEdit& box) {
 
 } // namespace
 
-FileCommands::FileCommands(MainWindow& window, EngineData& engine, Prompts& prompts,
+FileCommands::FileCommands(MainWindow& window, Session& session, Prompts& prompts,
                            std::function<void()> endProgram)
-    : m_window(window), m_engine(engine), m_prompts(prompts), m_endProgram(std::move(endProgram)) {}
+    : m_window(window), m_session(session), m_prompts(prompts),
+      m_endProgram(std::move(endProgram)) {
+    // The owner's name is kept as it is typed; Quit writes what is held.
+    QTextEdit* owner = m_window.ownerBox();
+    connect(owner, &QTextEdit::textChanged, this,
+            [this, owner] { m_session.setOwner(typedText(*owner)); });
+}
 
 FileCommands::~FileCommands() = default;
 
@@ -67,15 +72,14 @@ void FileCommands::loadLogo() {
 
 bool FileCommands::startUp() {
     loadLogo();
-    if (Read_Engine_File(defaultDataFile, m_engine).ok) {
+    if (m_session.startUp().ok) {
         m_window.Show_Engine_Data();
     } else if (m_prompts.proceedAfterDataError(&m_window)) {
-        // The boxes show the initial texts; the record holds what they show.
-        m_engine = initialEngineData();
+        m_session.proceedWithInitialValues(); // what the boxes show
     } else {
         return false;
     }
-    m_window.ownerBox()->setPlainText(readOwnerOrDefault());
+    m_window.ownerBox()->setPlainText(m_session.owner());
     return true;
 }
 
@@ -85,7 +89,7 @@ void FileCommands::save() {
         return; // cancelled
     }
     const bool existed = QFileInfo(path).isFile();
-    if (const auto status = Write_Engine_File(path, m_engine); !status.ok) {
+    if (const auto status = m_session.save(path); !status.ok) {
         m_prompts.inform(&m_window, messageBoxTitle(), saveFailedText(path, status.reason, existed),
                          MessageIcon::Exclamation);
     }
@@ -93,7 +97,7 @@ void FileCommands::save() {
 
 void FileCommands::fetch() {
     const QString path = m_prompts.chooseDataFile(&m_window, FileChoice::Open);
-    if (!path.isEmpty() && Read_Engine_File(path, m_engine).ok) {
+    if (!path.isEmpty() && m_session.fetch(path).ok) {
         m_window.Show_Engine_Data();
         return;
     }
@@ -115,34 +119,13 @@ void FileCommands::help() {
 }
 
 void FileCommands::quit() {
-    const auto problems = writeDefaultFiles(m_engine, typedText(*m_window.ownerBox()));
+    const auto problems = m_session.keepForNextStart();
     if (!problems.isEmpty()) {
         m_prompts.inform(&m_window, messageBoxTitle(),
                          quitFailedText(problems.join(QLatin1Char('\n'))),
                          MessageIcon::Exclamation);
     }
     m_endProgram();
-}
-
-void FileCommands::run(Command command) {
-    switch (command) {
-    case Command::Save:
-        save();
-        return;
-    case Command::Fetch:
-        fetch();
-        return;
-    case Command::Help:
-        help();
-        return;
-    case Command::Quit:
-        quit();
-        return;
-    case Command::Ratio:
-    case Command::Volume:
-    case Command::Pressure:
-        return; // the window runs the calculations itself
-    }
 }
 
 } // namespace tolvaric

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Start-up, Save This, Fetch Old File, Help and Quit: the commands that move
-// the record to and from files, asking the user through the prompts.
+// Start-up, Save This, Fetch Old File, Help and Quit as the window sees them:
+// the session does the file work; these ask the user through the prompts and
+// show the outcome in the window.
 
-#include "EngineData.h"
 #include "HelpViewer.h"
-#include "WindowLayout.h"
+#include "Session.h"
 
 #include <QObject>
 #include <QPointer>
@@ -22,7 +22,7 @@ class Prompts;
 class FileCommands : public QObject {
     Q_OBJECT
   public:
-    FileCommands(MainWindow& window, EngineData& engine, Prompts& prompts,
+    FileCommands(MainWindow& window, Session& session, Prompts& prompts,
                  std::function<void()> endProgram);
     ~FileCommands() override;
 
@@ -32,7 +32,6 @@ class FileCommands : public QObject {
     void fetch();
     void help();
     void quit();
-    void run(Command command);
 
     HelpViewer* helpViewer() const { return m_help; }
 
@@ -40,7 +39,7 @@ class FileCommands : public QObject {
     void loadLogo();
 
     MainWindow& m_window;
-    EngineData& m_engine;
+    Session& m_session;
     Prompts& m_prompts;
     std::function<void()> m_endProgram;
     QPointer<HelpViewer> m_help;

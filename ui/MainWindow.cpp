@@ -6,6 +6,7 @@
 #include "ColorButton.h"
 #include "FieldBox.h"
 #include "FieldRows.h"
+#include "FileCommands.h"
 #include "LocaleNumbers.h"
 #include "Prompts.h"
 #include "QtText.h"
@@ -241,9 +242,16 @@ void MainWindow::calculate(const CalculationCommand& command) {
     box(command.result)->setText(showValue(result.value, command.picture, m_locale));
 }
 
+// The one place where a button becomes its command.
 void MainWindow::runCommand(Command command) {
     if (m_unreadable) {
         return; // a box shows text that the record does not hold
+    }
+    emit commandStarted(command);
+    const bool fileCommand = command == Command::Fetch || command == Command::Save ||
+                             command == Command::Help || command == Command::Quit;
+    if (fileCommand && !m_fileCommands) {
+        return; // a window on its own, as in tests
     }
     switch (command) {
     case Command::Ratio:
@@ -256,10 +264,16 @@ void MainWindow::runCommand(Command command) {
         calculate(pressureCommand);
         return;
     case Command::Fetch:
+        m_fileCommands->fetch();
+        return;
     case Command::Save:
+        m_fileCommands->save();
+        return;
     case Command::Help:
+        m_fileCommands->help();
+        return;
     case Command::Quit:
-        emit commandRequested(command);
+        m_fileCommands->quit();
         return;
     }
 }

@@ -28,6 +28,7 @@ namespace tolvaric {
 
 class ColorButton;
 class FieldBox;
+class FileCommands;
 class Prompts;
 
 // A field row's caption, as the user reads it ("Bore:").
@@ -50,9 +51,12 @@ class MainWindow : public QWidget {
 
     void calculate(const CalculationCommand& command);
 
+    // Save, Fetch, Help and Quit; the window runs the calculations itself.
+    void setFileCommands(FileCommands* commands) { m_fileCommands = commands; }
+
   signals:
-    // The buttons whose commands live outside the window.
-    void commandRequested(tolvaric::Command command);
+    // A button's command is about to run.
+    void commandStarted(tolvaric::Command command);
 
   private:
     void buildFieldRows();
@@ -69,6 +73,7 @@ class MainWindow : public QWidget {
     std::array<FieldBox*, fieldCount> m_boxes{};
     std::array<ColorButton*, layout::buttons.size()> m_buttons{};
     QTextEdit* m_owner = nullptr;
+    FileCommands* m_fileCommands = nullptr;
     QLabel* m_logo = nullptr;
     // A box whose text did not read as a number, until the user has been told.
     QPointer<FieldBox> m_unreadable;

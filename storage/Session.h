@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// A run's record and owner's name, and what start-up, Save This, Fetch Old
+// File and Quit do to the files, without a window: each returns its outcome
+// (done, or failed with the reason), and the window asks the user and shows
+// the result. The default files live in the working directory.
+
+#include "DataFiles.h"
+#include "EngineData.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace tolvaric {
+
+inline const QString defaultDataFile = QStringLiteral("tolvaric.dat");
+inline const QString ownerFile = QStringLiteral("owner");
+inline const QString logoFile = QStringLiteral("mine.bmp");
+inline const QString defaultOwner = QStringLiteral("Owner");
+
+class Session {
+  public:
+    // The record is the run's one record, owned by whoever runs the program.
+    explicit Session(EngineData& engine) : m_engine(engine) {}
+
+    // Reads the default data file into the record (all or nothing) and the
+    // owner's name ("Owner" when the owner file can't be read). A failure is
+    // the data error, for the question.
+    FileStatus startUp();
+    // Yes on the start-up question: the record takes the values the boxes
+    // show then, the initial ones.
+    void proceedWithInitialValues() { m_engine = initialEngineData(); }
+
+    FileStatus save(const QString& path) const { return Write_Engine_File(path, m_engine); }
+    // On failure the record is as it was.
+    FileStatus fetch(const QString& path) { return Read_Engine_File(path, m_engine); }
+    // Writes the record and the owner's name; both are attempted. Gives one
+    // line per file that could not be written, naming it and saying why.
+    QStringList keepForNextStart() const;
+
+    const EngineData& engine() const { return m_engine; }
+    const QString& owner() const { return m_owner; }
+    void setOwner(const QString& owner) { m_owner = owner; }
+
+  private:
+    EngineData& m_engine;
+    QString m_owner = defaultOwner;
+};
+
+} // namespace tolvaric

@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+// Start-up, Save, Fetch and Quit as file work alone: no window, no widget.
+
+#include "Session.h"
+#include "TestFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using tolvaric::EngineData;
+using tolvaric::Session;
+
+class TestSession : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void startUp_data();
+    void startUp();
+    void saveFetchAndKeep();
+
+  private:
+    QTemporaryDir m_dir;
+    QString m_previousFolder;
+};
+
+void TestSession::init() {
+    m_previousFolder = QDir::currentPath();
+    QVERIFY(QDir(m_dir.path()).removeRecursively() && QDir().mkpath(m_dir.path()));
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+}
+
+void TestSession::cleanup() {
+    QDir::setCurrent(m_previousFolder);
+}
+
+void TestSession::startUp_data() {
+    QTest::addColumn<QByteArray>("data");  // of tolvaric.dat; empty: none
+    QTest::addColumn<QByteArray>("owner"); // of owner; empty: none
+    QTest::addColumn<bool>("loaded");
+    QTest::addColumn<QString>("ownerName");
+    QTest::newRow("first start, no files") << QByteArray() << QByteArray() << false << "Owner";
+    QTest::newRow("both files") << sampleFile << QByteArray("\"Q.L.N.\"\r\n") << true << "Q.L.N.";
+    QTest::newRow("a short data file, an empty owner")
+        << sampleFile.left(20) << QByteArray("\"\"\r\n") << false << "";
+}
+
+void TestSession::startUp() {
+    QFETCH(QByteArray, data);
+    QFETCH(QByteArray, owner);
+    QFETCH(bool, loaded);
+    QFETCH(QString, ownerName);
+    if (!data.isEmpty()) {
+        writeBytes("tolvaric.dat", data);
+    }
+    if (!owner.isEmpty()) {
+        writeBytes("owner", owner);
+    }
+    EngineData engine;
+    Session session(engine);
+    const auto status = session.startUp();
+    QCOMPARE(status.ok, loaded);
+    QCOMPARE(session.owner(), ownerName);
+    if (loaded) {
+        QCOMPARE(engine.Cylinder_Pressure, 150.0); // the file's last value
+    } else {
+        QCOMPARE(engine, EngineData{}); // a failed read changes no field
+    }
+    if (!loaded) {
+        QVERIFY(!status.reason.isEmpty());
+        session.proceedWithInitialValues(); // Yes on the question
+        QCOMPARE(engine, tolvaric::initialEngineData());
+    }
+    QCOMPARE(QDir().entryList(QDir::Files).size(), int(!data.isEmpty()) + int(!owner.isEmpty()));
+}
+
+void TestSession::saveFetchAndKeep() {
+    EngineData engine = tolvaric::initialEngineData();
+    Session session(engine);
+    session.setOwner("Jane\nSpeed Shop");
+    QVERIFY(session.save("engine.dat").ok);
+    const EngineData saved = engine;
+    engine.Bore = 9;
+    QVERIFY(session.fetch("engine.dat").ok);
+    QCOMPARE(engine, saved);
+    engine.Bore = 9;
+    const auto failed = session.fetch("missing.dat");
+    QVERIFY(!failed.ok && !failed.reason.isEmpty());
+    QCOMPARE(engine.Bore, 9.0); // as it was
+
+    QVERIFY(session.keepForNextStart().isEmpty());
+    QCOMPARE(readBytes("owner"), "\"Jane\r\nSpeed Shop\"\r\n");
+    EngineData next;
+    Session nextRun(next);
+    QVERIFY(nextRun.startUp().ok);
+    QCOMPARE(next, engine);
+    QCOMPARE(nextRun.owner(), "Jane\nSpeed Shop");
+
+    // Where nothing can be written, both files are named with the reason.
+    QVERIFY(QDir().mkdir("tolvaric.dat.d"));
+    QFile::remove("tolvaric.dat");
+    QVERIFY(QDir().rename("tolvaric.dat.d", "tolvaric.dat"));
+    QVERIFY(QDir().mkdir("owner.d"));
+    QFile::remove("owner");
+    QVERIFY(QDir().rename("owner.d", "owner"));
+    const auto problems = session.keepForNextStart();
+    QCOMPARE(problems.size(), 2);
+    QVERIFY(problems[0].startsWith("\"tolvaric.dat\": ") && problems[1].startsWith("\"owner\": "));
+}
+
+QTEST_GUILESS_MAIN(TestSession)
+#include "tst_session.moc"
