@@ -16,11 +16,7 @@ namespace {
 // figures were always worked out; the order decides the last bits.
 
 Checked pi() {
-    const auto value = acos(-1);
-    if (!value) {
-        throw ComputationFailure{};
-    }
-    return *value;
+    return *acos(-1); // -1 is the case acos works out without a step that can fail
 }
 
 Checked cubicCentimetresPerCubicInch() {
@@ -54,72 +50,71 @@ Checked clearanceVolume(const EngineData& e, Checked pi) {
     return Checked(e.Combustion_Chamber_Volume) / cubicCentimetresPerCubicInch() + withoutChamber;
 }
 
-template <typename Body> CalculationResult trapFailures(Body body) {
-    try {
-        return body();
-    } catch (const ComputationFailure&) {
-        return {Outcome::ComputationFailure, 0};
-    }
-}
+constexpr CalculationResult failure{Outcome::ComputationFailure, 0};
 
-CalculationResult success(Checked value) {
-    return {Outcome::Success, value.value()};
+CalculationResult outcomeOf(Checked value) {
+    return value.failed() ? failure : CalculationResult{Outcome::Success, value.value()};
 }
 
 } // namespace
 
+// A failed step decides before any warning does.
+
 CalculationResult compressionRatio(const EngineData& e) {
-    return trapFailures([&]() -> CalculationResult {
-        const Checked p = pi();
-        const Checked swept = sweptVolume(e, p);
-        const Checked clearance = clearanceVolume(e, p);
-        if (clearance <= 0) {
-            return {Outcome::ClearanceWarning, 0};
-        }
-        return success((swept + clearance) / clearance);
-    });
+    const Checked p = pi();
+    const Checked swept = sweptVolume(e, p);
+    const Checked clearance = clearanceVolume(e, p);
+    if (swept.failed() || clearance.failed()) {
+        return failure;
+    }
+    if (clearance.value() <= 0) {
+        return {Outcome::ClearanceWarning, 0};
+    }
+    return outcomeOf((swept + clearance) / clearance);
 }
 
 CalculationResult requiredChamberVolume(const EngineData& e) {
-    return trapFailures([&]() -> CalculationResult {
-        const Checked p = pi();
-        const Checked swept = sweptVolume(e, p);
-        const Checked withoutChamber = clearanceWithoutChamber(e, p);
-        if (e.Compression_Ratio == 1) {
-            return {Outcome::RatioWarning, 0};
-        }
-        const Checked required = swept / (Checked(e.Compression_Ratio) - 1);
-        return success(cubicCentimetresPerCubicInch() * (required - withoutChamber));
-    });
+    const Checked p = pi();
+    const Checked swept = sweptVolume(e, p);
+    const Checked withoutChamber = clearanceWithoutChamber(e, p);
+    if (swept.failed() || withoutChamber.failed()) {
+        return failure;
+    }
+    if (e.Compression_Ratio == 1) {
+        return {Outcome::RatioWarning, 0};
+    }
+    const Checked required = swept / (Checked(e.Compression_Ratio) - 1);
+    return outcomeOf(cubicCentimetresPerCubicInch() * (required - withoutChamber));
 }
 
 CalculationResult cylinderPressure(const EngineData& e) {
-    return trapFailures([&]() -> CalculationResult {
-        const Checked p = pi();
-        const Checked degreesPerRadian = Checked(180) / p;
-        const Checked clearance = clearanceVolume(e, p);
-        if (clearance <= 0) {
-            return {Outcome::ClearanceWarning, 0};
-        }
-        // Crank angle after bottom dead centre at which the intake valve closes.
-        const Checked closing =
-            (Checked(e.Intake_Seat_Duration) / 2 + e.Intake_Centerline - 180) / degreesPerRadian;
-        const Checked crankRadius = Checked(e.Stroke) / 2;
-        const auto rodAngleValue = asin((sine(closing) * crankRadius / e.Rod_Length).value());
-        if (!rodAngleValue) {
-            throw ComputationFailure{};
-        }
-        const Checked rodAngle = *rodAngleValue;
-        const Checked pistonDrop =
-            (Checked(e.Rod_Length) + crankRadius) -
-            (Checked(e.Rod_Length) * cosine(rodAngle) - crankRadius * cosine(closing));
-        const Checked effectiveSwept = cylinder(e.Bore, pistonDrop, p);
-        const Checked dynamicRatio =
-            effectiveSwept /
-                (Checked(e.Gage_Correction) / cubicCentimetresPerCubicInch() + clearance) +
-            1;
-        return success(power(dynamicRatio, 1.3) * 11.8 - 14.7);
-    });
+    const Checked p = pi();
+    const Checked degreesPerRadian = Checked(180) / p;
+    const Checked clearance = clearanceVolume(e, p);
+    if (degreesPerRadian.failed() || clearance.failed()) {
+        return failure;
+    }
+    if (clearance.value() <= 0) {
+        return {Outcome::ClearanceWarning, 0};
+    }
+    // Crank angle after bottom dead centre at which the intake valve closes.
+    const Checked closing =
+        (Checked(e.Intake_Seat_Duration) / 2 + e.Intake_Centerline - 180) / degreesPerRadian;
+    const Checked crankRadius = Checked(e.Stroke) / 2;
+    const Checked rodSine = sine(closing) * crankRadius / e.Rod_Length;
+    const auto rodAngleValue = rodSine.failed() ? std::nullopt : asin(rodSine.value());
+    if (!rodAngleValue) {
+        return failure;
+    }
+    const Checked rodAngle = *rodAngleValue;
+    const Checked pistonDrop =
+        (Checked(e.Rod_Length) + crankRadius) -
+        (Checked(e.Rod_Length) * cosine(rodAngle) - crankRadius * cosine(closing));
+    const Checked effectiveSwept = cylinder(e.Bore, pistonDrop, p);
+    const Checked dynamicRatio =
+        effectiveSwept / (Checked(e.Gage_Correction) / cubicCentimetresPerCubicInch() + clearance) +
+        1;
+    return outcomeOf(power(dynamicRatio, 1.3) * 11.8 - 14.7);
 }
 
 } // namespace tolvaric

@@ -9,31 +9,31 @@
 
 namespace tolvaric {
 
+namespace {
+
+std::optional<double> valueOf(Checked result) {
+    return result.failed() ? std::nullopt : std::optional<double>(result.value());
+}
+
+} // namespace
+
 std::optional<double> acos(double x) {
     if (x == -1) {
         return 4 * std::atan(1.0);
     }
-    try {
-        const Checked minusX = -Checked(x);
-        const Checked root = std::sqrt((minusX * x + 1).value());
-        const Checked quotient = minusX / root;
-        return (Checked(std::atan(quotient.value())) + 2 * std::atan(1.0)).value();
-    } catch (const ComputationFailure&) {
-        return std::nullopt;
-    }
+    const Checked minusX = -Checked(x);
+    const Checked root = squareRoot(minusX * x + 1);
+    const Checked quotient = minusX / root;
+    return valueOf(arcTangent(quotient) + 2 * std::atan(1.0));
 }
 
 std::optional<double> asin(double x) {
     if (x == -1) {
         return std::atan(1.0) * -2;
     }
-    try {
-        const Checked root = std::sqrt((-Checked(x) * x + 1).value());
-        const Checked quotient = Checked(x) / root;
-        return std::atan(quotient.value());
-    } catch (const ComputationFailure&) {
-        return std::nullopt;
-    }
+    const Checked root = squareRoot(-Checked(x) * x + 1);
+    const Checked quotient = Checked(x) / root;
+    return valueOf(arcTangent(quotient));
 }
 
 } // namespace tolvaric
