@@ -111,8 +111,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     std::ofstream("tolvaric.dat", std::ios::binary)
-        << "4\r\n3.75\r\n0.005\r\n4.02\r\n0.036\r\n0.25\r\n0.05\r\n85\r\n0\r\n0\r\n0\r\n7\r\n"
-           "310\r\n106\r\n10\r\n150\r\n";
+        << std::ifstream(TOLVARIC_SAMPLE_DATA, std::ios::binary).rdbuf();
     std::ofstream("owner", std::ios::binary) << "\"Owner\"\r\n";
 
     std::vector<std::string> platforms = {"offscreen"};

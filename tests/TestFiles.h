@@ -13,9 +13,6 @@
 #include <sys/stat.h>
 #endif
 
-inline const QByteArray sampleFile = "4\r\n3.75\r\n0.005\r\n4.02\r\n0.036\r\n0.25\r\n0.05\r\n85\r\n"
-                                     "0\r\n0\r\n0\r\n7\r\n310\r\n106\r\n10\r\n150\r\n";
-
 inline void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -25,6 +22,13 @@ inline void writeBytes(const QString& path, const QByteArray& bytes) {
 inline QByteArray readBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// The sample engine's data file, shared with the benchmark and the fuzz corpus:
+// 4, 3.75, 0.005, 4.02, 0.036, 0.25, 0.05, 85, 0, 0, 0, 7, 310, 106, 10, 150.
+inline QByteArray sampleFile() {
+    static const QByteArray bytes = readBytes(QFINDTESTDATA("data/sample.dat"));
+    return bytes;
 }
 
 // Named pipes in the file system, which readers must never wait on, exist

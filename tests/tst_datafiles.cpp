@@ -126,7 +126,7 @@ class TestDataFiles : public QObject {
 void TestDataFiles::writesTheSampleExactly() {
     const auto path = m_dir.filePath("sample.dat");
     QVERIFY(Write_Engine_File(path, sampleEngine()).ok);
-    QCOMPARE(readBytes(path), sampleFile);
+    QCOMPARE(readBytes(path), sampleFile());
 
     EngineData back;
     QVERIFY(Read_Engine_File(path, back).ok);
@@ -179,38 +179,38 @@ void TestDataFiles::read_data() {
     QTest::addColumn<QString>("expected"); // the values, or a part of the reason
 
     const QString sample = "4,3.75,0.005,4.02,0.036,0.25,0.05,85,0,0,0,7,310,106,10,150";
-    QTest::newRow("one per line, CR LF") << sampleFile << true << sample;
+    QTest::newRow("one per line, CR LF") << sampleFile() << true << sample;
     QTest::newRow("one line, commas") << sample.toLatin1() << true << sample;
-    QTest::newRow("lone LF") << QByteArray(sampleFile).replace("\r\n", "\n") << true << sample;
-    QTest::newRow("lone CR") << QByteArray(sampleFile).replace("\r\n", "\r") << true << sample;
+    QTest::newRow("lone LF") << QByteArray(sampleFile()).replace("\r\n", "\n") << true << sample;
+    QTest::newRow("lone CR") << QByteArray(sampleFile()).replace("\r\n", "\r") << true << sample;
     QTest::newRow("blanks, blank lines, no last line end")
         << QByteArray("  4 ,\t3.75\r\n\r\n0.005, 4.02 ,.036,.25,.05,85,0,0,0,7,310,106,10,150")
         << true << sample;
     QTest::newRow("signs and exponents")
         << QByteArray("+4,3.75E0,5e-3,4.02,36E-3,0.25,0.05,8.5e+1,-0,0,0,7,310,106,10,150") << true
         << sample;
-    QTest::newRow("seventeen values") << sampleFile + "99\r\n" << true << sample;
+    QTest::newRow("seventeen values") << sampleFile() + "99\r\n" << true << sample;
     QTest::newRow("junk after the sixteenth value")
-        << sampleFile + QByteArray("\x01\xff garbage") << true << sample;
+        << sampleFile() + QByteArray("\x01\xff garbage") << true << sample;
     QTest::newRow("decimal comma is two items")
-        << QByteArray(sampleFile).replace("4.02\r\n", "4,02\r\n") << true
+        << QByteArray(sampleFile()).replace("4.02\r\n", "4,02\r\n") << true
         << "4,3.75,0.005,4,2,0.036,0.25,0.05,85,0,0,0,7,310,106,10";
     QTest::newRow("fifteen values")
-        << QByteArray(sampleFile).replace("150\r\n", "") << false << "ends after 15 of 16";
+        << QByteArray(sampleFile()).replace("150\r\n", "") << false << "ends after 15 of 16";
     QTest::newRow("ten values and a break")
-        << sampleFile.left(sampleFile.indexOf("0\r\n0\r\n0\r\n7")) + "0" << false
+        << sampleFile().left(sampleFile().indexOf("0\r\n0\r\n0\r\n7")) + "0" << false
         << "ends after 9 of 16";
     QTest::newRow("empty file") << QByteArray() << false << "ends after 0 of 16";
-    QTest::newRow("letters") << QByteArray(sampleFile).replace("0.005", "abc") << false
+    QTest::newRow("letters") << QByteArray(sampleFile()).replace("0.005", "abc") << false
                              << "item 3 is not a number: \"abc\"";
     QTest::newRow("empty item between commas") << QByteArray("4,,3") << false << "item 2 is empty";
-    QTest::newRow("two points") << QByteArray(sampleFile).replace("4.02", "4.0.2") << false
+    QTest::newRow("two points") << QByteArray(sampleFile()).replace("4.02", "4.0.2") << false
                                 << "item 4 is not a number";
     QTest::newRow("too large for a double")
-        << QByteArray(sampleFile).replace("85", "1e999") << false << "item 8 is too large";
+        << QByteArray(sampleFile()).replace("85", "1e999") << false << "item 8 is too large";
     QTest::newRow("too small for a double reads as zero")
-        << QByteArray(sampleFile).replace("\r\n0\r\n", "\r\n1E-400\r\n") << true << sample;
-    QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + sampleFile << true << sample;
+        << QByteArray(sampleFile()).replace("\r\n0\r\n", "\r\n1E-400\r\n") << true << sample;
+    QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + sampleFile() << true << sample;
     QTest::newRow("binary junk") << QByteArray("\x00\x01\x02\xfe\xff", 5) << false
                                  << "item 1 is not a number";
     QTest::newRow("an item longer than anything a number needs")
@@ -259,7 +259,7 @@ void TestDataFiles::readsOnlyAsFarAsNeeded() {
 
     writeBytes(m_dir.filePath("blanks"), QByteArray(10 << 20, ' '));
     writeBytes(m_dir.filePath("endless"), QByteArray(10 << 20, '1'));
-    writeBytes(m_dir.filePath("long tail"), sampleFile + QByteArray(10 << 20, 'x'));
+    writeBytes(m_dir.filePath("long tail"), sampleFile() + QByteArray(10 << 20, 'x'));
     if (path == "pipe" || path.startsWith("/dev/")) {
         SKIP_WITHOUT_POSIX("this system has no pipes or devices in its file system");
     }
@@ -436,7 +436,7 @@ void TestDataFiles::writesInPlaceInAFolderTheUserCannotWrite() {
     QCOMPARE(writeInChild([&] { return Write_Engine_File(data, sampleEngine()); }, true),
              QString());
     QCOMPARE(writeInChild([&] { return Write_Owner_File(owner, "Jane"); }, true), QString());
-    QCOMPARE(readBytes(data), sampleFile);
+    QCOMPARE(readBytes(data), sampleFile());
     QCOMPARE(readBytes(owner), "\"Jane\"\r\n");
 #endif
 }

@@ -144,7 +144,7 @@ void TestFileCommands::firstStartWithoutFiles() {
 }
 
 void TestFileCommands::startWithDefaultData() {
-    writeBytes("tolvaric.dat", sampleFile);
+    writeBytes("tolvaric.dat", sampleFile());
     start();
     QCOMPARE(m_prompts.dataErrorQuestions, 0);
     QCOMPARE(m_engine.Intake_Centerline, 106.0);
@@ -194,7 +194,7 @@ void TestFileCommands::ownerFile() {
     QFETCH(QByteArray, content);
     QFETCH(bool, exists);
     QFETCH(QString, shown);
-    writeBytes("tolvaric.dat", sampleFile);
+    writeBytes("tolvaric.dat", sampleFile());
     if (exists) {
         writeBytes("owner", content);
     }
@@ -232,7 +232,7 @@ void TestFileCommands::logo() {
         picture.fill(Qt::darkBlue);
         QVERIFY(picture.save("mine.bmp", qPrintable(format)));
     }
-    writeBytes("tolvaric.dat", sampleFile);
+    writeBytes("tolvaric.dat", sampleFile());
     start();
     // Whatever its own size, the picture fills the whole box, stretched once.
     const QImage shown = m_window->logo()->pixmap().toImage();
@@ -248,7 +248,7 @@ void TestFileCommands::logo() {
 }
 
 void TestFileCommands::saveAndFetchRoundTrip() {
-    writeBytes("tolvaric.dat", sampleFile);
+    writeBytes("tolvaric.dat", sampleFile());
     start();
     m_window->calculate(tolvaric::volumeCommand);
     QCOMPARE(m_window->box(&EngineData::Combustion_Chamber_Volume)->text(), "76.01");
@@ -266,7 +266,7 @@ void TestFileCommands::saveAndFetchRoundTrip() {
     QCOMPARE(m_window->box(&EngineData::Combustion_Chamber_Volume)->text(), "76.0");
     QCOMPARE(m_prompts.dataErrorQuestions, 0);
     QCOMPARE(QDir::currentPath(), m_dir.path());
-    QCOMPARE(readBytes("tolvaric.dat"), sampleFile); // only Quit writes the default file
+    QCOMPARE(readBytes("tolvaric.dat"), sampleFile()); // only Quit writes the default file
 }
 
 void TestFileCommands::cancelledDialogs_data() {
@@ -284,7 +284,7 @@ void TestFileCommands::cancelledDialogs() {
     QFETCH(bool, proceed);
     QFETCH(int, questions);
     QFETCH(int, ends);
-    writeBytes("tolvaric.dat", sampleFile);
+    writeBytes("tolvaric.dat", sampleFile());
     start();
     const EngineData before = m_engine;
     m_prompts.chosenFile.clear();
@@ -295,11 +295,11 @@ void TestFileCommands::cancelledDialogs() {
     QVERIFY(m_prompts.messages.isEmpty());
     QCOMPARE(m_engine, before);
     QCOMPARE(QDir().entryList(QDir::Files), QStringList{"tolvaric.dat"});
-    QCOMPARE(readBytes("tolvaric.dat"), sampleFile);
+    QCOMPARE(readBytes("tolvaric.dat"), sampleFile());
 }
 
 void TestFileCommands::fetchOfAShortFileChangesNothing() {
-    writeBytes("tolvaric.dat", sampleFile);
+    writeBytes("tolvaric.dat", sampleFile());
     start();
     writeBytes("ten.dat", "9\r\n9\r\n9\r\n9\r\n9\r\n9\r\n9\r\n9\r\n9\r\n9\r\n");
     const EngineData before = m_engine;
@@ -314,7 +314,7 @@ void TestFileCommands::fetchOfAShortFileChangesNothing() {
 }
 
 void TestFileCommands::failedSaveIsReported() {
-    writeBytes("tolvaric.dat", sampleFile);
+    writeBytes("tolvaric.dat", sampleFile());
     start();
     m_prompts.chosenFile = unwritableFolder() + "/engine.dat";
     m_commands->save();
@@ -373,14 +373,14 @@ void TestFileCommands::quitInAnUnwritableFolder() {
 }
 
 void TestFileCommands::closingTheWindowWritesNothing() {
-    writeBytes("tolvaric.dat", sampleFile);
+    writeBytes("tolvaric.dat", sampleFile());
     start();
     auto* bore = m_window->box(&EngineData::Bore);
     bore->setFocus();
     QTest::keyClicks(bore, "9");
     QTest::keyClick(bore, Qt::Key_Return);
     m_window->close();
-    QCOMPARE(readBytes("tolvaric.dat"), sampleFile);
+    QCOMPARE(readBytes("tolvaric.dat"), sampleFile());
     QVERIFY(!QFile::exists("owner"));
     QCOMPARE(m_endRequests, 0);
 }
@@ -407,7 +407,7 @@ void TestFileCommands::helpSearchOrder() {
     // The working folder comes first for the real button too, and a second
     // click raises the same window.
     writeBytes("tolvaric.hlp", "<a name=\"contents\"></a><h1>Here</h1>");
-    writeBytes("tolvaric.dat", sampleFile);
+    writeBytes("tolvaric.dat", sampleFile());
     start();
     QTest::mouseClick(m_window->button(Command::Help), Qt::LeftButton);
     auto* viewer = m_commands->helpViewer();
@@ -581,8 +581,8 @@ void TestFileCommands::saveDialogRefuses_data() {
 void TestFileCommands::saveDialogRefuses() {
     QFETCH(QString, path);
     QFETCH(QString, why);
-    writeBytes("old.dat", sampleFile);
-    writeBytes("locked.dat", sampleFile);
+    writeBytes("old.dat", sampleFile());
+    writeBytes("locked.dat", sampleFile());
     QVERIFY(QFile::setPermissions("locked.dat", QFileDevice::ReadOwner | QFileDevice::ReadOther));
     QVERIFY(QDir().mkdir("shut"));
     QVERIFY(QFile::setPermissions("shut", QFileDevice::ReadOwner | QFileDevice::ExeOwner));

@@ -43,9 +43,9 @@ void TestSession::startUp_data() {
     QTest::addColumn<bool>("loaded");
     QTest::addColumn<QString>("ownerName");
     QTest::newRow("first start, no files") << QByteArray() << QByteArray() << false << "Owner";
-    QTest::newRow("both files") << sampleFile << QByteArray("\"Q.L.N.\"\r\n") << true << "Q.L.N.";
+    QTest::newRow("both files") << sampleFile() << QByteArray("\"Q.L.N.\"\r\n") << true << "Q.L.N.";
     QTest::newRow("a short data file, an empty owner")
-        << sampleFile.left(20) << QByteArray("\"\"\r\n") << false << "";
+        << sampleFile().left(20) << QByteArray("\"\"\r\n") << false << "";
 }
 
 void TestSession::startUp() {

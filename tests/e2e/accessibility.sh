@@ -26,7 +26,7 @@ export DISPLAY=":$(head -n1 "$work/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export LC_ALL=C.UTF-8 LANG=C.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
-cp "$here/../../fuzz/corpus/engine/sample.dat" "$work/tolvaric.dat"
+cp "$here/../data/sample.dat" "$work/tolvaric.dat"
 cd "$work"
 dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &

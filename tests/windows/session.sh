@@ -67,7 +67,7 @@ session() {
     local folder=$1
     shift
     mkdir -p "$folder"
-    cp "$here/../../fuzz/corpus/engine/sample.dat" "$folder/tolvaric.dat"
+    cp "$here/../data/sample.dat" "$folder/tolvaric.dat"
     (cd "$folder" && exec "$@" >/dev/null 2>&1) &
     program_pid=$!
     local main
