@@ -114,6 +114,7 @@ class TestDataFiles : public QObject {
     void ownerRoundTrip();
     void ownerRead_data();
     void ownerRead();
+    void windows1252EveryByte();
     void failedWritesKeepThePreviousFile_data();
     void failedWritesKeepThePreviousFile();
     void neverReplacesADevice();
@@ -349,6 +350,26 @@ void TestDataFiles::ownerRead() {
     QCOMPARE(Read_Owner_File(path, back).ok, readable);
     QCOMPARE(back, readable ? owner : QString("unchanged"));
     QVERIFY(!Read_Owner_File(m_dir.filePath("no-owner"), back).ok);
+}
+
+void TestDataFiles::windows1252EveryByte() {
+    QFile reference(QFINDTESTDATA("data/windows-1252.txt"));
+    QVERIFY(reference.open(QIODevice::ReadOnly | QIODevice::Text));
+    int checked = 0;
+    while (!reference.atEnd()) {
+        const QByteArray line = reference.readLine().trimmed();
+        if (line.startsWith('#')) {
+            continue;
+        }
+        const auto pair = line.split(' ');
+        const char byte = char(pair[0].toInt(nullptr, 16));
+        const char32_t code = char32_t(pair[1].toUInt(nullptr, 16));
+        const auto owner = tolvaric::parseOwnerText(std::string("\"J") + byte + "\"");
+        QVERIFY(owner);
+        QCOMPARE(QString::fromStdString(*owner), "J" + QString::fromUcs4(&code, 1));
+        ++checked;
+    }
+    QCOMPARE(checked, 128);
 }
 
 void TestDataFiles::failedWritesKeepThePreviousFile_data() {

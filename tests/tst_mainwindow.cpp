@@ -4,7 +4,9 @@
 #include "ColorButton.h"
 #include "FakePrompts.h"
 #include "FieldBox.h"
+#include "FieldRows.h"
 #include "MainWindow.h"
+#include "WindowLayout.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -21,36 +23,18 @@ using Command = tolvaric::Command;
 
 namespace {
 
-// The row tops of the window: 300 apart, 480 before the rod length and before
-// each of the two result rows.
-int rowTop(int row) {
-    if (row <= 11) {
-        return 60 + 300 * (row - 1);
+// The box names in record order, from the window's one table of rows.
+QStringList boxNames() {
+    QStringList names;
+    for (const auto& row : tolvaric::layout::fieldRows) {
+        names.append(QString::fromUtf8(row.textBox.data(), qsizetype(row.textBox.size())));
     }
-    if (row <= 14) {
-        return 3540 + 300 * (row - 12);
-    }
-    return row == 15 ? 4620 : 5100;
+    return names;
 }
 
-// clang-format off
-const QStringList captions = {"Bore:", "Stroke:", "Deck Clearance:", "Gasket Bore:", "Gasket Thickness:",
-    "Top Land Height:", "Top Land Allowance:", "Combustion Chamber Volume:", "Dome Volume:",
-    "Valve Relief Volume:", "Gage Correction:", "Rod Length:", "Intake Seat Duration:",
-    "Intake Centerline:", "Compression Ratio:", "Cylinder Pressure:"};
-const QStringList labelNames = {"LblBore", "LblStroke", "LblDeck_Clearance", "LblGasket_bore",
-    "LblGasket_Thickness", "LblTop_Land_Height", "LblTop_Land_Allowance",
-    "LblCombustion_Chamber_Volume", "LblDome_Volume", "LblValve_Relief_Volume",
-    "LblGage_Correction", "LblRod_Length", "LblIntake_Seat_Duration", "LblIntake_Centerline",
-    "LblCompression_Ratio", "LblCylinder_Pressure"};
-const QStringList boxNames = {"TxtBore", "TxtStroke", "TxtDeck_Clearance", "TxtGasket_Bore",
-    "TxtGasket_Thickness", "TxtTop_Land_Height", "TxtTop_Land_Allowance",
-    "TxtCombustion_Chamber_Volume", "TxtDome_Volume", "TxtValve_relief_Volume",
-    "TxtGage_Correction", "TxtRod_Length", "TxtIntake_Seat_Duration", "TxtIntake_Centerline",
-    "TxtCompression_Ratio", "TxtCylinder_Pressure"};
-const QStringList initialTexts = {"4.000", "3.750", ".005", "4.020", ".036", ".250", ".050",
-    "85.0", "0.00", "0.00", "0.00", "7.000", "310.0", "106", "10.00", "150.0"};
-// clang-format on
+QString text(std::string_view view) {
+    return QString::fromUtf8(view.data(), qsizetype(view.size()));
+}
 
 QRect fromTwips(int left, int top, int width, int height) {
     return {left / 15, top / 15, width / 15, height / 15};
@@ -65,6 +49,7 @@ class TestMainWindow : public QObject {
     void cleanup();
     void controls_data();
     void controls();
+    void referencePlaces();
     void windowOpensAsLaidOut();
     void wrappedCaptionFitsItsButton();
     void tabOrder();
@@ -119,37 +104,67 @@ FieldBox* TestMainWindow::focusedBox() const {
     return qobject_cast<FieldBox*>(QApplication::focusWidget());
 }
 
+// Every control against the window's tables; referencePlaces checks the
+// tables themselves against independent figures.
 void TestMainWindow::controls_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<double>("pointSize");
     QTest::addColumn<QString>("text");
+    namespace layout = tolvaric::layout;
 
-    for (int row = 1; row <= 16; ++row) {
-        const bool tall = row == 6 || row == 11 || row == 12 || row == 16;
-        QTest::addRow("%s", qPrintable(labelNames[row - 1]))
-            << labelNames[row - 1] << fromTwips(60, rowTop(row), 3555, tall ? 315 : 255) << 12.0
-            << captions[row - 1];
-        QTest::addRow("%s", qPrintable(boxNames[row - 1]))
-            << boxNames[row - 1] << fromTwips(3660, rowTop(row), 855, 360) << 9.75
-            << initialTexts[row - 1];
+    for (std::size_t i = 0; i < tolvaric::fieldCount; ++i) {
+        const auto& row = layout::fieldRows[i];
+        QTest::addRow("%s", row.label.data())
+            << text(row.label)
+            << fromTwips(layout::labelLeft, row.topTwips, layout::labelWidth, row.labelHeightTwips)
+            << layout::labelPointSize << text(row.caption);
+        QTest::addRow("%s", row.textBox.data())
+            << text(row.textBox)
+            << fromTwips(layout::boxLeft, row.topTwips, layout::boxWidth, layout::boxHeight)
+            << layout::boxPointSize << text(tolvaric::engineFields[i].initialText);
     }
-    QTest::newRow("CmdVolume") << "CmdVolume" << fromTwips(4740, 2100, 2775, 435) << 8.25
-                               << "Calculate Required Combustion  Chamber Volume";
-    QTest::newRow("CmdRatio") << "CmdRatio" << fromTwips(4740, 4620, 2775, 375) << 8.25
-                              << "Calculate Compression Ratio";
-    QTest::newRow("CmdPressure") << "CmdPressure" << fromTwips(4740, 5100, 2775, 375) << 8.25
-                                 << "Calculate Cylinder Pressure";
-    QTest::newRow("CmdLoad") << "CmdLoad" << fromTwips(240, 5580, 1575, 375) << 8.25
-                             << "Fetch Old File";
-    QTest::newRow("CmdSave") << "CmdSave" << fromTwips(1920, 5580, 1275, 375) << 8.25
-                             << "Save This";
-    QTest::newRow("CmdHelp") << "CmdHelp" << fromTwips(3300, 5580, 855, 375) << 8.25 << "Help";
-    QTest::newRow("CmdQuit") << "CmdQuit" << fromTwips(6420, 5580, 1095, 375) << 8.25 << "Quit";
-    QTest::newRow("TxtOwner") << "TxtOwner" << fromTwips(4620, 540, 2955, 1215) << 15.75 << "Owner";
-    QTest::newRow("Image1") << "Image1" << fromTwips(4560, 2640, 3075, 1875) << -1.0 << "";
-    QTest::newRow("Label1") << "Label1" << fromTwips(4320, 5640, 1935, 255) << 9.75
-                            << "Distribute Freely";
+    for (const auto& place : layout::buttons) {
+        QTest::addRow("%s", place.name)
+            << place.name << fromTwips(place.left, place.top, place.width, place.height)
+            << layout::buttonPointSize << place.caption;
+    }
+    const auto rect = [](const QRect& twips) {
+        return fromTwips(twips.x(), twips.y(), twips.width(), twips.height());
+    };
+    QTest::newRow("TxtOwner") << "TxtOwner" << rect(layout::ownerTwips) << layout::ownerPointSize
+                              << "Owner";
+    QTest::newRow("Image1") << "Image1" << rect(layout::imageTwips) << -1.0 << "";
+    QTest::newRow("Label1") << "Label1" << rect(layout::distributeTwips)
+                            << layout::distributePointSize << "Distribute Freely";
+}
+
+void TestMainWindow::referencePlaces() {
+    QFile reference(QFINDTESTDATA("data/controls.txt"));
+    QVERIFY(reference.open(QIODevice::ReadOnly | QIODevice::Text));
+    int checked = 0;
+    while (!reference.atEnd()) {
+        const QString line = QString::fromUtf8(reference.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith('#')) {
+            continue;
+        }
+        const QStringList item = line.split(' ');
+        auto* control = m_window->findChild<QWidget*>(item[0]);
+        QVERIFY2(control, qPrintable(item[0]));
+        QCOMPARE(control->geometry(),
+                 fromTwips(item[1].toInt(), item[2].toInt(), item[3].toInt(), item[4].toInt()));
+        if (item.size() == 8) {
+            const QColor face(item[5].toInt(), item[6].toInt(), item[7].toInt());
+            auto* button = qobject_cast<tolvaric::ColorButton*>(control);
+            QVERIFY(button);
+            QCOMPARE(button->face(), face);
+            // The face really is filled: sample the middle of its left margin.
+            const QImage image = button->grab().toImage();
+            QCOMPARE(image.pixelColor(4, image.height() / 2), face);
+        }
+        ++checked;
+    }
+    QCOMPARE(checked, 17);
 }
 
 void TestMainWindow::controls() {
@@ -194,17 +209,6 @@ void TestMainWindow::windowOpensAsLaidOut() {
     QVERIFY(m_window->logo()->hasScaledContents());
     QCOMPARE(m_window->findChild<QLabel*>("Label1")->palette().color(QPalette::WindowText),
              QColor(Qt::white));
-    const QColor faces[] = {{255, 128, 0},   {255, 128, 0}, {255, 128, 0}, {0, 192, 0},
-                            {128, 128, 255}, {255, 0, 0},   {255, 255, 0}};
-    const Command commands[] = {Command::Volume, Command::Ratio, Command::Pressure, Command::Fetch,
-                                Command::Save,   Command::Help,  Command::Quit};
-    for (int i = 0; i < 7; ++i) {
-        auto* button = m_window->button(commands[i]);
-        QCOMPARE(button->face(), faces[i]);
-        // The face really is filled: sample the middle of its left margin.
-        const QImage face = button->grab().toImage();
-        QCOMPARE(face.pixelColor(4, face.height() / 2), faces[i]);
-    }
 }
 
 void TestMainWindow::wrappedCaptionFitsItsButton() {
@@ -227,10 +231,10 @@ void TestMainWindow::wrappedCaptionFitsItsButton() {
 }
 
 void TestMainWindow::tabOrder() {
-    const QStringList forward = boxNames.mid(1, 13) +
+    const QStringList forward = boxNames().mid(1, 13) +
                                 QStringList{"CmdRatio", "CmdVolume", "CmdPressure", "CmdLoad",
                                             "CmdSave",  "CmdHelp",   "CmdQuit"} +
-                                boxNames.mid(14) + QStringList{"TxtOwner", "TxtBore"};
+                                boxNames().mid(14) + QStringList{"TxtOwner", "TxtBore"};
     QStringList visited;
     for (int i = 0; i < forward.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
