@@ -4,7 +4,7 @@
 // tolvaric: compression ratio, chamber volume and cranking pressure for one
 // cylinder of a piston engine.
 
-#include "Application.h"
+#include "ui/Application.h"
 
 #include <QtGlobal>
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 // How long one click's worth of math and one formatted box text take.
-#include "Calculations.h"
-#include "DisplayPicture.h"
+#include "model/Calculations.h"
+#include "model/DisplayPicture.h"
 
 #include <benchmark/benchmark.h>
 

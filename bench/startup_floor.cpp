@@ -3,7 +3,7 @@
 
 // The floor: a bare Qt window with the same 42 plain controls, placed the
 // same way, and nothing else. No Qt program of this shape starts faster.
-#include "FirstPaint.h"
+#include "bench/FirstPaint.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 // tolvaric itself, ending at its first paint.
-#include "Application.h"
-#include "FirstPaint.h"
+#include "bench/FirstPaint.h"
+#include "ui/Application.h"
 
 int main(int argc, char* argv[]) {
     return tolvaric::runTolvaric(argc, argv, [](QWidget& window) { new FirstPaint(window); });

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // Any bytes at all must give either sixteen finite values or a reason.
-#include "EngineText.h"
+#include "storage/EngineText.h"
 
 #include <cmath>
 #include <cstdint>

@@ -3,7 +3,7 @@
 
 // Any bytes at all must give either valid UTF-8 text or nothing, and a name
 // written back must read back the same.
-#include "OwnerText.h"
+#include "storage/OwnerText.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "Calculations.h"
+#include "model/Calculations.h"
 
-#include "Checked.h"
-#include "InverseTrig.h"
+#include "model/Checked.h"
+#include "model/InverseTrig.h"
 
 #include <cmath>
 

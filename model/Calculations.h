@@ -6,8 +6,8 @@
 // and returns its result or the reason there is none; the caller stores the
 // result and shows it, or shows the outcome's message.
 
-#include "EngineData.h"
-#include "Outcome.h"
+#include "model/EngineData.h"
+#include "model/Outcome.h"
 
 namespace tolvaric {
 

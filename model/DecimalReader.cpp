@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "DecimalReader.h"
+#include "model/DecimalReader.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "DisplayPicture.h"
+#include "model/DisplayPicture.h"
 
 #include <charconv>
 #include <cmath>

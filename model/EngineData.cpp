@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "EngineData.h"
+#include "model/EngineData.h"
 
-#include "DecimalReader.h"
+#include "model/DecimalReader.h"
 
 namespace tolvaric {
 

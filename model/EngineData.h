@@ -7,7 +7,7 @@
 // window's rows, the navigation chain, the tests). Where a field sits in the
 // window is the window's business (ui/FieldRows.h).
 
-#include "DisplayPicture.h"
+#include "model/DisplayPicture.h"
 
 #include <array>
 #include <cstddef>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "InverseTrig.h"
+#include "model/InverseTrig.h"
 
-#include "Checked.h"
+#include "model/Checked.h"
 
 #include <cmath>
 

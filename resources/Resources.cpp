@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "Resources.h"
+#include "resources/Resources.h"
 
 #include <QtGlobal>
 

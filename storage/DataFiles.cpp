@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "DataFiles.h"
+#include "storage/DataFiles.h"
 
-#include "EngineText.h"
-#include "OwnerText.h"
-#include "RegularFile.h"
+#include "storage/EngineText.h"
+#include "storage/OwnerText.h"
+#include "storage/RegularFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -7,7 +7,7 @@
 // show anything themselves. Writes replace the target only once everything is
 // on disk; reads are all or nothing.
 
-#include "EngineData.h"
+#include "model/EngineData.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "EngineText.h"
+#include "storage/EngineText.h"
 
-#include "ByteOrderMark.h"
-#include "DecimalReader.h"
+#include "model/DecimalReader.h"
+#include "storage/ByteOrderMark.h"
 
 #include <charconv>
 

@@ -5,7 +5,7 @@
 // The text of an engine data file: sixteen numbers in record order, one per
 // line, CR LF after each. Plain C++ so that it can be fuzzed and tested alone.
 
-#include "EngineData.h"
+#include "model/EngineData.h"
 
 #include <string>
 #include <string_view>

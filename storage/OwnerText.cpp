@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "OwnerText.h"
+#include "storage/OwnerText.h"
 
-#include "ByteOrderMark.h"
+#include "storage/ByteOrderMark.h"
 
 #include <array>
 #include <cstdint>

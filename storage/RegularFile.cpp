@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "RegularFile.h"
+#include "storage/RegularFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -6,7 +6,7 @@
 // and only so much of it is read. A pipe would wait for a writer for ever and
 // a device may never end.
 
-#include "DataFiles.h"
+#include "storage/DataFiles.h"
 
 #include <QByteArray>
 #include <QString>

@@ -7,8 +7,8 @@
 // (done, or failed with the reason), and the window asks the user and shows
 // the result. The default files live in the working directory.
 
-#include "DataFiles.h"
-#include "EngineData.h"
+#include "model/EngineData.h"
+#include "storage/DataFiles.h"
 
 #include <QString>
 #include <QStringList>

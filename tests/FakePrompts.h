@@ -5,7 +5,7 @@
 // Answers the window's message boxes and file dialogs in tests, and keeps
 // what was shown.
 
-#include "Prompts.h"
+#include "ui/Prompts.h"
 
 #include <QList>
 #include <QString>

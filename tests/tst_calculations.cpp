@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "Calculations.h"
-#include "InverseTrig.h"
+#include "model/Calculations.h"
+#include "model/InverseTrig.h"
 
 #include <QStringList>
 #include <QTest>

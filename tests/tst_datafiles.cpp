@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "DataFiles.h"
-#include "EngineText.h"
-#include "OwnerText.h"
-#include "TestFiles.h"
+#include "storage/DataFiles.h"
+#include "storage/EngineText.h"
+#include "storage/OwnerText.h"
+#include "tests/TestFiles.h"
 
 #include <QDir>
 #include <QFile>

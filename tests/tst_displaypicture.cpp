@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "DecimalReader.h"
-#include "DisplayPicture.h"
+#include "model/DecimalReader.h"
+#include "model/DisplayPicture.h"
 
 #include <QTest>
 

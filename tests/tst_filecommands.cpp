@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "ColorButton.h"
-#include "DataFileDialog.h"
-#include "DataFiles.h"
-#include "FakePrompts.h"
-#include "FieldBox.h"
-#include "FileCommands.h"
-#include "HelpViewer.h"
-#include "MainWindow.h"
-#include "QtPrompts.h"
-#include "TestFiles.h"
+#include "storage/DataFiles.h"
+#include "tests/FakePrompts.h"
+#include "tests/TestFiles.h"
+#include "ui/ColorButton.h"
+#include "ui/DataFileDialog.h"
+#include "ui/FieldBox.h"
+#include "ui/FileCommands.h"
+#include "ui/HelpViewer.h"
+#include "ui/MainWindow.h"
+#include "ui/QtPrompts.h"
 
 #include <QDesktopServices>
 #include <QDir>

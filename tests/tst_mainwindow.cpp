@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "ColorButton.h"
-#include "FakePrompts.h"
-#include "FieldBox.h"
-#include "FieldRows.h"
-#include "MainWindow.h"
-#include "WindowLayout.h"
+#include "tests/FakePrompts.h"
+#include "ui/ColorButton.h"
+#include "ui/FieldBox.h"
+#include "ui/FieldRows.h"
+#include "ui/MainWindow.h"
+#include "ui/WindowLayout.h"
 
 #include <QLabel>
 #include <QSignalSpy>

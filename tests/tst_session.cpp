@@ -3,8 +3,8 @@
 
 // Start-up, Save, Fetch and Quit as file work alone: no window, no widget.
 
-#include "Session.h"
-#include "TestFiles.h"
+#include "storage/Session.h"
+#include "tests/TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>

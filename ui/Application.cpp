@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "Application.h"
+#include "ui/Application.h"
 
-#include "FileCommands.h"
-#include "KeyRepeat.h"
-#include "MainWindow.h"
-#include "QtPrompts.h"
-#include "Resources.h"
-#include "Version.h"
+#include "resources/Resources.h"
+#include "resources/Version.h"
+#include "ui/FileCommands.h"
+#include "ui/KeyRepeat.h"
+#include "ui/MainWindow.h"
+#include "ui/QtPrompts.h"
 
 #include <QApplication>
 #include <QIcon>

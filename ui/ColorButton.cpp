@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "ColorButton.h"
+#include "ui/ColorButton.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -5,7 +5,7 @@
 // The three calculation buttons as plain commands over the record: each runs
 // its calculation and, on success, stores the unrounded result in its field.
 
-#include "Calculations.h"
+#include "model/Calculations.h"
 
 namespace tolvaric {
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "DataFileDialog.h"
+#include "ui/DataFileDialog.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -7,7 +7,7 @@
 // the key is released; leaving the box for another control reports it so the
 // window can store the text in the record.
 
-#include "EngineData.h"
+#include "model/EngineData.h"
 
 #include <QLineEdit>
 

@@ -5,7 +5,7 @@
 // The window's sixteen field rows: a right-aligned label and its box, in
 // record order. Positions are in twips, 1440 to the inch.
 
-#include "EngineData.h"
+#include "model/EngineData.h"
 
 #include <array>
 #include <string_view>

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "FileCommands.h"
+#include "ui/FileCommands.h"
 
-#include "FieldBox.h"
-#include "HelpViewer.h"
-#include "MainWindow.h"
-#include "Prompts.h"
-#include "RegularFile.h"
-#include "Resources.h"
+#include "resources/Resources.h"
+#include "storage/RegularFile.h"
+#include "ui/FieldBox.h"
+#include "ui/HelpViewer.h"
+#include "ui/MainWindow.h"
+#include "ui/Prompts.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -6,8 +6,8 @@
 // the session does the file work; these ask the user through the prompts and
 // show the outcome in the window.
 
-#include "HelpViewer.h"
-#include "Session.h"
+#include "storage/Session.h"
+#include "ui/HelpViewer.h"
 
 #include <QObject>
 #include <QPointer>

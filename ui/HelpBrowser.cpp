@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "HelpBrowser.h"
+#include "ui/HelpBrowser.h"
 
-#include "RegularFile.h"
+#include "storage/RegularFile.h"
 
 #include <QDesktopServices>
 #include <QImage>

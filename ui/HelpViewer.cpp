@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "HelpViewer.h"
+#include "ui/HelpViewer.h"
 
-#include "RegularFile.h"
+#include "storage/RegularFile.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -8,7 +8,7 @@
 // page it offers what desktop help viewers do: Back and Forward, Contents,
 // Find in the page, zoom and Print.
 
-#include "HelpBrowser.h"
+#include "ui/HelpBrowser.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "KeyRepeat.h"
+#include "ui/KeyRepeat.h"
 
 #include <QGuiApplication>
 

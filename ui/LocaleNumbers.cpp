@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "LocaleNumbers.h"
+#include "ui/LocaleNumbers.h"
 
 namespace tolvaric {
 

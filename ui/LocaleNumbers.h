@@ -6,8 +6,8 @@
 // decimal separator and digits (Latin digits are read as well), no group
 // separators, so "4.125" under a German locale is refused, not 4125.
 
-#include "DecimalReader.h"
-#include "DisplayPicture.h"
+#include "model/DecimalReader.h"
+#include "model/DisplayPicture.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "MainWindow.h"
+#include "ui/MainWindow.h"
 
-#include "ColorButton.h"
-#include "FieldBox.h"
-#include "FieldRows.h"
-#include "FileCommands.h"
-#include "LocaleNumbers.h"
-#include "Prompts.h"
-#include "QtText.h"
-#include "Twips.h"
+#include "ui/ColorButton.h"
+#include "ui/FieldBox.h"
+#include "ui/FieldRows.h"
+#include "ui/FileCommands.h"
+#include "ui/LocaleNumbers.h"
+#include "ui/Prompts.h"
+#include "ui/QtText.h"
+#include "ui/Twips.h"
 
 #include <QFontDatabase>
 #include <QLabel>

@@ -10,10 +10,10 @@
 //   record and the owner's name to the default files and ends.
 // The window only wires controls to commands and shows their outcome.
 
-#include "Commands.h"
-#include "EngineData.h"
-#include "FieldRows.h"
-#include "WindowLayout.h"
+#include "model/EngineData.h"
+#include "ui/Commands.h"
+#include "ui/FieldRows.h"
+#include "ui/WindowLayout.h"
 
 #include <QLocale>
 #include <QPointer>

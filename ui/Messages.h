@@ -5,7 +5,7 @@
 // Every message box text of the program, each written once, and what the
 // user sees for each outcome of a calculation.
 
-#include "Outcome.h"
+#include "model/Outcome.h"
 
 #include <QString>
 

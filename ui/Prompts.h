@@ -5,7 +5,7 @@
 // Every message box and file dialog the window shows goes through here, so
 // that tests can answer them without a person.
 
-#include "Messages.h"
+#include "ui/Messages.h"
 
 #include <QString>
 

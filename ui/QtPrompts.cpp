@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "QtPrompts.h"
+#include "ui/QtPrompts.h"
 
-#include "DataFileDialog.h"
+#include "ui/DataFileDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>

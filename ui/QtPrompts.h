@@ -4,7 +4,7 @@
 #pragma once
 // The real message boxes and file dialogs.
 
-#include "Prompts.h"
+#include "ui/Prompts.h"
 
 #include <QCoreApplication>
 

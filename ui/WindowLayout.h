@@ -5,7 +5,7 @@
 // Where everything sits in the window, in twips, and how it looks. The sixteen
 // field rows come from the engine field table; the rest is listed here.
 
-#include "Command.h"
+#include "ui/Command.h"
 
 #include <QColor>
 #include <QRect>
