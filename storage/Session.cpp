@@ -3,6 +3,8 @@
 
 #include "storage/Session.h"
 
+#include <QStringList>
+
 namespace tolvaric {
 
 FileStatus Session::startUp() {
@@ -12,7 +14,7 @@ FileStatus Session::startUp() {
     return status;
 }
 
-QStringList Session::keepForNextStart() const {
+FileStatus Session::keepForNextStart() const {
     QStringList problems;
     if (const auto status = Write_Engine_File(defaultDataFile, m_engine); !status.ok) {
         problems.append(QStringLiteral("\"%1\": %2").arg(defaultDataFile, status.reason));
@@ -20,7 +22,8 @@ QStringList Session::keepForNextStart() const {
     if (const auto status = Write_Owner_File(ownerFile, m_owner); !status.ok) {
         problems.append(QStringLiteral("\"%1\": %2").arg(ownerFile, status.reason));
     }
-    return problems;
+    return problems.isEmpty() ? FileStatus::success()
+                              : FileStatus::failure(problems.join(QLatin1Char('\n')));
 }
 
 } // namespace tolvaric

@@ -11,7 +11,6 @@
 #include "storage/DataFiles.h"
 
 #include <QString>
-#include <QStringList>
 
 namespace tolvaric {
 
@@ -36,9 +35,9 @@ class Session {
     FileStatus save(const QString& path) const { return Write_Engine_File(path, m_engine); }
     // On failure the record is as it was.
     FileStatus fetch(const QString& path) { return Read_Engine_File(path, m_engine); }
-    // Writes the record and the owner's name; both are attempted. Gives one
-    // line per file that could not be written, naming it and saying why.
-    QStringList keepForNextStart() const;
+    // Writes the record and the owner's name; both are attempted. A failure's
+    // reason has one line per file that could not be written, naming it.
+    FileStatus keepForNextStart() const;
 
     const EngineData& engine() const { return m_engine; }
     const QString& owner() const { return m_owner; }

@@ -119,10 +119,8 @@ void FileCommands::help() {
 }
 
 void FileCommands::quit() {
-    const auto problems = m_session.keepForNextStart();
-    if (!problems.isEmpty()) {
-        m_prompts.inform(&m_window, messageBoxTitle(),
-                         quitFailedText(problems.join(QLatin1Char('\n'))),
+    if (const auto status = m_session.keepForNextStart(); !status.ok) {
+        m_prompts.inform(&m_window, messageBoxTitle(), quitFailedText(status.reason),
                          MessageIcon::Exclamation);
     }
     m_endProgram();
