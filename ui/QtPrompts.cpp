@@ -25,7 +25,11 @@ void prepareDataFileDialog(QFileDialog& dialog, FileChoice choice) {
 }
 
 QtPrompts::QtPrompts() = default;
-QtPrompts::~QtPrompts() = default;
+QtPrompts::~QtPrompts() {
+    if (m_host && !m_host->parent()) {
+        delete m_host; // asked for without a main window
+    }
+}
 
 namespace {
 
@@ -69,12 +73,13 @@ bool QtPrompts::proceedAfterDataError(QWidget* parent) {
     return box.exec() == QMessageBox::Yes;
 }
 
-QString QtPrompts::chooseDataFile(QWidget*, FileChoice choice) {
+QString QtPrompts::chooseDataFile(QWidget* parent, FileChoice choice) {
     if (!m_host) {
-        m_host = std::make_unique<QWidget>();
+        // A window of its own, never shown, owned by the main window.
+        m_host = new QWidget(parent ? parent->window() : nullptr, Qt::Window);
         m_host->setObjectName(QStringLiteral("cdlTolvaric"));
         m_host->setWindowTitle(QStringLiteral("Form1"));
-        m_dialog = new DataFileDialog(m_host.get());
+        m_dialog = new DataFileDialog(m_host);
         m_dialog->setObjectName(QStringLiteral("CdlOpen"));
         m_dialog->setDefaultSuffix(QStringLiteral("dat"));
         m_dialog->setWindowModality(Qt::ApplicationModal);

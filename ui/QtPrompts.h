@@ -8,7 +8,8 @@
 
 #include <QCoreApplication>
 
-#include <memory>
+#include <QPointer>
+#include <QWidget>
 
 class QFileDialog;
 
@@ -33,11 +34,11 @@ class QtPrompts : public Prompts {
     QString chooseDataFile(QWidget* parent, FileChoice choice) override;
 
     // The hidden window that hosts the file dialog, once a dialog was needed.
-    QWidget* dialogHost() const { return m_host.get(); }
+    QWidget* dialogHost() const { return m_host; }
 
   private:
-    std::unique_ptr<QWidget> m_host; // "cdlTolvaric", never shown
-    QFileDialog* m_dialog = nullptr; // "CdlOpen"
+    QPointer<QWidget> m_host;       // "cdlTolvaric", never shown
+    QPointer<QFileDialog> m_dialog; // "CdlOpen"
 };
 
 } // namespace tolvaric
