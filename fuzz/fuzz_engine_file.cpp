@@ -11,19 +11,21 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     for (const bool truncated : {false, true}) {
-        const auto parsed = tolvaric::parseEngineText(text, truncated);
-        if (const auto* engine = std::get_if<tolvaric::EngineData>(&parsed)) {
+        tolvaric::EngineData engine;
+        const auto status = tolvaric::parseEngineText(text, engine, truncated);
+        if (status.ok) {
             for (const auto& field : tolvaric::engineFields) {
-                if (!std::isfinite(engine->*field.member)) {
+                if (!std::isfinite(engine.*field.member)) {
                     std::abort();
                 }
             }
             // What was read writes back to a text that reads the same.
-            const auto again = tolvaric::parseEngineText(tolvaric::engineFileText(*engine));
-            if (!std::holds_alternative<tolvaric::EngineData>(again)) {
+            tolvaric::EngineData again;
+            if (!tolvaric::parseEngineText(tolvaric::engineFileText(engine), again).ok ||
+                !(again == engine)) {
                 std::abort();
             }
-        } else if (std::get<std::string>(parsed).empty()) {
+        } else if (status.reason.isEmpty()) {
             std::abort();
         }
     }

@@ -12,7 +12,6 @@
 #include <QSaveFile>
 
 #include <algorithm>
-#include <variant>
 
 namespace tolvaric {
 
@@ -70,13 +69,7 @@ FileStatus Read_Engine_File(const QString& path, EngineData& engine) {
     if (auto status = readFileStart(path, engineReadLimit, bytes); !status.ok) {
         return status;
     }
-    const auto parsed =
-        parseEngineText(startOf(bytes, engineReadLimit), bytes.size() > engineReadLimit);
-    if (const auto* reason = std::get_if<std::string>(&parsed)) {
-        return FileStatus::failure(QString::fromStdString(*reason));
-    }
-    engine = std::get<EngineData>(parsed);
-    return FileStatus::success();
+    return parseEngineText(startOf(bytes, engineReadLimit), engine, bytes.size() > engineReadLimit);
 }
 
 FileStatus Write_Owner_File(const QString& path, const QString& owner) {

@@ -8,18 +8,11 @@
 // on disk; reads are all or nothing.
 
 #include "model/EngineData.h"
+#include "storage/FileStatus.h"
 
 #include <QString>
 
 namespace tolvaric {
-
-struct FileStatus {
-    bool ok = true;
-    QString reason; // why it failed, for the user
-
-    static FileStatus success() { return {}; }
-    static FileStatus failure(const QString& why) { return {false, why}; }
-};
 
 FileStatus Write_Engine_File(const QString& path, const EngineData& engine);
 // On failure `engine` is left exactly as it was.

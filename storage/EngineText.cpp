@@ -46,7 +46,15 @@ std::string engineFileText(const EngineData& engine) {
     return text;
 }
 
-std::variant<EngineData, std::string> parseEngineText(std::string_view text, bool truncated) {
+namespace {
+
+FileStatus failure(const std::string& why) {
+    return FileStatus::failure(QString::fromStdString(why));
+}
+
+} // namespace
+
+FileStatus parseEngineText(std::string_view text, EngineData& result, bool truncated) {
     EngineData engine;
     text = withoutByteOrderMark(text);
     std::size_t at = 0;
@@ -58,9 +66,9 @@ std::variant<EngineData, std::string> parseEngineText(std::string_view text, boo
         }
         if (at == text.size()) {
             if (truncated) {
-                return "the file is too long before its 16 values";
+                return failure("the file is too long before its 16 values");
             }
-            return "the file ends after " + std::to_string(count) + " of 16 values";
+            return failure("the file ends after " + std::to_string(count) + " of 16 values");
         }
         const auto start = at;
         while (at < text.size() && text[at] != ',' && !isLineEnd(text[at])) {
@@ -69,19 +77,19 @@ std::variant<EngineData, std::string> parseEngineText(std::string_view text, boo
         const auto item = text.substr(start, at - start);
         const auto number = std::to_string(count + 1);
         if (at == text.size() && truncated) {
-            return "the file is too long before its 16 values";
+            return failure("the file is too long before its 16 values");
         }
         if (item.size() > longestItem) {
-            return "item " + number + " is too long";
+            return failure("item " + number + " is too long");
         }
         const auto reading = readDecimal(item);
         if (reading.kind == DecimalReading::Kind::TooLarge) {
-            return "item " + number + " is too large for a number: " + quoted(item);
+            return failure("item " + number + " is too large for a number: " + quoted(item));
         }
         if (reading.kind != DecimalReading::Kind::Number) {
-            return item.find_first_not_of(" \t") == std::string_view::npos
-                       ? "item " + number + " is empty"
-                       : "item " + number + " is not a number: " + quoted(item);
+            return failure(item.find_first_not_of(" \t") == std::string_view::npos
+                               ? "item " + number + " is empty"
+                               : "item " + number + " is not a number: " + quoted(item));
         }
         engine.*field.member = reading.value;
         ++count;
@@ -89,7 +97,8 @@ std::variant<EngineData, std::string> parseEngineText(std::string_view text, boo
             ++at; // the comma or line end that closed the item
         }
     }
-    return engine;
+    result = engine;
+    return FileStatus::success();
 }
 
 } // namespace tolvaric

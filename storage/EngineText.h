@@ -6,10 +6,10 @@
 // line, CR LF after each. Plain C++ so that it can be fuzzed and tested alone.
 
 #include "model/EngineData.h"
+#include "storage/FileStatus.h"
 
 #include <string>
 #include <string_view>
-#include <variant>
 
 namespace tolvaric {
 
@@ -17,10 +17,9 @@ namespace tolvaric {
 // "0.005", "1E+200").
 std::string engineFileText(const EngineData& engine);
 
-// Reads sixteen items separated by commas or line ends (CR LF, LF or CR);
-// what follows the sixteenth is ignored. `truncated` says that `text` is only
-// the start of a longer file. Gives the record or the reason it can't.
-std::variant<EngineData, std::string> parseEngineText(std::string_view text,
-                                                      bool truncated = false);
+// Reads sixteen items separated by commas or line ends (CR LF, LF or CR)
+// into `engine`, all or nothing; what follows the sixteenth is ignored.
+// `truncated` says that `text` is only the start of a longer file.
+FileStatus parseEngineText(std::string_view text, EngineData& engine, bool truncated = false);
 
 } // namespace tolvaric
