@@ -8,6 +8,7 @@
 # writes and in the pixels of screenshots.
 #   session.sh BUILD_DIR
 set -euo pipefail
+source "$(dirname "$0")/display.sh"
 build_dir=$(cd "$1" && pwd)
 work=$(mktemp -d)
 xvfb_pid=
@@ -33,13 +34,7 @@ step() { echo "-- $*"; }
 cmake --install "$build_dir" --prefix "$work/install" >/dev/null
 program="$work/install/bin/tolvaric"
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+start_display "$work"
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
 # A window manager, for title bars and real close requests.
 openbox --sm-disable >/dev/null 2>&1 &

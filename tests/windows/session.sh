@@ -12,6 +12,7 @@ set -euo pipefail
 windows_build=$(cd "$1" && pwd)
 linux_build=$(cd "$2" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../e2e/display.sh"
 work=$(mktemp -d)
 xvfb_pid=
 program_pid=
@@ -29,13 +30,7 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 : "${WINEPREFIX:?set WINEPREFIX to the Wine prefix to install into}"
 program_files="$WINEPREFIX/drive_c/Program Files/tolvaric"
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+start_display "$work"
 
 step "installing silently"
 rm -rf "$program_files"

@@ -1,0 +1,15 @@
+# SPDX-FileCopyrightText: 2026 The tolvaric developers
+# SPDX-License-Identifier: MIT
+
+# Sourced by the sessions on a real X server. start_display FOLDER starts Xvfb
+# on a free display (its number written into FOLDER), sets xvfb_pid and
+# DISPLAY, and leaves no platform override behind.
+start_display() {
+    exec 3>"$1/display"
+    Xvfb -displayfd 3 -screen 0 800x600x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    exec 3>&-
+    for _ in $(seq 100); do [ -s "$1/display" ] && break; sleep 0.05; done
+    export DISPLAY=":$(head -n1 "$1/display")"
+    unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+}
