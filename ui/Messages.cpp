@@ -20,16 +20,13 @@ QString messageBoxTitle() {
 }
 
 Message messageFor(Outcome outcome) {
-    switch (outcome) {
-    case Outcome::ClearanceWarning:
+    if (outcome == Outcome::ClearanceWarning) {
         return {messageBoxTitle(), tr("There's something strange with the clearance volume"),
                 MessageIcon::Exclamation};
-    case Outcome::RatioWarning:
+    }
+    if (outcome == Outcome::RatioWarning) {
         return {messageBoxTitle(), tr("Compression Ratio = 1 not allowed"),
                 MessageIcon::Exclamation};
-    case Outcome::ComputationFailure:
-    case Outcome::Success:
-        break;
     }
     return {tr("Computation Error!"), tr("Check for complete data!"), MessageIcon::Critical};
 }

@@ -19,7 +19,7 @@ struct Message {
     MessageIcon icon;
 };
 
-// The calculation's warning or failure; nothing for a success.
+// A calculation's warning or its computation failure (never asked for a success).
 Message messageFor(Outcome outcome);
 
 // The application's title, which boxes without a title of their own carry.
