@@ -19,18 +19,17 @@ namespace {
 
 // A data file is a few hundred bytes; nothing past this is ever looked at.
 constexpr qint64 engineReadLimit = 64 * 1024;
-// An owner's name may be long, but not without end. The writer refuses what
-// the reader would not read whole.
-constexpr qint64 ownerFileLimit = 4 * 1024 * 1024;
+// An owner's name may be long, but not without end (ownerFileLimit): the
+// writer refuses what the reader would not read whole.
 
 FileStatus writeWhole(const QString& path, const std::string& bytes) {
     const QFileInfo info(path);
     if (info.exists() && info.isDir()) {
-        return FileStatus::failure(QStringLiteral("it is a folder"));
+        return FileStatus::failure(FileProblem::Folder);
     }
     if (info.exists() && !info.isFile()) {
         // A device or pipe must not be replaced by a plain file.
-        return FileStatus::failure(QStringLiteral("it is not a regular file"));
+        return FileStatus::failure(FileProblem::NotRegularFile);
     }
     QSaveFile file(path);
     // A file the user may write in a folder the user may not: the replace
@@ -39,17 +38,17 @@ FileStatus writeWhole(const QString& path, const std::string& bytes) {
     // Unbuffered, so a short write (a full disk) shows in write()'s count
     // instead of being lost in a later flush.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return FileStatus::failure(file.errorString());
+        return FileStatus::failure(FileProblem::System, file.errorString());
     }
     if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
-        const auto reason = file.error() != QFileDevice::NoError
-                                ? file.errorString()
-                                : QStringLiteral("the disk is full");
+        const auto status = file.error() != QFileDevice::NoError
+                                ? FileStatus::failure(FileProblem::System, file.errorString())
+                                : FileStatus::failure(FileProblem::DiskFull);
         file.cancelWriting();
-        return FileStatus::failure(reason);
+        return status;
     }
     if (!file.commit()) {
-        return FileStatus::failure(file.errorString());
+        return FileStatus::failure(FileProblem::System, file.errorString());
     }
     return FileStatus::success();
 }
@@ -75,9 +74,7 @@ FileStatus Read_Engine_File(const QString& path, EngineData& engine) {
 FileStatus Write_Owner_File(const QString& path, const QString& owner) {
     const auto text = ownerFileText(owner.toStdString());
     if (qint64(text.size()) > ownerFileLimit) {
-        return FileStatus::failure(
-            QStringLiteral("the owner's name is longer than the %1 MiB the file may hold")
-                .arg(ownerFileLimit >> 20));
+        return FileStatus::failure(FileProblem::OwnerTooLong);
     }
     return writeWhole(path, text);
 }
@@ -89,7 +86,7 @@ FileStatus Read_Owner_File(const QString& path, QString& owner) {
     }
     const auto text = parseOwnerText(startOf(bytes, ownerFileLimit), bytes.size() > ownerFileLimit);
     if (!text) {
-        return FileStatus::failure(QStringLiteral("the file holds no owner name"));
+        return FileStatus::failure(FileProblem::NoOwner);
     }
     owner = QString::fromStdString(*text);
     return FileStatus::success();

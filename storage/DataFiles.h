@@ -3,9 +3,9 @@
 
 #pragma once
 // The only operations that read or write the engine data files and the owner
-// file. They report failure with a short reason for a message box and never
-// show anything themselves. Writes replace the target only once everything is
-// on disk; reads are all or nothing.
+// file. They report the problem when they fail and never show anything
+// themselves. The owner file holds at most ownerFileLimit bytes. Writes replace the target only
+// once everything is on disk; reads are all or nothing.
 
 #include "model/EngineData.h"
 #include "storage/FileStatus.h"
@@ -13,6 +13,8 @@
 #include <QString>
 
 namespace tolvaric {
+
+inline constexpr qint64 ownerFileLimit = 4 * 1024 * 1024;
 
 FileStatus Write_Engine_File(const QString& path, const EngineData& engine);
 // On failure `engine` is left exactly as it was.

@@ -49,7 +49,7 @@ std::string engineFileText(const EngineData& engine) {
 namespace {
 
 FileStatus failure(const std::string& why) {
-    return FileStatus::failure(QString::fromStdString(why));
+    return FileStatus::failure(FileProblem::Content, QString::fromStdString(why));
 }
 
 } // namespace

@@ -2,20 +2,37 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// How every file operation and the session report: done, or failed with a
-// short reason for the user. A value read goes to an out-parameter, set only
-// on success.
+// How every file operation and the session report: done, or failed with the
+// problem. The window words the problem for the user (ui/Messages); `reason`
+// carries what only the system or the file can say. A value read goes to an
+// out-parameter, set only on success.
 
 #include <QString>
 
 namespace tolvaric {
 
+enum class FileProblem {
+    None,
+    NoName,         // an empty file name
+    Folder,         // the name is a folder's
+    NotRegularFile, // a pipe or a device
+    TooLarge,       // more than the program reads
+    DiskFull,       // a write stopped short
+    OwnerTooLong,   // more than the owner file may hold
+    NoOwner,        // an owner file with no name in it
+    Content,        // the file's text is not what it should be: `reason` says how
+    System,         // the system refused: `reason` is its message
+};
+
 struct FileStatus {
     bool ok = true;
-    QString reason; // why it failed, for the user
+    FileProblem problem = FileProblem::None;
+    QString reason; // for Content and System
 
     static FileStatus success() { return {}; }
-    static FileStatus failure(const QString& why) { return {false, why}; }
+    static FileStatus failure(FileProblem problem, const QString& reason = {}) {
+        return {false, problem, reason};
+    }
 };
 
 } // namespace tolvaric

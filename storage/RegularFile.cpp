@@ -10,22 +10,22 @@ namespace tolvaric {
 
 FileStatus readFileStart(const QString& path, qint64 limit, QByteArray& bytes) {
     if (path.isEmpty()) {
-        return FileStatus::failure(QStringLiteral("no file name"));
+        return FileStatus::failure(FileProblem::NoName);
     }
     const QFileInfo info(path);
     if (info.isDir()) {
-        return FileStatus::failure(QStringLiteral("it is a folder"));
+        return FileStatus::failure(FileProblem::Folder);
     }
     if (info.exists() && !info.isFile()) {
-        return FileStatus::failure(QStringLiteral("it is not a regular file"));
+        return FileStatus::failure(FileProblem::NotRegularFile);
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return FileStatus::failure(file.errorString());
+        return FileStatus::failure(FileProblem::System, file.errorString());
     }
     bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError) {
-        return FileStatus::failure(file.errorString());
+        return FileStatus::failure(FileProblem::System, file.errorString());
     }
     return FileStatus::success();
 }
@@ -34,7 +34,7 @@ FileStatus readWholeFile(const QString& path, qint64 limit, QByteArray& bytes) {
     auto status = readFileStart(path, limit, bytes);
     if (status.ok && bytes.size() > limit) {
         bytes.clear();
-        return FileStatus::failure(QStringLiteral("it is larger than %1 MiB").arg(limit >> 20));
+        return FileStatus::failure(FileProblem::TooLarge);
     }
     return status;
 }

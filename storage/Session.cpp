@@ -3,8 +3,6 @@
 
 #include "storage/Session.h"
 
-#include <QStringList>
-
 namespace tolvaric {
 
 FileStatus Session::startUp() {
@@ -14,16 +12,8 @@ FileStatus Session::startUp() {
     return status;
 }
 
-FileStatus Session::keepForNextStart() const {
-    QStringList problems;
-    if (const auto status = Write_Engine_File(defaultDataFile, m_engine); !status.ok) {
-        problems.append(QStringLiteral("\"%1\": %2").arg(defaultDataFile, status.reason));
-    }
-    if (const auto status = Write_Owner_File(ownerFile, m_owner); !status.ok) {
-        problems.append(QStringLiteral("\"%1\": %2").arg(ownerFile, status.reason));
-    }
-    return problems.isEmpty() ? FileStatus::success()
-                              : FileStatus::failure(problems.join(QLatin1Char('\n')));
+Session::Kept Session::keepForNextStart() const {
+    return {Write_Engine_File(defaultDataFile, m_engine), Write_Owner_File(ownerFile, m_owner)};
 }
 
 } // namespace tolvaric

@@ -35,9 +35,13 @@ class Session {
     FileStatus save(const QString& path) const { return Write_Engine_File(path, m_engine); }
     // On failure the record is as it was.
     FileStatus fetch(const QString& path) { return Read_Engine_File(path, m_engine); }
-    // Writes the record and the owner's name; both are attempted. A failure's
-    // reason has one line per file that could not be written, naming it.
-    FileStatus keepForNextStart() const;
+    // Writes the record and the owner's name; both are attempted.
+    struct Kept {
+        FileStatus data;
+        FileStatus owner;
+        bool ok() const { return data.ok && owner.ok; }
+    };
+    Kept keepForNextStart() const;
 
     const EngineData& engine() const { return m_engine; }
     const QString& owner() const { return m_owner; }

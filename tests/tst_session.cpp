@@ -70,7 +70,8 @@ void TestSession::startUp() {
         QCOMPARE(engine, EngineData{}); // a failed read changes no field
     }
     if (!loaded) {
-        QVERIFY(!status.reason.isEmpty());
+        QCOMPARE(status.problem,
+                 data.isEmpty() ? tolvaric::FileProblem::System : tolvaric::FileProblem::Content);
         session.proceedWithInitialValues(); // Yes on the question
         QCOMPARE(engine, tolvaric::initialEngineData());
     }
@@ -88,10 +89,10 @@ void TestSession::saveFetchAndKeep() {
     QCOMPARE(engine, saved);
     engine.Bore = 9;
     const auto failed = session.fetch("missing.dat");
-    QVERIFY(!failed.ok && !failed.reason.isEmpty());
+    QVERIFY(!failed.ok && failed.problem == tolvaric::FileProblem::System);
     QCOMPARE(engine.Bore, 9.0); // as it was
 
-    QVERIFY(session.keepForNextStart().ok);
+    QVERIFY(session.keepForNextStart().ok());
     QCOMPARE(readBytes("owner"), "\"Jane\r\nSpeed Shop\"\r\n");
     EngineData next;
     Session nextRun(next);
@@ -99,16 +100,16 @@ void TestSession::saveFetchAndKeep() {
     QCOMPARE(next, engine);
     QCOMPARE(nextRun.owner(), "Jane\nSpeed Shop");
 
-    // Where nothing can be written, both files are named with the reason.
+    // Where nothing can be written, both files report why.
     QVERIFY(QDir().mkdir("tolvaric.dat.d"));
     QFile::remove("tolvaric.dat");
     QVERIFY(QDir().rename("tolvaric.dat.d", "tolvaric.dat"));
     QVERIFY(QDir().mkdir("owner.d"));
     QFile::remove("owner");
     QVERIFY(QDir().rename("owner.d", "owner"));
-    const auto problems = session.keepForNextStart().reason.split('\n');
-    QCOMPARE(problems.size(), 2);
-    QVERIFY(problems[0].startsWith("\"tolvaric.dat\": ") && problems[1].startsWith("\"owner\": "));
+    const auto kept = session.keepForNextStart();
+    QCOMPARE(kept.data.problem, tolvaric::FileProblem::Folder);
+    QCOMPARE(kept.owner.problem, tolvaric::FileProblem::Folder);
 }
 
 QTEST_GUILESS_MAIN(TestSession)

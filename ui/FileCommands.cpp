@@ -90,7 +90,7 @@ void FileCommands::save() {
     }
     const bool existed = QFileInfo(path).isFile();
     if (const auto status = m_session.save(path); !status.ok) {
-        m_prompts.inform(&m_window, messageBoxTitle(), saveFailedText(path, status.reason, existed),
+        m_prompts.inform(&m_window, messageBoxTitle(), saveFailedText(path, status, existed),
                          MessageIcon::Exclamation);
     }
 }
@@ -119,8 +119,8 @@ void FileCommands::help() {
 }
 
 void FileCommands::quit() {
-    if (const auto status = m_session.keepForNextStart(); !status.ok) {
-        m_prompts.inform(&m_window, messageBoxTitle(), quitFailedText(status.reason),
+    if (const auto kept = m_session.keepForNextStart(); !kept.ok()) {
+        m_prompts.inform(&m_window, messageBoxTitle(), quitFailedText(kept),
                          MessageIcon::Exclamation);
     }
     m_endProgram();

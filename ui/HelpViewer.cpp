@@ -4,6 +4,7 @@
 #include "ui/HelpViewer.h"
 
 #include "storage/RegularFile.h"
+#include "ui/Messages.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -164,7 +165,7 @@ void HelpViewer::showContents(const QString& path, const QStringList& searched) 
     if (const auto status = readWholeFile(path, helpResourceSizeLimit, bytes); !status.ok) {
         m_browser->setHtml(tr("<h2>Help document unreadable</h2><p>The help document "
                               "<b>%1</b> was found but could not be read: %2.</p>")
-                               .arg(path.toHtmlEscaped(), status.reason.toHtmlEscaped()));
+                               .arg(path.toHtmlEscaped(), reasonText(status).toHtmlEscaped()));
         return;
     }
     // The document is HTML under its traditional name; reload it each time.

@@ -6,6 +6,8 @@
 // user sees for each outcome of a calculation.
 
 #include "model/Outcome.h"
+#include "storage/FileStatus.h"
+#include "storage/Session.h"
 
 #include <QString>
 
@@ -31,9 +33,11 @@ QString dataErrorText();
 // Text typed into a box that is no number (or too large for one).
 QString unreadableEntryText(const QString& caption, const QString& entry, bool tooLarge,
                             const QString& example);
+// Why a file operation failed, in a few words.
+QString reasonText(const FileStatus& status);
 // Save This could not write the file.
-QString saveFailedText(const QString& path, const QString& reason, bool fileExisted);
-// Quit could not write one of the default files; one line per file.
-QString quitFailedText(const QString& problems);
+QString saveFailedText(const QString& path, const FileStatus& status, bool fileExisted);
+// Quit could not write the default files; a line for each that failed.
+QString quitFailedText(const Session::Kept& kept);
 
 } // namespace tolvaric
