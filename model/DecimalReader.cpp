@@ -21,8 +21,9 @@ bool isDigit(char c) {
 }
 
 // An exponent far beyond any double's range is held at this size, so that
-// a thousand-digit exponent cannot overflow the count.
-constexpr long exponentCap = 1'000'000'000;
+// a thousand-digit exponent cannot overflow the count (in 64 bits: a long
+// has only 32 on Windows).
+constexpr long long exponentCap = 1'000'000'000;
 
 } // namespace
 
@@ -56,7 +57,7 @@ DecimalReading readDecimal(std::string_view text, std::string_view separator) {
     if (integerDigits + fractionDigits == 0) {
         return {};
     }
-    long exponent = 0;
+    long long exponent = 0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         plain += 'e';
         ++i;
@@ -87,8 +88,9 @@ DecimalReading readDecimal(std::string_view text, std::string_view separator) {
         // Which way it left the range: the power of ten of the first digit
         // that is not zero. Below zero the number is tiny, and reads as zero.
         const auto first = plain.find_first_of("123456789");
-        const long firstIndex = long(first > integerDigits ? first - 1 : first);
-        const long magnitude = long(integerDigits) - 1 - firstIndex + exponent;
+        const auto firstIndex = static_cast<long long>(first > integerDigits ? first - 1 : first);
+        const long long magnitude =
+            static_cast<long long>(integerDigits) - 1 - firstIndex + exponent;
         if (magnitude >= 0) {
             return {Kind::TooLarge, 0};
         }

@@ -7,8 +7,6 @@
 #include "storage/OwnerText.h"
 #include "storage/RegularFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -23,13 +21,9 @@ constexpr qint64 engineReadLimit = 64 * 1024;
 // writer refuses what the reader would not read whole.
 
 FileStatus writeWhole(const QString& path, const std::string& bytes) {
-    const QFileInfo info(path);
-    if (info.exists() && info.isDir()) {
-        return FileStatus::failure(FileProblem::Folder);
-    }
-    if (info.exists() && !info.isFile()) {
-        // A device or pipe must not be replaced by a plain file.
-        return FileStatus::failure(FileProblem::NotRegularFile);
+    // A device or pipe must not be replaced by a plain file.
+    if (auto status = checkNotSpecial(path); !status.ok) {
+        return status;
     }
     QSaveFile file(path);
     // A file the user may write in a folder the user may not: the replace

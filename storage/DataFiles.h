@@ -4,8 +4,8 @@
 #pragma once
 // The only operations that read or write the engine data files and the owner
 // file. They report the problem when they fail and never show anything
-// themselves. The owner file holds at most ownerFileLimit bytes. Writes replace the target only
-// once everything is on disk; reads are all or nothing.
+// themselves. Writes replace the target only once everything is on disk;
+// reads are all or nothing. The owner file holds at most ownerFileLimit bytes.
 
 #include "model/EngineData.h"
 #include "storage/FileStatus.h"

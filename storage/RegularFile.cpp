@@ -8,16 +8,23 @@
 
 namespace tolvaric {
 
-FileStatus readFileStart(const QString& path, qint64 limit, QByteArray& bytes) {
-    if (path.isEmpty()) {
-        return FileStatus::failure(FileProblem::NoName);
-    }
+FileStatus checkNotSpecial(const QString& path) {
     const QFileInfo info(path);
     if (info.isDir()) {
         return FileStatus::failure(FileProblem::Folder);
     }
     if (info.exists() && !info.isFile()) {
         return FileStatus::failure(FileProblem::NotRegularFile);
+    }
+    return FileStatus::success();
+}
+
+FileStatus readFileStart(const QString& path, qint64 limit, QByteArray& bytes) {
+    if (path.isEmpty()) {
+        return FileStatus::failure(FileProblem::NoName);
+    }
+    if (auto status = checkNotSpecial(path); !status.ok) {
+        return status;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

@@ -13,6 +13,10 @@
 
 namespace tolvaric {
 
+// Success for a regular file or no file at all; a folder, pipe or device is
+// refused, neither read nor replaced.
+FileStatus checkNotSpecial(const QString& path);
+
 // At most `limit` + 1 bytes of the file, so a caller can tell a longer one.
 FileStatus readFileStart(const QString& path, qint64 limit, QByteArray& bytes);
 

@@ -43,7 +43,6 @@ class Session {
     };
     Kept keepForNextStart() const;
 
-    const EngineData& engine() const { return m_engine; }
     const QString& owner() const { return m_owner; }
     void setOwner(const QString& owner) { m_owner = owner; }
 

@@ -62,6 +62,10 @@ QString caption(const layout::FieldRow& row) {
     return MainWindow::tr(row.caption.data()); // the table's texts are literals
 }
 
+QString fieldName(const layout::FieldRow& row) {
+    return caption(row).chopped(1); // the colon
+}
+
 MainWindow::MainWindow(EngineData& engine, Prompts& prompts, const QLocale& locale, QWidget* parent)
     : QWidget(parent), m_engine(engine), m_prompts(prompts), m_locale(locale) {
     setObjectName(QStringLiteral("tolvaric"));
@@ -102,7 +106,7 @@ void MainWindow::buildFieldRows() {
         connect(box, &FieldBox::leftForAnotherControl, this, &MainWindow::storeEntry);
         // A screen reader names the box after its label: "Bore", not "text".
         label->setBuddy(box);
-        box->setAccessibleName(label->text().chopped(1));
+        box->setAccessibleName(fieldName(row));
         m_boxes[i] = box;
     }
     box(&EngineData::Cylinder_Pressure)->setReadOnly(true);
@@ -218,13 +222,12 @@ void MainWindow::reportUnreadableEntry() {
     if (!m_unreadable) {
         return;
     }
-    auto caption = tolvaric::caption(layout::rowOf(m_unreadable->field().member));
-    caption.chop(1); // the colon
+    const QString name = fieldName(layout::rowOf(m_unreadable->field().member));
     const QString text = m_unreadable->text();
     // Only the start of a long entry, so the box stays a sensible width.
     m_prompts.inform(
         this, messageBoxTitle(),
-        unreadableEntryText(caption, elided(text, 40),
+        unreadableEntryText(name, elided(text, 40),
                             readValue(text, m_locale).kind == DecimalReading::Kind::TooLarge,
                             showValue(4.125, Picture::ThreeDecimals, m_locale)),
         MessageIcon::Exclamation);
@@ -248,11 +251,6 @@ void MainWindow::runCommand(Command command) {
         return; // a box shows text that the record does not hold
     }
     emit commandStarted(command);
-    const bool fileCommand = command == Command::Fetch || command == Command::Save ||
-                             command == Command::Help || command == Command::Quit;
-    if (fileCommand && !m_fileCommands) {
-        return; // a window on its own, as in tests
-    }
     switch (command) {
     case Command::Ratio:
         calculate(ratioCommand);
@@ -264,17 +262,23 @@ void MainWindow::runCommand(Command command) {
         calculate(pressureCommand);
         return;
     case Command::Fetch:
-        m_fileCommands->fetch();
+        runFileCommand(&FileCommands::fetch);
         return;
     case Command::Save:
-        m_fileCommands->save();
+        runFileCommand(&FileCommands::save);
         return;
     case Command::Help:
-        m_fileCommands->help();
+        runFileCommand(&FileCommands::help);
         return;
     case Command::Quit:
-        m_fileCommands->quit();
+        runFileCommand(&FileCommands::quit);
         return;
+    }
+}
+
+void MainWindow::runFileCommand(void (FileCommands::*command)()) {
+    if (m_fileCommands) { // a window on its own, as in tests, has none
+        (m_fileCommands->*command)();
     }
 }
 

@@ -31,8 +31,10 @@ class FieldBox;
 class FileCommands;
 class Prompts;
 
-// A field row's caption, as the user reads it ("Bore:").
+// A field row's caption, as the user reads it ("Bore:"), and the field's
+// name without the colon, as messages and screen readers say it ("Bore").
 QString caption(const layout::FieldRow& row);
+QString fieldName(const layout::FieldRow& row);
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -66,6 +68,7 @@ class MainWindow : public QWidget {
     void storeEntry(FieldBox* box);
     void reportUnreadableEntry();
     void runCommand(Command command);
+    void runFileCommand(void (FileCommands::*command)());
 
     EngineData& m_engine;
     Prompts& m_prompts;

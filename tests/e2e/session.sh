@@ -44,17 +44,6 @@ for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
 mkdir "$work/garage"
 cd "$work/garage"
 
-# Waits for a window whose whole title is $1 and prints its id.
-window() {
-    local id
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    fail "no window \"$1\""
-}
-main_title='Compression Ratio, etc\.            A Little Help from Q\.L\.N\.'
 main_window() { window "$main_title"; }
 gone() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 count() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }

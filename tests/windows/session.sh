@@ -45,15 +45,6 @@ shortcut=$(find "$WINEPREFIX/drive_c" -iname tolvaric.lnk | head -n1)
 # Its working folder is the user's Documents folder (the link holds UTF-16 text).
 LC_ALL=C grep -aq "D.o.c.u.m.e.n.t.s" "$shortcut" || fail "the shortcut does not start in Documents"
 
-window() {
-    local id
-    for _ in $(seq 300); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    fail "no window \"$1\""
-}
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.5; }
 
 # The same keystrokes for either build: a bore, Calculate Compression Ratio,
@@ -66,7 +57,7 @@ session() {
     (cd "$folder" && exec "$@" >/dev/null 2>&1) &
     program_pid=$!
     local main
-    main=$(window 'Compression Ratio, etc\.            A Little Help from Q\.L\.N\.')
+    main=$(window "$main_title" 30) # Wine takes its time
     sleep 1
     click "$main" 272 16
     xdotool key --delay 50 ctrl+a
@@ -74,7 +65,7 @@ session() {
     click "$main" 408 320
     click "$main" 170 384
     local dialog
-    dialog=$(window "Save This")
+    dialog=$(window "Save This" 30)
     sleep 0.5
     xdotool type --delay 50 "engine"
     xdotool key Return
