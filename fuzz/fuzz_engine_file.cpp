@@ -10,10 +10,13 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    for (const bool truncated : {false, true}) {
+    // Whole, and in pieces that split the text at every place a file read could.
+    for (const std::size_t piece : {size + 1, std::size_t(1), std::size_t(7)}) {
         tolvaric::EngineData engine;
-        const auto status = tolvaric::parseEngineText(text, engine, truncated);
-        if (status.ok) {
+        tolvaric::EngineTextReader reader;
+        for (std::size_t at = 0; at < size && !reader.feed(text.substr(at, piece)); at += piece) {
+        }
+        if (reader.finish(engine)) {
             for (const auto& field : tolvaric::engineFields) {
                 if (!std::isfinite(engine.*field.member)) {
                     std::abort();
@@ -21,11 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             // What was read writes back to a text that reads the same.
             tolvaric::EngineData again;
-            if (!tolvaric::parseEngineText(tolvaric::engineFileText(engine), again).ok ||
+            if (!tolvaric::parseEngineText(tolvaric::engineFileText(engine), again).ok() ||
                 !(again == engine)) {
                 std::abort();
             }
-        } else if (status.reason.isEmpty()) {
+        } else if (reader.failure().empty()) {
             std::abort();
         }
     }

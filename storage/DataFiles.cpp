@@ -15,8 +15,6 @@ namespace tolvaric {
 
 namespace {
 
-// A data file is a few hundred bytes; nothing past this is ever looked at.
-constexpr qint64 engineReadLimit = 64 * 1024;
 // An owner's name may be long, but not without end (ownerFileLimit): the
 // writer refuses what the reader would not read whole.
 
@@ -58,11 +56,18 @@ FileStatus Write_Engine_File(const QString& path, const EngineData& engine) {
 }
 
 FileStatus Read_Engine_File(const QString& path, EngineData& engine) {
-    QByteArray bytes;
-    if (auto status = readFileStart(path, engineReadLimit, bytes); !status.ok) {
+    // Read as far as the sixteenth value, however far that is.
+    EngineTextReader reader;
+    if (auto status = readInPieces(path, [&reader](std::string_view piece) {
+            return reader.feed(piece);
+        });
+        !status.ok) {
         return status;
     }
-    return parseEngineText(startOf(bytes, engineReadLimit), engine, bytes.size() > engineReadLimit);
+    if (!reader.finish(engine)) {
+        return FileStatus::failure(FileProblem::Content, QString::fromStdString(reader.failure()));
+    }
+    return FileStatus::success();
 }
 
 FileStatus Write_Owner_File(const QString& path, const QString& owner) {

@@ -68,6 +68,28 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
+namespace {
+
+void appendUtf8(std::string& text, std::uint32_t code) {
+    if (code < 0x80) {
+        text += static_cast<char>(code);
+    } else if (code < 0x800) {
+        text += static_cast<char>(0xC0 | (code >> 6));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        text += static_cast<char>(0xE0 | (code >> 12));
+        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | (code >> 18));
+        text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+} // namespace
+
 std::string windows1252ToUtf8(std::string_view bytes) {
     // 0x80 to 0x9F differ from Latin-1; the five unassigned ones stay as C1 codes.
     static constexpr std::array<std::uint16_t, 32> high = {
@@ -77,17 +99,7 @@ std::string windows1252ToUtf8(std::string_view bytes) {
     std::string text;
     for (const char c : bytes) {
         const auto byte = static_cast<std::uint8_t>(c);
-        const std::uint32_t code = byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : byte;
-        if (code < 0x80) {
-            text += static_cast<char>(code);
-        } else if (code < 0x800) {
-            text += static_cast<char>(0xC0 | (code >> 6));
-            text += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            text += static_cast<char>(0xE0 | (code >> 12));
-            text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            text += static_cast<char>(0x80 | (code & 0x3F));
-        }
+        appendUtf8(text, byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : byte);
     }
     return text;
 }
@@ -123,13 +135,39 @@ std::string_view withoutCutCharacter(std::string_view item) {
     return item;
 }
 
+std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    std::string text;
+    auto unitAt = [&](std::size_t i) -> std::uint32_t {
+        const auto first = static_cast<std::uint8_t>(bytes[i]);
+        const auto second = static_cast<std::uint8_t>(bytes[i + 1]);
+        return bigEndian ? (first << 8 | second) : (second << 8 | first);
+    };
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        std::uint32_t code = unitAt(i);
+        if (code >= 0xD800 && code < 0xDC00 && i + 3 < bytes.size() && unitAt(i + 2) >= 0xDC00 &&
+            unitAt(i + 2) < 0xE000) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (unitAt(i + 2) - 0xDC00);
+            i += 2;
+        } else if (code >= 0xD800 && code < 0xE000) {
+            code = 0xFFFD; // half a pair
+        }
+        appendUtf8(text, code);
+    }
+    return text;
+}
+
 } // namespace
 
 std::optional<std::string> parseOwnerText(std::string_view text, bool truncated) {
+    // Notepad's "Unicode" is UTF-16 with a byte-order mark.
+    if (text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF") {
+        const auto utf8 = utf16ToUtf8(text.substr(2), text[0] == '\xFE');
+        return parseOwnerText(utf8, truncated);
+    }
     text = withoutByteOrderMark(text);
+    // Only blanks come before the item: a line end there ends an empty one.
     std::size_t at = 0;
-    while (at < text.size() &&
-           (text[at] == ' ' || text[at] == '\t' || text[at] == '\r' || text[at] == '\n')) {
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) {
         ++at;
     }
     if (at == text.size()) {

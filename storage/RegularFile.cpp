@@ -19,16 +19,46 @@ FileStatus checkNotSpecial(const QString& path) {
     return FileStatus::success();
 }
 
-FileStatus readFileStart(const QString& path, qint64 limit, QByteArray& bytes) {
+namespace {
+
+FileStatus openRegular(const QString& path, QFile& file) {
     if (path.isEmpty()) {
         return FileStatus::failure(FileProblem::NoName);
     }
     if (auto status = checkNotSpecial(path); !status.ok) {
         return status;
     }
-    QFile file(path);
+    file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return FileStatus::failure(FileProblem::System, file.errorString());
+    }
+    return FileStatus::success();
+}
+
+} // namespace
+
+FileStatus readInPieces(const QString& path, const std::function<bool(std::string_view)>& take) {
+    QFile file;
+    if (auto status = openRegular(path, file); !status.ok) {
+        return status;
+    }
+    constexpr qint64 pieceSize = 64 * 1024;
+    QByteArray piece(pieceSize, Qt::Uninitialized);
+    for (;;) {
+        const qint64 count = file.read(piece.data(), pieceSize);
+        if (count < 0) {
+            return FileStatus::failure(FileProblem::System, file.errorString());
+        }
+        if (count == 0 || take({piece.constData(), std::size_t(count)})) {
+            return FileStatus::success();
+        }
+    }
+}
+
+FileStatus readFileStart(const QString& path, qint64 limit, QByteArray& bytes) {
+    QFile file;
+    if (auto status = openRegular(path, file); !status.ok) {
+        return status;
     }
     bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError) {

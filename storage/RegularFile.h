@@ -6,10 +6,13 @@
 // and only so much of it is read. A pipe would wait for a writer for ever and
 // a device may never end.
 
-#include "storage/DataFiles.h"
+#include "storage/FileStatus.h"
 
 #include <QByteArray>
 #include <QString>
+
+#include <functional>
+#include <string_view>
 
 namespace tolvaric {
 
@@ -19,6 +22,10 @@ FileStatus checkNotSpecial(const QString& path);
 
 // At most `limit` + 1 bytes of the file, so a caller can tell a longer one.
 FileStatus readFileStart(const QString& path, qint64 limit, QByteArray& bytes);
+
+// The file in pieces of a few kilobytes, each handed to `take` until it
+// returns true (it needs no more) or the file ends.
+FileStatus readInPieces(const QString& path, const std::function<bool(std::string_view)>& take);
 
 // The whole file, refused when it holds more than `limit` bytes.
 FileStatus readWholeFile(const QString& path, qint64 limit, QByteArray& bytes);

@@ -168,12 +168,15 @@ void TestDataFiles::everyDoubleReadsBackBitForBit() {
         const auto text = tolvaric::engineFileText(engine);
         QVERIFY(text.find_first_not_of("0123456789-.E+\r\n") == std::string::npos);
         EngineData back;
-        QVERIFY2(tolvaric::parseEngineText(text, back).ok, text.c_str());
+        QVERIFY2(tolvaric::parseEngineText(text, back).ok(), text.c_str());
         for (const auto& field : tolvaric::engineFields) {
-            QVERIFY2(sameBits(back.*field.member, engine.*field.member), text.c_str());
+            // Zero of either sign is written "0".
+            const double written = engine.*field.member == 0 ? 0.0 : engine.*field.member;
+            QVERIFY2(sameBits(back.*field.member, written), text.c_str());
         }
     }
     QCOMPARE(tolvaric::engineFileText(engineOf({1e200})).substr(0, 8), std::string("1E+200\r\n"));
+    QCOMPARE(tolvaric::engineFileText(engineOf({-0.0})).substr(0, 3), std::string("0\r\n"));
 }
 
 void TestDataFiles::read_data() {
@@ -186,8 +189,23 @@ void TestDataFiles::read_data() {
     QTest::newRow("one line, commas") << sample.toLatin1() << true << sample;
     QTest::newRow("lone LF") << QByteArray(sampleFile()).replace("\r\n", "\n") << true << sample;
     QTest::newRow("lone CR") << QByteArray(sampleFile()).replace("\r\n", "\r") << true << sample;
-    QTest::newRow("blanks, blank lines, no last line end")
-        << QByteArray("  4 ,\t3.75\r\n\r\n0.005, 4.02 ,.036,.25,.05,85,0,0,0,7,310,106,10,150")
+    QTest::newRow("blanks, no last line end")
+        << QByteArray("  4 ,\t3.75\r\n0.005, 4.02 ,.036,.25,.05,85,0,0,0,7,310,106,10,150")
+        << true << sample;
+    QTest::newRow("a blank line is an empty item")
+        << QByteArray(sampleFile()).replace("3.75\r\n", "\r\n \t\r\n3.75\r\n") << false
+        << "item 2 is empty";
+    QTest::newRow("LF CR is two line ends")
+        << QByteArray(sampleFile()).replace("3.75\r\n", "3.75\n\r") << false << "item 3 is empty";
+    QTest::newRow("values past 64 KiB of blanks")
+        << QByteArray(sampleFile()).replace("4\r\n", QByteArray(70000, ' ') + "4\r\n") << true
+        << sample;
+    QTest::newRow("five thousand leading zeros and trailing fraction zeros")
+        << QByteArray(sampleFile()).replace("3.75\r\n", QByteArray(5000, '0') + "3.75" +
+                                                             QByteArray(5000, '0') + "\r\n")
+        << true << sample;
+    QTest::newRow("fraction zeros before the digits")
+        << QByteArray(sampleFile()).replace("0.005\r\n", "0." + QByteArray(2000, '0') + "5E1998\r\n")
         << true << sample;
     QTest::newRow("signs and exponents")
         << QByteArray("+4,3.75E0,5e-3,4.02,36E-3,0.25,0.05,8.5e+1,-0,0,0,7,310,106,10,150") << true
@@ -216,8 +234,8 @@ void TestDataFiles::read_data() {
     QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + sampleFile() << true << sample;
     QTest::newRow("binary junk") << QByteArray("\x00\x01\x02\xfe\xff", 5) << false
                                  << "item 1 is not a number";
-    QTest::newRow("an item longer than anything a number needs")
-        << QByteArray(5000, '7') << false << "item 1 is too long";
+    QTest::newRow("five thousand digits are too large")
+        << QByteArray(5000, '7') << false << "item 1 is too large";
 }
 
 void TestDataFiles::read() {
@@ -338,7 +356,14 @@ void TestDataFiles::ownerRead_data() {
     QTest::newRow("Windows-1252 letters") << QByteArray("\"J\xf6rg \x80\"\r\n") << true << "Jörg €";
     QTest::newRow("UTF-8 letters") << QByteArray("\"J\xc3\xb6rg\"\r\n") << true << "Jörg";
     QTest::newRow("empty file") << QByteArray() << false << "";
-    QTest::newRow("only blanks and line ends") << QByteArray("  \r\n\t") << false << "";
+    QTest::newRow("only blanks") << QByteArray("  \t") << false << "";
+    QTest::newRow("a line end before the name is an empty name")
+        << QByteArray("\r\n\"Fred\"\r\n") << true << "";
+    QTest::newRow("only a line end is an empty name") << QByteArray("\r\n") << true << "";
+    QTest::newRow("UTF-16 LE from Notepad")
+        << QByteArray("\xFF\xFE\"\0Z\0o\0\xEB\0\"\0\r\0\n\0", 16) << true << "Zoë";
+    QTest::newRow("UTF-16 BE with a pair")
+        << QByteArray("\xFE\xFF\0\"\0A\xD8\x3D\xDE\x00\0\"", 12) << true << "A😀";
 }
 
 void TestDataFiles::ownerRead() {

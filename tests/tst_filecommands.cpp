@@ -186,6 +186,10 @@ void TestFileCommands::ownerFile_data() {
         << true << "Jane Doe"
         << QByteArray("\"Jane\xC2\xA0"
                       "Doe\"\r\n");
+    QTest::newRow("a line separator, as Shift+Enter types it")
+        << QByteArray("\"A\xE2\x80\xA8"
+                      "B\"\r\n")
+        << true << "A\nB" << QByteArray("\"A\r\nB\"\r\n");
     QTest::newRow("no closing quote") << QByteArray("\"Open ended\r\n") << true << "Open ended"
                                       << QByteArray("\"Open ended\"\r\n");
 }

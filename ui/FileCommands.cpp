@@ -24,9 +24,13 @@ namespace {
 constexpr qint64 logoSizeLimit = 64 * 1024 * 1024;
 
 // The owner's name as typed; toPlainText() would turn a non-breaking space
-// into a plain one.
+// into a plain one. A new paragraph (Enter) and a line break (Shift+Enter)
+// are both the file's line break.
 QString typedText(const QTextEdit& box) {
-    return box.document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return box.document()
+        ->toRawText()
+        .replace(QChar::ParagraphSeparator, QLatin1Char('\n'))
+        .replace(QChar::LineSeparator, QLatin1Char('\n'));
 }
 
 } // namespace
