@@ -8,6 +8,7 @@
 // window is the window's business (ui/FieldRows.h).
 
 #include "model/DisplayPicture.h"
+#include "model/TypedValue.h"
 
 #include <array>
 #include <cstddef>
@@ -43,28 +44,29 @@ struct FieldInfo {
     Picture picture;       // how its box shows it
     std::string_view initialText;
     double EngineData::*member;
+    Quantity quantity; // which units a typed value may carry
 };
 
 inline constexpr std::size_t fieldCount = 16;
 
 // clang-format off
 inline constexpr std::array<FieldInfo, fieldCount> engineFields{{
-    {"Bore", Picture::ThreeDecimals, "4.000", &EngineData::Bore},
-    {"Stroke", Picture::ThreeDecimals, "3.750", &EngineData::Stroke},
-    {"Deck_Clearance", Picture::ThreeDecimals, ".005", &EngineData::Deck_Clearance},
-    {"Gasket_Bore", Picture::ThreeDecimals, "4.020", &EngineData::Gasket_Bore},
-    {"Gasket_Thickness", Picture::ThreeDecimalsNoDigit, ".036", &EngineData::Gasket_Thickness},
-    {"Top_Land_Height", Picture::ThreeDecimals, ".250", &EngineData::Top_Land_Height},
-    {"Top_Land_Allowance", Picture::ThreeDecimalsNoDigit, ".050", &EngineData::Top_Land_Allowance},
-    {"Combustion_Chamber_Volume", Picture::OneDecimal, "85.0", &EngineData::Combustion_Chamber_Volume},
-    {"Dome_Volume", Picture::OneDecimal, "0.00", &EngineData::Dome_Volume},
-    {"Valve_Relief_Volume", Picture::OneDecimal, "0.00", &EngineData::Valve_Relief_Volume},
-    {"Gage_Correction", Picture::OneDecimal, "0.00", &EngineData::Gage_Correction},
-    {"Rod_Length", Picture::ThreeDecimals, "7.000", &EngineData::Rod_Length},
-    {"Intake_Seat_Duration", Picture::OneDecimal, "310.0", &EngineData::Intake_Seat_Duration},
-    {"Intake_Centerline", Picture::OneDecimal, "106", &EngineData::Intake_Centerline},
-    {"Compression_Ratio", Picture::TwoDecimals, "10.00", &EngineData::Compression_Ratio},
-    {"Cylinder_Pressure", Picture::TwoDecimalsWide, "150.0", &EngineData::Cylinder_Pressure},
+    {"Bore", Picture::ThreeDecimals, "4.000", &EngineData::Bore, Quantity::Length},
+    {"Stroke", Picture::ThreeDecimals, "3.750", &EngineData::Stroke, Quantity::Length},
+    {"Deck_Clearance", Picture::ThreeDecimals, ".005", &EngineData::Deck_Clearance, Quantity::Length},
+    {"Gasket_Bore", Picture::ThreeDecimals, "4.020", &EngineData::Gasket_Bore, Quantity::Length},
+    {"Gasket_Thickness", Picture::ThreeDecimalsNoDigit, ".036", &EngineData::Gasket_Thickness, Quantity::Length},
+    {"Top_Land_Height", Picture::ThreeDecimals, ".250", &EngineData::Top_Land_Height, Quantity::Length},
+    {"Top_Land_Allowance", Picture::ThreeDecimalsNoDigit, ".050", &EngineData::Top_Land_Allowance, Quantity::Length},
+    {"Combustion_Chamber_Volume", Picture::OneDecimal, "85.0", &EngineData::Combustion_Chamber_Volume, Quantity::Volume},
+    {"Dome_Volume", Picture::OneDecimal, "0.00", &EngineData::Dome_Volume, Quantity::Volume},
+    {"Valve_Relief_Volume", Picture::OneDecimal, "0.00", &EngineData::Valve_Relief_Volume, Quantity::Volume},
+    {"Gage_Correction", Picture::OneDecimal, "0.00", &EngineData::Gage_Correction, Quantity::Volume},
+    {"Rod_Length", Picture::ThreeDecimals, "7.000", &EngineData::Rod_Length, Quantity::Length},
+    {"Intake_Seat_Duration", Picture::OneDecimal, "310.0", &EngineData::Intake_Seat_Duration, Quantity::Angle},
+    {"Intake_Centerline", Picture::OneDecimal, "106", &EngineData::Intake_Centerline, Quantity::Angle},
+    {"Compression_Ratio", Picture::TwoDecimals, "10.00", &EngineData::Compression_Ratio, Quantity::Ratio},
+    {"Cylinder_Pressure", Picture::TwoDecimalsWide, "150.0", &EngineData::Cylinder_Pressure, Quantity::Plain},
 }};
 // clang-format on
 

@@ -58,9 +58,8 @@ FileStatus Write_Engine_File(const QString& path, const EngineData& engine) {
 FileStatus Read_Engine_File(const QString& path, EngineData& engine) {
     // Read as far as the sixteenth value, however far that is.
     EngineTextReader reader;
-    if (auto status = readInPieces(path, [&reader](std::string_view piece) {
-            return reader.feed(piece);
-        });
+    if (auto status =
+            readInPieces(path, [&reader](std::string_view piece) { return reader.feed(piece); });
         !status.ok) {
         return status;
     }

@@ -190,8 +190,8 @@ void TestDataFiles::read_data() {
     QTest::newRow("lone LF") << QByteArray(sampleFile()).replace("\r\n", "\n") << true << sample;
     QTest::newRow("lone CR") << QByteArray(sampleFile()).replace("\r\n", "\r") << true << sample;
     QTest::newRow("blanks, no last line end")
-        << QByteArray("  4 ,\t3.75\r\n0.005, 4.02 ,.036,.25,.05,85,0,0,0,7,310,106,10,150")
-        << true << sample;
+        << QByteArray("  4 ,\t3.75\r\n0.005, 4.02 ,.036,.25,.05,85,0,0,0,7,310,106,10,150") << true
+        << sample;
     QTest::newRow("a blank line is an empty item")
         << QByteArray(sampleFile()).replace("3.75\r\n", "\r\n \t\r\n3.75\r\n") << false
         << "item 2 is empty";
@@ -201,11 +201,12 @@ void TestDataFiles::read_data() {
         << QByteArray(sampleFile()).replace("4\r\n", QByteArray(70000, ' ') + "4\r\n") << true
         << sample;
     QTest::newRow("five thousand leading zeros and trailing fraction zeros")
-        << QByteArray(sampleFile()).replace("3.75\r\n", QByteArray(5000, '0') + "3.75" +
-                                                             QByteArray(5000, '0') + "\r\n")
+        << QByteArray(sampleFile())
+               .replace("3.75\r\n", QByteArray(5000, '0') + "3.75" + QByteArray(5000, '0') + "\r\n")
         << true << sample;
     QTest::newRow("fraction zeros before the digits")
-        << QByteArray(sampleFile()).replace("0.005\r\n", "0." + QByteArray(2000, '0') + "5E1998\r\n")
+        << QByteArray(sampleFile())
+               .replace("0.005\r\n", "0." + QByteArray(2000, '0') + "5E1998\r\n")
         << true << sample;
     QTest::newRow("signs and exponents")
         << QByteArray("+4,3.75E0,5e-3,4.02,36E-3,0.25,0.05,8.5e+1,-0,0,0,7,310,106,10,150") << true

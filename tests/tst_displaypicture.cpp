@@ -13,10 +13,7 @@
 
 using tolvaric::Picture;
 
-using Kind = tolvaric::DecimalReading::Kind;
-
 Q_DECLARE_METATYPE(Picture)
-Q_DECLARE_METATYPE(Kind)
 
 class TestDisplayPicture : public QObject {
     Q_OBJECT
@@ -24,8 +21,6 @@ class TestDisplayPicture : public QObject {
     void format_data();
     void format();
     void everyValueReadsBackWithinHalfAUnit();
-    void parse_data();
-    void parse();
 };
 
 void TestDisplayPicture::format_data() {
@@ -117,82 +112,6 @@ void TestDisplayPicture::everyValueReadsBackWithinHalfAUnit() {
         const double allowed = 0.5 * std::pow(10.0, -decimals) + 4 * DBL_EPSILON * std::fabs(value);
         QVERIFY2(std::fabs(*back - value) <= allowed,
                  (text + " from " + std::to_string(value)).c_str());
-    }
-}
-
-void TestDisplayPicture::parse_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("separator");
-    QTest::addColumn<Kind>("kind");
-    QTest::addColumn<double>("value");
-
-    QTest::newRow("plain") << "4.000"
-                           << "." << Kind::Number << 4.0;
-    QTest::newRow("no digit before the point") << ".036"
-                                               << "." << Kind::Number << 0.036;
-    QTest::newRow("no digit after the point") << "5."
-                                              << "." << Kind::Number << 5.0;
-    QTest::newRow("blanks around") << "  150.0 "
-                                   << "." << Kind::Number << 150.0;
-    QTest::newRow("minus, no digit") << "-.500"
-                                     << "." << Kind::Number << -0.5;
-    QTest::newRow("plus") << "+7"
-                          << "." << Kind::Number << 7.0;
-    QTest::newRow("exponent") << "1E+200"
-                              << "." << Kind::Number << 1e200;
-    QTest::newRow("small exponent") << "2.5e-3"
-                                    << "." << Kind::Number << 0.0025;
-    QTest::newRow("decimal comma") << "4,125"
-                                   << "," << Kind::Number << 4.125;
-    QTest::newRow("point under a comma locale") << "4.125"
-                                                << "," << Kind::NotANumber << 0.0;
-    QTest::newRow("comma under a point locale") << "4,125"
-                                                << "." << Kind::NotANumber << 0.0;
-    QTest::newRow("empty") << ""
-                           << "." << Kind::NotANumber << 0.0;
-    QTest::newRow("blank") << "   "
-                           << "." << Kind::NotANumber << 0.0;
-    QTest::newRow("lone sign") << "-"
-                               << "." << Kind::NotANumber << 0.0;
-    QTest::newRow("lone separator") << "."
-                                    << "." << Kind::NotANumber << 0.0;
-    QTest::newRow("two separators") << "4.0.2"
-                                    << "." << Kind::NotANumber << 0.0;
-    QTest::newRow("letters") << "abc"
-                             << "." << Kind::NotANumber << 0.0;
-    QTest::newRow("trailing letters") << "4x"
-                                      << "." << Kind::NotANumber << 0.0;
-    QTest::newRow("exponent without digits") << "4e"
-                                             << "." << Kind::NotANumber << 0.0;
-    QTest::newRow("too large") << "1e999"
-                               << "." << Kind::TooLarge << 0.0;
-    QTest::newRow("too large, digits before a small exponent") << "1" + QString(400, '0') + "e-50"
-                                                               << "." << Kind::TooLarge << 0.0;
-    QTest::newRow("too small reads as zero") << "-1e-400"
-                                             << "." << Kind::Number << -0.0;
-    QTest::newRow("too small, digits after a large exponent") << "0." + QString(400, '0') + "1e50"
-                                                              << "." << Kind::Number << 0.0;
-    QTest::newRow("subnormal") << "4.9e-324"
-                               << "." << Kind::Number << 4.9e-324;
-    QTest::newRow("exponent beyond any count")
-        << "1e-" + QString(30, '9') << "." << Kind::Number << 0.0;
-    QTest::newRow("infinity") << "inf"
-                              << "." << Kind::NotANumber << 0.0;
-    QTest::newRow("hexadecimal") << "0x10"
-                                 << "." << Kind::NotANumber << 0.0;
-    QTest::newRow("blank inside") << "4 5"
-                                  << "." << Kind::NotANumber << 0.0;
-}
-
-void TestDisplayPicture::parse() {
-    QFETCH(QString, text);
-    QFETCH(QString, separator);
-    QFETCH(Kind, kind);
-    QFETCH(double, value);
-    const auto reading = tolvaric::readDecimal(text.toStdString(), separator.toStdString());
-    QCOMPARE(reading.kind, kind);
-    if (kind == Kind::Number) {
-        QCOMPARE(reading.value, value);
     }
 }
 

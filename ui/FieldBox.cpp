@@ -14,11 +14,17 @@ void FieldBox::setChain(FieldBox* previous, FieldBox* next) {
     m_next = next;
 }
 
+void FieldBox::enter() {
+    setFocus(Qt::OtherFocusReason);
+    // As Tab does: what is typed next replaces the value.
+    selectAll();
+}
+
 void FieldBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         // The last box has no next one; Enter there goes back one box.
         if (auto* target = m_next ? m_next : m_previous) {
-            target->setFocus(Qt::OtherFocusReason);
+            target->enter();
         }
         event->accept();
         return;
@@ -31,10 +37,10 @@ void FieldBox::keyReleaseEvent(QKeyEvent* event) {
     if (!event->isAutoRepeat()) {
         const int key = event->key();
         if ((key == Qt::Key_Down || key == Qt::Key_PageDown) && m_next) {
-            m_next->setFocus(Qt::OtherFocusReason);
+            m_next->enter();
         }
         if ((key == Qt::Key_Up || key == Qt::Key_PageUp) && m_previous) {
-            m_previous->setFocus(Qt::OtherFocusReason);
+            m_previous->enter();
         }
     }
     QLineEdit::keyReleaseEvent(event);

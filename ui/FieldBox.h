@@ -21,6 +21,8 @@ class FieldBox : public QLineEdit {
     const FieldInfo& field() const { return m_field; }
     // The neighbours in record order; nullptr at either end of the chain.
     void setChain(FieldBox* previous, FieldBox* next);
+    // Takes the focus from a neighbour, with the whole text selected.
+    void enter();
 
   signals:
     // The focus went to another control of this window (not to another

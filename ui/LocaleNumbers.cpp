@@ -12,42 +12,52 @@ char32_t zeroOf(const QLocale& locale) {
     return zero.isEmpty() ? U'0' : zero.front();
 }
 
-} // namespace
+// Marks that only steer the direction of right-to-left text.
+bool isDirectionMark(char32_t c) {
+    return c == 0x200E || c == 0x200F || c == 0x061C || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
 
-QString inLocaleNotation(const QString& plain, const QLocale& locale) {
-    const char32_t zero = zeroOf(locale);
-    QString shown;
-    for (const char32_t c : plain.toUcs4()) {
-        if (c == U'.') {
-            shown += locale.decimalPoint();
-        } else if (c >= U'0' && c <= U'9') {
-            const char32_t digit = zero + (c - U'0');
-            shown += QString::fromUcs4(&digit, 1);
-        } else {
-            shown += QString::fromUcs4(&c, 1);
+QString withoutDirectionMarks(const QString& text) {
+    QString plain;
+    for (const char32_t c : text.toUcs4()) {
+        if (!isDirectionMark(c)) {
+            plain += QString::fromUcs4(&c, 1);
         }
     }
-    return shown;
+    return plain;
 }
+
+} // namespace
 
 QString showValue(double value, Picture picture, const QLocale& locale) {
-    return inLocaleNotation(QString::fromStdString(formatPicture(value, picture)), locale);
+    return QString::fromStdString(
+        formatPicture(value, picture, locale.decimalPoint().toStdString()));
 }
 
-DecimalReading readValue(const QString& text, const QLocale& locale) {
+QString plainNotation(const QString& text, const QLocale& locale) {
     const char32_t zero = zeroOf(locale);
-    QString latin;
-    for (const char32_t c : text.trimmed().toUcs4()) {
-        const char32_t plain = c >= zero && c <= zero + 9 ? U'0' + (c - zero) : c;
-        latin += QString::fromUcs4(&plain, 1);
+    QString plain;
+    for (const char32_t c : withoutDirectionMarks(text).toUcs4()) {
+        const char32_t latin = c >= zero && c <= zero + 9 ? U'0' + (c - zero) : c;
+        plain += QString::fromUcs4(&latin, 1);
     }
-    if (locale.negativeSign() != QStringLiteral("-")) {
-        latin.replace(locale.negativeSign(), QStringLiteral("-"));
+    const QString minus = withoutDirectionMarks(locale.negativeSign());
+    const QString plus = withoutDirectionMarks(locale.positiveSign());
+    const QString point = locale.decimalPoint();
+    for (const auto& [from, to] :
+         {std::pair{minus, QStringLiteral("-")},
+          std::pair{QString(QChar(0x2212)), QStringLiteral("-")},
+          std::pair{plus, QStringLiteral("+")}, std::pair{point, QStringLiteral(".")}}) {
+        if (!from.isEmpty() && from != to) {
+            plain.replace(from, to);
+        }
     }
-    if (locale.positiveSign() != QStringLiteral("+")) {
-        latin.replace(locale.positiveSign(), QStringLiteral("+"));
-    }
-    return readDecimal(latin.toStdString(), locale.decimalPoint().toStdString());
+    return plain.trimmed();
+}
+
+TypedReading readValue(const QString& text, const QLocale& locale, Quantity quantity) {
+    return readTypedValue(plainNotation(text, locale).toStdString(), quantity);
 }
 
 } // namespace tolvaric

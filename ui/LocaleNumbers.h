@@ -2,21 +2,24 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Numbers in the boxes are shown and read in the user's notation: the locale's
-// decimal separator and digits (Latin digits are read as well), no group
-// separators, so "4.125" under a German locale is refused, not 4125.
+// Numbers in the boxes: the program writes Latin digits with the locale's
+// decimal separator ("4,125" under German, "4٫125" under Arabic). Typed text
+// reads with the locale's separator or ".", with Latin digits or the locale's
+// own, with "-", U+2212 or the locale's minus (its direction marks or not),
+// and never with a group separator, so "1.234,5" is refused, not 1234.5.
 
-#include "model/DecimalReader.h"
 #include "model/DisplayPicture.h"
+#include "model/TypedValue.h"
 
 #include <QLocale>
 #include <QString>
 
 namespace tolvaric {
 
-// A number written with "." and Latin digits, in the locale's notation.
-QString inLocaleNotation(const QString& plain, const QLocale& locale);
 QString showValue(double value, Picture picture, const QLocale& locale);
-DecimalReading readValue(const QString& text, const QLocale& locale);
+// Typed text in the notation the model reads: "." and Latin digits and signs.
+QString plainNotation(const QString& text, const QLocale& locale);
+TypedReading readValue(const QString& text, const QLocale& locale,
+                       Quantity quantity = Quantity::Plain);
 
 } // namespace tolvaric

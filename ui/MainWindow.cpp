@@ -99,8 +99,8 @@ void MainWindow::buildFieldRows() {
         box->setFont(arial(layout::boxPointSize));
         // Text at the top: the box below overlaps the lowest 4 pixels.
         box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // The initial texts are written with a point; show them in the user's notation.
-        box->setText(inLocaleNotation(fromView(field.initialText), m_locale));
+        // The initial texts are the same in every locale; a point reads everywhere.
+        box->setText(fromView(field.initialText));
         box->setGeometry(
             twipsRect(layout::boxLeft, row.topTwips, layout::boxWidth, layout::boxHeight));
         connect(box, &FieldBox::leftForAnotherControl, this, &MainWindow::storeEntry);
@@ -204,8 +204,8 @@ void MainWindow::Show_Engine_Data() {
 }
 
 void MainWindow::storeEntry(FieldBox* fieldBox) {
-    if (const auto reading = readValue(fieldBox->text(), m_locale);
-        reading.kind == DecimalReading::Kind::Number) {
+    if (const auto reading = readValue(fieldBox->text(), m_locale, fieldBox->field().quantity);
+        reading.kind == TypedReading::Kind::Number) {
         m_engine.*fieldBox->field().member = reading.value;
         return;
     }
@@ -225,12 +225,12 @@ void MainWindow::reportUnreadableEntry() {
     const QString name = fieldName(layout::rowOf(m_unreadable->field().member));
     const QString text = m_unreadable->text();
     // Only the start of a long entry, so the box stays a sensible width.
-    m_prompts.inform(
-        this, messageBoxTitle(),
-        unreadableEntryText(name, elided(text, 40),
-                            readValue(text, m_locale).kind == DecimalReading::Kind::TooLarge,
-                            showValue(4.125, Picture::ThreeDecimals, m_locale)),
-        MessageIcon::Exclamation);
+    const Quantity quantity = m_unreadable->field().quantity;
+    m_prompts.inform(this, messageBoxTitle(),
+                     unreadableEntryText(name, elided(text, 40),
+                                         readValue(text, m_locale, quantity).kind, quantity,
+                                         m_locale.decimalPoint()),
+                     MessageIcon::Exclamation);
     m_unreadable->setFocus(Qt::OtherFocusReason);
     m_unreadable->selectAll();
     m_unreadable = nullptr;

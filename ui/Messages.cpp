@@ -42,12 +42,44 @@ QString dataErrorText() {
     return tr("Something's amiss in the default data\r\n          PROCEED ANYWAY??");
 }
 
-QString unreadableEntryText(const QString& caption, const QString& entry, bool tooLarge,
-                            const QString& example) {
-    const QString problem =
-        tooLarge ? tr("%1: \"%2\" is too large for a number.") : tr("%1: \"%2\" is not a number.");
-    return problem.arg(caption, entry) + QLatin1Char('\n') +
-           tr("The field keeps its previous value; type a number such as %1.").arg(example);
+QString unreadableEntryText(const QString& caption, const QString& entry, TypedReading::Kind kind,
+                            Quantity quantity, const QString& point) {
+    const QString problem = kind == TypedReading::Kind::TooLarge
+                                ? tr("%1: \"%2\" is too large for a number.")
+                            : kind == TypedReading::Kind::WrongUnit
+                                ? tr("%1: \"%2\" is not in a unit this field takes.")
+                                : tr("%1: \"%2\" is not a number.");
+    // The examples are written with a point and shown with the user's separator.
+    auto withPoint = [&point](QString example) { return example.replace(QLatin1Char('.'), point); };
+    QString units;
+    switch (quantity) {
+    case Quantity::Length:
+        units = tr("It takes inches, or a unit: in, inch, \", mm, cm (for example %1).")
+                    .arg(withPoint(QStringLiteral("101.6 mm")));
+        break;
+    case Quantity::Volume:
+        units = tr("It takes cubic centimetres, or a unit: cc, ml, cm3, ci, cu in, in3 (for "
+                   "example %1).")
+                    .arg(withPoint(QStringLiteral("4.5 ci")));
+        break;
+    case Quantity::Angle:
+        units = tr("It takes crank degrees, or a unit: \u00B0, deg (for example %1).")
+                    .arg(withPoint(QStringLiteral("106.5\u00B0")));
+        break;
+    case Quantity::Ratio:
+        units = tr("It takes a ratio, also written n:1 (for example %1).")
+                    .arg(withPoint(QStringLiteral("10.5:1")));
+        break;
+    case Quantity::Plain:
+        break;
+    }
+    QString text = problem.arg(caption, entry) + QLatin1Char('\n') +
+                   tr("The field keeps its previous value; type a number such as %1.")
+                       .arg(withPoint(QStringLiteral("4.125")));
+    if (!units.isEmpty()) {
+        text += QLatin1Char('\n') + units;
+    }
+    return text;
 }
 
 QString reasonText(const FileStatus& status) {

@@ -6,6 +6,7 @@
 // user sees for each outcome of a calculation.
 
 #include "model/Outcome.h"
+#include "model/TypedValue.h"
 #include "storage/FileStatus.h"
 #include "storage/Session.h"
 
@@ -30,9 +31,11 @@ QString messageBoxTitle();
 QString dataErrorTitle();
 QString dataErrorText();
 
-// Text typed into a box that is no number (or too large for one).
-QString unreadableEntryText(const QString& caption, const QString& entry, bool tooLarge,
-                            const QString& example);
+// Text typed into a box that is no number (or too large for one, or a
+// number with a unit the box does not take), with the units it does take
+// and examples written with the user's decimal separator `point`.
+QString unreadableEntryText(const QString& caption, const QString& entry, TypedReading::Kind kind,
+                            Quantity quantity, const QString& point);
 // Why a file operation failed, in a few words.
 QString reasonText(const FileStatus& status);
 // Save This could not write the file.

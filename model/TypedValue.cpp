@@ -1,0 +1,162 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+#include "model/TypedValue.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tolvaric {
+
+namespace {
+
+// A unit as a ratio to the field's own unit: value x numerator / denominator.
+struct Unit {
+    std::string_view name; // lower case
+    Quantity quantity;
+    std::uint64_t numerator;
+    std::uint64_t denominator;
+};
+
+// clang-format off
+constexpr std::array<Unit, 17> units{{
+    {"in", Quantity::Length, 1, 1},
+    {"inch", Quantity::Length, 1, 1},
+    {"\"", Quantity::Length, 1, 1},
+    {"mm", Quantity::Length, 5, 127},        // 1 in = 25.4 mm = 127/5 mm
+    {"cm", Quantity::Length, 50, 127},
+    {"cc", Quantity::Volume, 1, 1},
+    {"ml", Quantity::Volume, 1, 1},
+    {"cm3", Quantity::Volume, 1, 1},
+    {"cm\u00B3", Quantity::Volume, 1, 1},
+    {"ci", Quantity::Volume, 2048383, 125000}, // 16.387064 cc
+    {"cu in", Quantity::Volume, 2048383, 125000},
+    {"in3", Quantity::Volume, 2048383, 125000},
+    {"in\u00B3", Quantity::Volume, 2048383, 125000},
+    {"\u00B0", Quantity::Angle, 1, 1},
+    {"deg", Quantity::Angle, 1, 1},
+    {":1", Quantity::Ratio, 1, 1},
+    {"", Quantity::Plain, 1, 1},
+}};
+// clang-format on
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isNumberCharacter(char c) {
+    return (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E';
+}
+
+// A unit's name in lower case without blanks: "Cu  In" and "cu in" alike.
+std::string foldedUnit(std::string_view text) {
+    std::string folded;
+    for (const char c : text) {
+        if (!isBlank(c)) {
+            folded += c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+        }
+    }
+    return folded;
+}
+
+// The number as digits x 10^power, when its digits fit in 53 bits.
+struct ExactDecimal {
+    std::uint64_t digits = 0;
+    int power = 0;
+};
+
+std::optional<ExactDecimal> exactDecimal(std::string_view number) {
+    constexpr std::uint64_t limit = std::uint64_t(1) << 53;
+    ExactDecimal exact;
+    bool fraction = false;
+    std::size_t i = number.find_first_not_of("+-");
+    for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
+        if (number[i] == '.') {
+            fraction = true;
+            continue;
+        }
+        if (exact.digits > (limit - 9) / 10) {
+            return std::nullopt;
+        }
+        exact.digits = exact.digits * 10 + std::uint64_t(number[i] - '0');
+        exact.power -= fraction ? 1 : 0;
+    }
+    if (i < number.size()) {
+        int exponent = 0;
+        const auto signAt = i + 1;
+        for (std::size_t k = signAt; k < number.size(); ++k) {
+            if (number[k] >= '0' && number[k] <= '9') {
+                if (exponent > 1000) {
+                    return std::nullopt;
+                }
+                exponent = exponent * 10 + (number[k] - '0');
+            }
+        }
+        exact.power += signAt < number.size() && number[signAt] == '-' ? -exponent : exponent;
+    }
+    return exact;
+}
+
+// digits x 10^power x numerator / denominator with a single rounding, where
+// every factor is an integer a double holds exactly.
+std::optional<double> exactlyConverted(const ExactDecimal& exact, const Unit& unit) {
+    constexpr double limit = 9007199254740992.0; // 2^53
+    double top = double(exact.digits) * double(unit.numerator);
+    double bottom = double(unit.denominator);
+    for (int p = exact.power; p > 0; --p) {
+        top *= 10;
+    }
+    for (int p = exact.power; p < 0; ++p) {
+        bottom *= 10;
+    }
+    if (top >= limit || bottom >= limit) {
+        return std::nullopt;
+    }
+    return top / bottom;
+}
+
+} // namespace
+
+TypedReading readTypedValue(std::string_view text, Quantity quantity) {
+    using Kind = TypedReading::Kind;
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    std::size_t numberEnd = 0;
+    while (numberEnd < text.size() && isNumberCharacter(text[numberEnd])) {
+        ++numberEnd;
+    }
+    const auto number = text.substr(0, numberEnd);
+    const std::string unitName = foldedUnit(text.substr(numberEnd));
+    const Unit* unit = nullptr;
+    for (const auto& candidate : units) {
+        if (foldedUnit(candidate.name) == unitName) {
+            unit = &candidate;
+        }
+    }
+    const auto reading = readDecimal(number);
+    if (!unit || reading.kind == DecimalReading::Kind::NotANumber) {
+        return {Kind::NotANumber, 0};
+    }
+    if (unit->quantity != quantity && unit->quantity != Quantity::Plain) {
+        return {Kind::WrongUnit, 0};
+    }
+    if (reading.kind == DecimalReading::Kind::TooLarge) {
+        return {Kind::TooLarge, 0};
+    }
+    if (unit->numerator == unit->denominator) {
+        return {Kind::Number, reading.value}; // the field's own unit: as a plain number reads
+    }
+    const auto exact = exactDecimal(number);
+    auto converted = exact ? exactlyConverted(*exact, *unit) : std::nullopt;
+    double value = converted ? (std::signbit(reading.value) ? -*converted : *converted)
+                             : reading.value * double(unit->numerator) / double(unit->denominator);
+    if (!std::isfinite(value)) {
+        return {Kind::TooLarge, 0};
+    }
+    return {Kind::Number, value};
+}
+
+} // namespace tolvaric
