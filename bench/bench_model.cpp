@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-// How long one click's worth of math and one formatted box text take.
+// How long one click's worth of math, one formatted box text and one typed
+// value with its unit take.
 #include "model/Calculations.h"
 #include "model/DisplayPicture.h"
+#include "model/TypedValue.h"
 
 #include <benchmark/benchmark.h>
 
@@ -42,5 +44,14 @@ void formatOneValue(benchmark::State& state) {
     }
 }
 BENCHMARK(formatOneValue);
+
+void readValueWithUnit(benchmark::State& state) {
+    std::string_view text = "86.5 mm";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(text);
+        benchmark::DoNotOptimize(tolvaric::readTypedValue(text, tolvaric::Quantity::Length));
+    }
+}
+BENCHMARK(readValueWithUnit);
 
 } // namespace

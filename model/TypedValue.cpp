@@ -15,7 +15,7 @@ namespace {
 
 // A unit as a ratio to the field's own unit: value x numerator / denominator.
 struct Unit {
-    std::string_view name; // lower case
+    std::string_view name; // lower case, without blanks ("cu in" is "cuin")
     Quantity quantity;
     std::uint64_t numerator;
     std::uint64_t denominator;
@@ -33,7 +33,7 @@ constexpr std::array<Unit, 17> units{{
     {"cm3", Quantity::Volume, 1, 1},
     {"cm\u00B3", Quantity::Volume, 1, 1},
     {"ci", Quantity::Volume, 2048383, 125000}, // 16.387064 cc
-    {"cu in", Quantity::Volume, 2048383, 125000},
+    {"cuin", Quantity::Volume, 2048383, 125000},
     {"in3", Quantity::Volume, 2048383, 125000},
     {"in\u00B3", Quantity::Volume, 2048383, 125000},
     {"\u00B0", Quantity::Angle, 1, 1},
@@ -132,7 +132,7 @@ TypedReading readTypedValue(std::string_view text, Quantity quantity) {
     const std::string unitName = foldedUnit(text.substr(numberEnd));
     const Unit* unit = nullptr;
     for (const auto& candidate : units) {
-        if (foldedUnit(candidate.name) == unitName) {
+        if (candidate.name == unitName) {
             unit = &candidate;
         }
     }

@@ -228,6 +228,18 @@ cmp -s <(sed -n '3,$p' tolvaric.dat) <(sed -n '3,$p' kept.dat) ||
     fail "the held key moved past Stroke: $(tr -d '\r' <tolvaric.dat | tr '\n' ' ')"
 cp tolvaric.dat kept.dat
 
+step "a bore typed in millimetres is kept in inches, exactly"
+start_program
+main=$(main_window)
+keys "$main" Home shift+End
+type_text "$main" "86.5mm"
+keys "$main" Return
+click "$main" $quit_button
+wait_for_exit
+[ "$(sed -n 1p tolvaric.dat | tr -d '\r')" = 3.405511811023622 ] ||
+    fail "86.5mm in Bore was kept as $(sed -n 1p tolvaric.dat | tr -d '\r')"
+cp tolvaric.dat kept.dat
+
 step "closing from the title bar keeps the files as they were"
 start_program
 main=$(main_window)
