@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -43,6 +44,8 @@ QString unwritableFolder() {
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(tolvaric::FileRefusal)
 
 class TestFileCommands : public QObject {
     Q_OBJECT
@@ -72,8 +75,8 @@ class TestFileCommands : public QObject {
     void helpSendsWebLinksToTheDesktop();
     void helpViewerNavigatesFindsAndZooms();
     void dataFileDialogSettings();
-    void saveDialogRefuses_data();
-    void saveDialogRefuses();
+    void dataFileDialogRefuses_data();
+    void dataFileDialogRefuses();
     void realMessageBoxes();
 
   private:
@@ -556,7 +559,10 @@ void TestFileCommands::dataFileDialogSettings() {
             QCOMPARE(dialog->fileMode(),
                      choice == FileChoice::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
             QCOMPARE(dialog->directory().absolutePath(), QDir::currentPath()); // every time
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            QVERIFY(name && name->text().isEmpty()); // nothing left from the last use
             dialog->setDirectory("/");
+            name->setText("gamma.dat");
             dialog->reject();
         });
         QCOMPARE(prompts.chooseDataFile(nullptr, choice), QString());
@@ -566,30 +572,40 @@ void TestFileCommands::dataFileDialogSettings() {
     QCOMPARE(QDir::currentPath(), before); // browsing never moves the working directory
 }
 
-void TestFileCommands::saveDialogRefuses_data() {
+void TestFileCommands::dataFileDialogRefuses_data() {
+    using tolvaric::FileRefusal;
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("why"); // part of the dialog's message; empty: accepted
-    QTest::newRow("a new file") << "new.dat"
-                                << "";
-    QTest::newRow("an existing file") << "old.dat"
-                                      << "";
-    QTest::newRow("a folder that does not exist") << "nosuch/x.dat"
-                                                  << "does not exist";
-    QTest::newRow("a read-only file") << "locked.dat"
-                                      << "read-only";
-    QTest::newRow("a new file in a read-only folder") << "shut/new.dat"
-                                                      << "cannot create files";
-    QTest::newRow("a pipe") << "pipe.dat"
-                            << "not a file";
+    QTest::addColumn<bool>("saving");
+    QTest::addColumn<FileRefusal>("refusal");
+    QTest::addColumn<QString>("why"); // part of the dialog's message
+    QTest::newRow("save: a new file") << "new.dat" << true << FileRefusal::None << "";
+    QTest::newRow("save: an existing file") << "old.dat" << true << FileRefusal::None << "";
+    QTest::newRow("fetch: an existing file") << "old.dat" << false << FileRefusal::None << "";
+    QTest::newRow("save: a folder that does not exist")
+        << "nosuch/x.dat" << true << FileRefusal::NoFolder << "does not exist";
+    QTest::newRow("save: a read-only file")
+        << "locked.dat" << true << FileRefusal::ReadOnlyFile << "read-only";
+    QTest::newRow("fetch: a read-only file")
+        << "locked.dat" << false << FileRefusal::ReadOnlyFile << "read-only";
+    QTest::newRow("save: a new file in a write-protected folder")
+        << "shut/new.dat" << true << FileRefusal::ShutFolder << "write-protected";
+    QTest::newRow("save: a writable file in a write-protected folder")
+        << "shut/open.dat" << true << FileRefusal::ShutFolder << "write-protected";
+    QTest::newRow("fetch: a writable file in a write-protected folder")
+        << "shut/open.dat" << false << FileRefusal::ShutFolder << "write-protected";
+    QTest::newRow("save: a pipe") << "pipe.dat" << true << FileRefusal::NotAFile << "not a file";
 }
 
-void TestFileCommands::saveDialogRefuses() {
+void TestFileCommands::dataFileDialogRefuses() {
     QFETCH(QString, path);
+    QFETCH(bool, saving);
+    QFETCH(tolvaric::FileRefusal, refusal);
     QFETCH(QString, why);
     writeBytes("old.dat", sampleFile());
     writeBytes("locked.dat", sampleFile());
     QVERIFY(QFile::setPermissions("locked.dat", QFileDevice::ReadOwner | QFileDevice::ReadOther));
     QVERIFY(QDir().mkdir("shut"));
+    writeBytes("shut/open.dat", sampleFile());
     QVERIFY(QFile::setPermissions("shut", QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     if (path.startsWith("pipe")) {
         MAKE_PIPE("pipe.dat");
@@ -597,10 +613,14 @@ void TestFileCommands::saveDialogRefuses() {
     if (path.startsWith("shut")) {
         SKIP_WITHOUT_POSIX("a Windows folder has no read-only mode");
     }
-    const QString refusal = tolvaric::saveRefusal(m_dir.filePath(path));
+    const auto refused = tolvaric::dataFileRefusal(m_dir.filePath(path), saving);
     QFile::setPermissions("shut",
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QVERIFY2(why.isEmpty() ? refusal.isEmpty() : refusal.contains(why), qPrintable(refusal));
+    QCOMPARE(refused, refusal);
+    if (refusal != tolvaric::FileRefusal::None) {
+        const QString text = tolvaric::fileRefusalText(refused, m_dir.filePath(path));
+        QVERIFY2(text.contains(why), qPrintable(text));
+    }
 }
 
 // Runs `answer` on the message box once it is on screen.

@@ -3,7 +3,8 @@
 
 #include "ui/DataFileDialog.h"
 
-#include <QDir>
+#include "ui/Messages.h"
+
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -21,37 +22,32 @@ bool markedWritable(const QFileInfo& info) {
 
 } // namespace
 
-QString saveRefusal(const QString& path) {
+FileRefusal dataFileRefusal(const QString& path, bool saving) {
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     if (!folder.isDir()) {
-        return QFileDialog::tr("The folder \"%1\" does not exist.")
-            .arg(QDir::toNativeSeparators(folder.filePath()));
+        return saving ? FileRefusal::NoFolder : FileRefusal::None;
     }
-    if (file.exists()) {
-        if (!file.isFile()) {
-            return QFileDialog::tr("\"%1\" is not a file that can hold an engine.")
-                .arg(file.fileName());
-        }
-        if (!markedWritable(file)) {
-            return QFileDialog::tr("\"%1\" is read-only.\nChoose another name.")
-                .arg(file.fileName());
-        }
-        return {};
+    if (file.exists() && !file.isFile()) {
+        return FileRefusal::NotAFile;
     }
-    if (!markedWritable(folder)) {
-        return QFileDialog::tr("You cannot create files in the folder \"%1\".\nChoose another "
-                               "folder.")
-            .arg(QDir::toNativeSeparators(folder.filePath()));
+    if (file.exists() && !markedWritable(file)) {
+        return FileRefusal::ReadOnlyFile;
     }
-    return {};
+    if ((file.exists() || saving) && !markedWritable(folder)) {
+        return FileRefusal::ShutFolder;
+    }
+    return FileRefusal::None;
 }
 
 void DataFileDialog::accept() {
     const QStringList files = selectedFiles();
-    if (acceptMode() == AcceptSave && !files.isEmpty() && !QFileInfo(files.front()).isDir()) {
-        if (const QString why = saveRefusal(files.front()); !why.isEmpty()) {
-            QMessageBox box(QMessageBox::Warning, windowTitle(), why, QMessageBox::Ok, this);
+    // A native dialog is no longer on screen here; its caller asks again.
+    if (isVisible() && !files.isEmpty() && !QFileInfo(files.front()).isDir()) {
+        const auto refusal = dataFileRefusal(files.front(), acceptMode() == AcceptSave);
+        if (refusal != FileRefusal::None) {
+            QMessageBox box(QMessageBox::Warning, windowTitle(),
+                            fileRefusalText(refusal, files.front()), QMessageBox::Ok, this);
             box.setTextFormat(Qt::PlainText);
             box.exec();
             return;

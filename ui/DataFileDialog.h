@@ -2,16 +2,19 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// The file dialog "CdlOpen". Besides Qt's own checks it accepts for saving
-// only a file that can be written: in an existing folder, not read-only, and
-// a new file only where the user may create one. It says why and stays open.
+// The file dialog "CdlOpen". Besides Qt's own checks it accepts only a file
+// that could be written, for fetching as for saving: not read-only, not in a
+// write-protected folder, and for saving in an existing folder. It says why
+// and stays open. A native dialog has closed before it can be refused: the
+// caller checks its answer again and asks anew.
+
+#include "ui/FileRefusal.h"
 
 #include <QFileDialog>
 
 namespace tolvaric {
 
-// Why a file can't be saved at `path`, or an empty text when it can.
-QString saveRefusal(const QString& path);
+FileRefusal dataFileRefusal(const QString& path, bool saving);
 
 class DataFileDialog : public QFileDialog {
     Q_OBJECT

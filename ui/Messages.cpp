@@ -4,6 +4,8 @@
 #include "ui/Messages.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <utility>
@@ -80,6 +82,24 @@ QString unreadableEntryText(const QString& caption, const QString& entry, TypedR
         text += QLatin1Char('\n') + units;
     }
     return text;
+}
+
+QString fileRefusalText(FileRefusal refusal, const QString& path) {
+    const QFileInfo file(path);
+    const QString folder = QDir::toNativeSeparators(file.absolutePath());
+    switch (refusal) {
+    case FileRefusal::None:
+        break;
+    case FileRefusal::NoFolder:
+        return tr("The folder \"%1\" does not exist.").arg(folder);
+    case FileRefusal::NotAFile:
+        return tr("\"%1\" is not a file that can hold an engine.").arg(file.fileName());
+    case FileRefusal::ReadOnlyFile:
+        return tr("\"%1\" is read-only.\nChoose another name.").arg(file.fileName());
+    case FileRefusal::ShutFolder:
+        return tr("The folder \"%1\" is write-protected.\nChoose another folder.").arg(folder);
+    }
+    return {};
 }
 
 QString reasonText(const FileStatus& status) {

@@ -9,6 +9,7 @@
 #include "model/TypedValue.h"
 #include "storage/FileStatus.h"
 #include "storage/Session.h"
+#include "ui/FileRefusal.h"
 
 #include <QString>
 
@@ -36,6 +37,8 @@ QString dataErrorText();
 // and examples written with the user's decimal separator `point`.
 QString unreadableEntryText(const QString& caption, const QString& entry, TypedReading::Kind kind,
                             Quantity quantity, const QString& point);
+// Why the file dialog refuses a name (the refusal is never None).
+QString fileRefusalText(FileRefusal refusal, const QString& path);
 // Why a file operation failed, in a few words.
 QString reasonText(const FileStatus& status);
 // Save This could not write the file.

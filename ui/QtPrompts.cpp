@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QSettings>
 
 namespace tolvaric {
 
@@ -24,7 +25,26 @@ void prepareDataFileDialog(QFileDialog& dialog, FileChoice choice) {
     dialog.selectFile(QString());
 }
 
-QtPrompts::QtPrompts() = default;
+namespace {
+
+// Qt's file dialog keeps its history, last folder and view in a settings file
+// when it is destroyed. tolvaric keeps nothing beyond its two files: settings
+// files go below a path that can never be a folder, so none is written.
+void keepNoSettings() {
+#ifndef Q_OS_WIN
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        for (const auto scope : {QSettings::UserScope, QSettings::SystemScope}) {
+            QSettings::setPath(format, scope, QStringLiteral("/dev/null"));
+        }
+    }
+#endif
+}
+
+} // namespace
+
+QtPrompts::QtPrompts() {
+    keepNoSettings();
+}
 QtPrompts::~QtPrompts() {
     if (m_host && !m_host->parent()) {
         delete m_host; // asked for without a main window
@@ -79,22 +99,36 @@ QString QtPrompts::chooseDataFile(QWidget* parent, FileChoice choice) {
         m_host = new QWidget(parent ? parent->window() : nullptr, Qt::Window);
         m_host->setObjectName(QStringLiteral("cdlTolvaric"));
         m_host->setWindowTitle(QStringLiteral("Form1"));
-        m_dialog = new DataFileDialog(m_host);
-        m_dialog->setObjectName(QStringLiteral("CdlOpen"));
-        m_dialog->setDefaultSuffix(QStringLiteral("dat"));
-        m_dialog->setWindowModality(Qt::ApplicationModal);
     }
-    prepareDataFileDialog(*m_dialog, choice);
-    const int answer = m_dialog->exec();
-    // A file-name completion list still open when Enter accepted the name would
-    // otherwise stay on screen and swallow the next click in the window.
-    for (int open = 0; open < 8 && QApplication::activePopupWidget(); ++open) {
-        QApplication::activePopupWidget()->close();
+    for (;;) {
+        // A new dialog each time, so that it starts with an empty file name.
+        DataFileDialog dialog(m_host);
+        dialog.setObjectName(QStringLiteral("CdlOpen"));
+        dialog.setDefaultSuffix(QStringLiteral("dat"));
+        dialog.setWindowModality(Qt::ApplicationModal);
+        prepareDataFileDialog(dialog, choice);
+        const int answer = dialog.exec();
+        // A file-name completion list still open when Enter accepted the name
+        // would otherwise stay on screen and swallow the next click in the window.
+        for (int open = 0; open < 8 && QApplication::activePopupWidget(); ++open) {
+            QApplication::activePopupWidget()->close();
+        }
+        // The keyboard goes back to the window, not to the dialog's hidden host.
+        if (parent) {
+            parent->window()->activateWindow();
+        }
+        if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return {};
+        }
+        const QString path = dialog.selectedFiles().front();
+        // A native dialog closes before its name can be refused: say why and ask again.
+        const auto refusal = dataFileRefusal(path, choice == FileChoice::Save);
+        if (refusal == FileRefusal::None) {
+            return path;
+        }
+        inform(parent, dialog.windowTitle(), fileRefusalText(refusal, path),
+               MessageIcon::Exclamation);
     }
-    if (answer != QDialog::Accepted || m_dialog->selectedFiles().isEmpty()) {
-        return {};
-    }
-    return m_dialog->selectedFiles().front();
 }
 
 } // namespace tolvaric

@@ -37,8 +37,7 @@ class QtPrompts : public Prompts {
     QWidget* dialogHost() const { return m_host; }
 
   private:
-    QPointer<QWidget> m_host;       // "cdlTolvaric", never shown
-    QPointer<QFileDialog> m_dialog; // "CdlOpen"
+    QPointer<QWidget> m_host; // "cdlTolvaric", never shown
 };
 
 } // namespace tolvaric

@@ -73,8 +73,11 @@ expect_line() {
         fail "$file line $line is \"$got\", expected $want"
 }
 
+# The program's own home, to see that it keeps no settings there.
+mkdir -p "$work/home/.config" "$work/cache"
 start_program() {
-    "$program" >"$work/program.log" 2>&1 &
+    HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_CACHE_HOME=$work/cache \
+        "$program" >"$work/program.log" 2>&1 &
     program_pid=$!
 }
 wait_for_exit() {
@@ -175,6 +178,9 @@ expect_line tolvaric.dat 15 9.93831868586562 1e-9
 expect_line tolvaric.dat 16 154.10687122735368 1e-9
 [ "$(cat owner)" = $'"Owner"\r' ] || fail "owner holds $(cat -A owner)"
 cp tolvaric.dat kept.dat
+
+[ -z "$(find "$work/home" -mindepth 1 -not -path "$work/home/.config")" ] ||
+    fail "Save and Fetch left settings behind: $(find "$work/home" -mindepth 1)"
 
 step "second start with a logo: no question, the kept values, colours in place"
 convert -size 10x10 xc:'#0000ff' BMP3:mine.bmp
