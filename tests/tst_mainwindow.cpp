@@ -8,6 +8,7 @@
 #include "ui/MainWindow.h"
 #include "ui/WindowLayout.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -51,6 +52,7 @@ class TestMainWindow : public QObject {
     void controls();
     void referencePlaces();
     void windowOpensAsLaidOut();
+    void scriptFace();
     void wrappedCaptionFitsItsButton();
     void tabOrder();
     void navigation_data();
@@ -209,6 +211,21 @@ void TestMainWindow::windowOpensAsLaidOut() {
     QVERIFY(m_window->logo()->hasScaledContents());
     QCOMPARE(m_window->findChild<QLabel*>("Label1")->palette().color(QPalette::WindowText),
              QColor(Qt::white));
+}
+
+// "Distribute Freely" in its script face, or the stand-in, whatever the
+// locale the program runs under (CTest runs this under Arabic too).
+void TestMainWindow::scriptFace() {
+    const QStringList faces{"ScriptS", "Z003", "URW Chancery L"};
+    const auto installed = QFontDatabase::families();
+    const bool any = std::any_of(installed.begin(), installed.end(), [&](const QString& name) {
+        return faces.contains(name.section(" [", 0, 0), Qt::CaseInsensitive);
+    });
+    if (!any) {
+        QSKIP("no script face is installed");
+    }
+    const QString face = QFontInfo(m_window->findChild<QLabel*>("Label1")->font()).family();
+    QVERIFY2(faces.contains(face.section(" [", 0, 0), Qt::CaseInsensitive), qPrintable(face));
 }
 
 void TestMainWindow::wrappedCaptionFitsItsButton() {

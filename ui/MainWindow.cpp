@@ -20,14 +20,22 @@ namespace tolvaric {
 
 namespace {
 
-// The first of the faces that is installed. Asking for a missing family makes
-// Qt search every fallback through fontconfig on each use, and so does
-// QFontDatabase::hasFamily; the plain list of installed families is cheap.
+// The first of the faces that is installed, as the font database names it.
+// Asking for a missing family makes Qt search every fallback through
+// fontconfig on each use, and so does QFontDatabase::hasFamily; the plain
+// list of installed families is cheap. Where a family comes from two
+// foundries the list names each ("Z003 [urw]"), as it does under some
+// locales: the foundry is not part of the name looked for.
 QString installedFamily(const QStringList& wanted, const QString& fallback) {
     const QStringList installed = QFontDatabase::families();
     for (const auto& family : wanted) {
-        if (installed.contains(family, Qt::CaseInsensitive)) {
-            return family;
+        for (const auto& name : installed) {
+            const auto foundry = name.indexOf(QLatin1String(" ["));
+            if (QStringView(name)
+                    .left(foundry < 0 ? name.size() : foundry)
+                    .compare(family, Qt::CaseInsensitive) == 0) {
+                return name;
+            }
         }
     }
     return fallback;
