@@ -6,10 +6,12 @@
 #include "ui/FieldBox.h"
 #include "ui/FieldRows.h"
 #include "ui/MainWindow.h"
+#include "ui/ReadableText.h"
 #include "ui/WindowLayout.h"
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
@@ -53,6 +55,7 @@ class TestMainWindow : public QObject {
     void referencePlaces();
     void windowOpensAsLaidOut();
     void scriptFace();
+    void readableOnADarkDesktop();
     void wrappedCaptionFitsItsButton();
     void tabOrder();
     void navigation_data();
@@ -226,6 +229,47 @@ void TestMainWindow::scriptFace() {
     }
     const QString face = QFontInfo(m_window->findChild<QLabel*>("Label1")->font()).family();
     QVERIFY2(faces.contains(face.section(" [", 0, 0), Qt::CaseInsensitive), qPrintable(face));
+}
+
+// On a dark desktop the text on the fixed backgrounds turns black where the
+// desktop's light text would not stand out; the text boxes keep its colours.
+void TestMainWindow::readableOnADarkDesktop() {
+    const QPalette desktop = QApplication::palette();
+    QPalette dark(QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Base, QColor(25, 25, 25));
+    QApplication::setPalette(dark);
+    MainWindow window(m_engine, m_prompts, QLocale::c());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage shot = window.grab().toImage();
+    QApplication::setPalette(desktop);
+
+    for (auto* label : window.findChildren<QLabel*>(QRegularExpression("^Lbl"))) {
+        const QPalette& palette = label->palette();
+        QVERIFY2(tolvaric::contrastRatio(palette.color(QPalette::WindowText),
+                                         palette.color(QPalette::Window)) >= 4.5,
+                 qPrintable(label->objectName()));
+    }
+    const QPalette& owner = window.ownerBox()->palette();
+    QVERIFY(tolvaric::contrastRatio(owner.color(QPalette::Text), owner.color(QPalette::Base)) >=
+            4.5);
+    QCOMPARE(window.box(&EngineData::Bore)->palette().color(QPalette::Base), QColor(25, 25, 25));
+    // Each button's caption, read from the pixels: the most contrasting one
+    // against the face.
+    for (auto* button : window.findChildren<tolvaric::ColorButton*>()) {
+        const QRect area = button->captionRect().translated(button->pos());
+        const QColor face = shot.pixelColor(area.left() + 1, area.top() + 1);
+        double best = 1;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                best = std::max(best, tolvaric::contrastRatio(shot.pixelColor(x, y), face));
+            }
+        }
+        QVERIFY2(best >= 4.5, qPrintable(button->objectName() + QString(": %1").arg(best)));
+    }
 }
 
 void TestMainWindow::wrappedCaptionFitsItsButton() {

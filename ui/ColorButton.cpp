@@ -3,6 +3,8 @@
 
 #include "ui/ColorButton.h"
 
+#include "ui/ReadableText.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <qdrawutil.h>
@@ -27,12 +29,13 @@ void ColorButton::paintEvent(QPaintEvent*) {
     qDrawWinButton(&painter, rect(), bevel, isDown(), &faceBrush);
 
     painter.setFont(font());
-    painter.setPen(palette().color(QPalette::ButtonText));
-    const QRect caption = captionRect().translated(isDown() ? QPoint(1, 1) : QPoint());
-    painter.drawText(caption, Qt::AlignCenter | Qt::TextWordWrap, text());
+    const QColor caption = readableOn(m_face, palette().color(QPalette::ButtonText));
+    painter.setPen(caption);
+    const QRect area = captionRect().translated(isDown() ? QPoint(1, 1) : QPoint());
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());
 
     if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+        painter.setPen(QPen(caption, 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(3, 3, -4, -4));
     }
 }

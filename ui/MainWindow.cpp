@@ -10,6 +10,7 @@
 #include "ui/LocaleNumbers.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
+#include "ui/ReadableText.h"
 #include "ui/Twips.h"
 
 #include <QFontDatabase>
@@ -80,6 +81,7 @@ MainWindow::MainWindow(EngineData& engine, Prompts& prompts, const QLocale& loca
     setWindowTitle(tr(layout::windowCaption));
     QPalette grey = palette();
     grey.setColor(QPalette::Window, layout::grey);
+    grey.setColor(QPalette::WindowText, readableOn(layout::grey, grey.color(QPalette::WindowText)));
     setPalette(grey);
     setAutoFillBackground(true);
     resize(pixels(layout::clientWidth), pixels(layout::clientHeight));
@@ -152,6 +154,8 @@ void MainWindow::buildOtherControls() {
     m_owner->document()->setDefaultTextOption(centred);
     QPalette ownerPalette = m_owner->palette();
     ownerPalette.setColor(QPalette::Base, layout::grey);
+    ownerPalette.setColor(QPalette::Text,
+                          readableOn(layout::grey, ownerPalette.color(QPalette::Text)));
     m_owner->setPalette(ownerPalette);
     m_owner->setPlainText(tr("Owner"));
     m_owner->setToolTip(tr(" Click here to change "));
