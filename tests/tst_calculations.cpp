@@ -4,12 +4,16 @@
 #include "model/Calculations.h"
 #include "model/InverseTrig.h"
 
+#include <QFile>
 #include <QStringList>
 #include <QTest>
 
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <utility>
+
+using tolvaric::Picture;
 
 using tolvaric::CalculationResult;
 using tolvaric::EngineData;
@@ -66,6 +70,7 @@ class TestCalculations : public QObject {
     void closingAtBottomCentreGivesTheStaticRatio();
     void volumeThenRatioGivesTheWantedRatio();
     void gaugeVolumeLowersThePressure();
+    void workedExampleInTheHelp();
 };
 
 void TestCalculations::inverseTrig_data() {
@@ -257,4 +262,24 @@ void TestCalculations::gaugeVolumeLowersThePressure() {
 }
 
 QTEST_APPLESS_MAIN(TestCalculations)
+// The help document's worked example shows what the calculations give for
+// the engine the window starts with, as the boxes would show it.
+void TestCalculations::workedExampleInTheHelp() {
+    QFile file(QFINDTESTDATA("../resources/tolvaric.hlp"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString help = QString::fromUtf8(file.readAll());
+    auto engine = tolvaric::initialEngineData();
+    QCOMPARE(engine.Compression_Ratio, 10.0);
+    const auto ratio = tolvaric::compressionRatio(engine);
+    const auto chamber = tolvaric::requiredChamberVolume(engine);
+    const auto pressure = tolvaric::cylinderPressure(engine);
+    QVERIFY(ratio.succeeded() && chamber.succeeded() && pressure.succeeded());
+    for (const auto& [value, picture] : {std::pair{ratio.value, Picture::TwoDecimals},
+                                         std::pair{chamber.value, Picture::TwoDecimalsWide},
+                                         std::pair{pressure.value, Picture::TwoDecimalsWide}}) {
+        const auto shown = QString::fromStdString(tolvaric::formatPicture(value, picture));
+        QVERIFY2(help.contains("<b>" + shown + "</b>"), qPrintable(shown));
+    }
+}
+
 #include "tst_calculations.moc"
