@@ -9,6 +9,7 @@
 #include <QtGlobal>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -27,6 +28,9 @@ int main(int argc, char* argv[]) {
                    "DISPLAY (for example start Xvfb :99 and use DISPLAY=:99).\n",
                    stderr);
         return 1;
+    }
+    if (argc == 2 && std::strcmp(argv[1], tolvaric::helpViewerOption) == 0) {
+        return tolvaric::runHelpViewer(argc, argv);
     }
     return tolvaric::runTolvaric(argc, argv);
 }

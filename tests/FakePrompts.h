@@ -32,7 +32,14 @@ class FakePrompts : public tolvaric::Prompts {
         return chosenFile;
     }
 
+    bool startHelpViewer() override {
+        ++helpViewersStarted;
+        return helpViewerStarts;
+    }
+
     QList<ShownMessage> messages;
+    int helpViewersStarted = 0;
+    bool helpViewerStarts = true;
     int dataErrorQuestions = 0;
     bool proceed = true;
     QList<tolvaric::FileChoice> choices;

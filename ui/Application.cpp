@@ -6,6 +6,7 @@
 #include "resources/Resources.h"
 #include "resources/Version.h"
 #include "ui/FileCommands.h"
+#include "ui/HelpViewer.h"
 #include "ui/KeyRepeat.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompts.h"
@@ -15,6 +16,17 @@
 
 namespace tolvaric {
 
+namespace {
+
+QIcon programIcon() {
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/tolvaric-16.png"));
+    icon.addFile(QStringLiteral(":/icons/tolvaric-32.png"));
+    return icon;
+}
+
+} // namespace
+
 int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& shown) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(productName);
@@ -23,10 +35,7 @@ int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& sho
     initResources();
     askForDetectableAutoRepeat();
 
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/tolvaric-16.png"));
-    icon.addFile(QStringLiteral(":/icons/tolvaric-32.png"));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(programIcon());
 
     QtPrompts prompts;
     // The one engine record of the run: all zeros at start, never reset, and
@@ -43,6 +52,19 @@ int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& sho
     if (shown) {
         shown(window);
     }
+    return QApplication::exec();
+}
+
+int runHelpViewer(int& argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(productName);
+    QApplication::setApplicationVersion(productVersion);
+    initResources();
+    QApplication::setWindowIcon(programIcon());
+    HelpViewer viewer;
+    const auto folders = helpSearchFolders();
+    viewer.showContents(findHelpDocument(helpDocumentName, folders), folders);
+    viewer.show();
     return QApplication::exec();
 }
 

@@ -14,4 +14,9 @@ namespace tolvaric {
 // `shown` runs once the window is shown (the start-up benchmark watches it).
 int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& shown = {});
 
+// The first argument that starts the program as the help viewer alone: it
+// shows the help document's contents and reads or writes no data file.
+inline constexpr const char* helpViewerOption = "--help-viewer";
+int runHelpViewer(int& argc, char** argv);
+
 } // namespace tolvaric

@@ -6,7 +6,6 @@
 #include "resources/Resources.h"
 #include "storage/RegularFile.h"
 #include "ui/FieldBox.h"
-#include "ui/HelpViewer.h"
 #include "ui/MainWindow.h"
 #include "ui/Prompts.h"
 
@@ -112,14 +111,11 @@ void FileCommands::fetch() {
 }
 
 void FileCommands::help() {
-    if (!m_help) {
-        m_help = new HelpViewer(&m_window); // its own window, owned by the main one
+    // A viewer of its own each time: whatever a document does to it, the
+    // calculator and its values are not touched, and it outlives Quit.
+    if (!m_prompts.startHelpViewer()) {
+        m_prompts.inform(&m_window, messageBoxTitle(), helpFailedText(), MessageIcon::Exclamation);
     }
-    const auto folders = helpSearchFolders();
-    m_help->showContents(findHelpDocument(helpDocumentName, folders), folders);
-    m_help->show();
-    m_help->raise();
-    m_help->activateWindow();
 }
 
 void FileCommands::quit() {

@@ -7,10 +7,8 @@
 // show the outcome in the window.
 
 #include "storage/Session.h"
-#include "ui/HelpViewer.h"
 
 #include <QObject>
-#include <QPointer>
 
 #include <functional>
 
@@ -33,8 +31,6 @@ class FileCommands : public QObject {
     void help();
     void quit();
 
-    HelpViewer* helpViewer() const { return m_help; }
-
   private:
     void loadLogo();
 
@@ -42,7 +38,6 @@ class FileCommands : public QObject {
     Session& m_session;
     Prompts& m_prompts;
     std::function<void()> m_endProgram;
-    QPointer<HelpViewer> m_help;
 };
 
 } // namespace tolvaric

@@ -42,7 +42,6 @@ QString findHelpDocument(const QString& name, const QStringList& folders) {
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(tr("tolvaric Help"));
-    setAttribute(Qt::WA_QuitOnClose, false); // closing the main window still ends the program
     m_browser = new HelpBrowser(this);
     buildToolBar();
     buildFindBar();

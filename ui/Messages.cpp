@@ -136,6 +136,10 @@ QString saveFailedText(const QString& path, const FileStatus& status, bool fileE
     return text;
 }
 
+QString helpFailedText() {
+    return tr("The help could not be opened: tolvaric could not start its help viewer.");
+}
+
 QString quitFailedText(const Session::Kept& kept) {
     QStringList lines;
     for (const auto& [name, status] :

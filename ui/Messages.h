@@ -43,6 +43,8 @@ QString fileRefusalText(FileRefusal refusal, const QString& path);
 QString reasonText(const FileStatus& status);
 // Save This could not write the file.
 QString saveFailedText(const QString& path, const FileStatus& status, bool fileExisted);
+// The help viewer could not be started.
+QString helpFailedText();
 // Quit could not write the default files; a line for each that failed.
 QString quitFailedText(const Session::Kept& kept);
 

@@ -24,6 +24,9 @@ class Prompts {
     virtual bool proceedAfterDataError(QWidget* parent) = 0;
     // The chosen file's full path, or an empty text when cancelled.
     virtual QString chooseDataFile(QWidget* parent, FileChoice choice) = 0;
+    // Starts the help viewer as a program of its own, which the calculator
+    // never waits for, stops or talks to; false when it could not start.
+    virtual bool startHelpViewer() = 0;
 
     void inform(QWidget* parent, const Message& message);
 };

@@ -3,12 +3,14 @@
 
 #include "ui/QtPrompts.h"
 
+#include "ui/Application.h"
 #include "ui/DataFileDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSettings>
 
 namespace tolvaric {
@@ -129,6 +131,13 @@ QString QtPrompts::chooseDataFile(QWidget* parent, FileChoice choice) {
         inform(parent, dialog.windowTitle(), fileRefusalText(refusal, path),
                MessageIcon::Exclamation);
     }
+}
+
+bool QtPrompts::startHelpViewer() {
+    // The same program in its help-only mode, in the same working folder,
+    // where it looks for the document first.
+    return QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                                   {QString::fromLatin1(helpViewerOption)}, QDir::currentPath());
 }
 
 } // namespace tolvaric

@@ -32,6 +32,7 @@ class QtPrompts : public Prompts {
                 MessageIcon icon) override;
     bool proceedAfterDataError(QWidget* parent) override;
     QString chooseDataFile(QWidget* parent, FileChoice choice) override;
+    bool startHelpViewer() override;
 
     // The hidden window that hosts the file dialog, once a dialog was needed.
     QWidget* dialogHost() const { return m_host; }

@@ -211,8 +211,13 @@ step "a help document whose pictures are a pipe and a device opens, and the prog
 printf '<a name="contents"></a><h1>Shop help</h1><img src="pic.png"><img src="/dev/zero">' >tolvaric.hlp
 mkfifo pic.png
 click "$main" $help_button
-window "tolvaric Help" >/dev/null
-close_request "tolvaric Help"
+viewer=$(window "tolvaric Help")
+step "the help viewer is a program of its own: killing it leaves the calculator answering"
+viewer_pid=$(xdotool getwindowpid "$viewer")
+[ "$viewer_pid" != "$program_pid" ] || fail "the help opened inside the calculator"
+kill -9 "$viewer_pid"
+for _ in $(seq 30); do gone "tolvaric Help" && break; sleep 0.1; done
+kill -0 "$program_pid" 2>/dev/null || fail "killing the help viewer ended the calculator"
 rm tolvaric.hlp pic.png
 
 step "a held Down, both cores busy, moves the focus exactly one box"
@@ -227,8 +232,17 @@ type_text "$main" "2.5"
 keys "$main" Tab
 for pid in "${load_pids[@]}"; do wait "$pid" 2>/dev/null || true; done
 load_pids=()
+step "the help stays open after Quit"
+click "$main" $help_button
+viewer=$(window "tolvaric Help")
+xdotool windowminimize --sync "$viewer" # it may cover the Quit button
 click "$main" $quit_button
 wait_for_exit
+sleep 0.3
+kill -0 "$(xdotool getwindowpid "$viewer")" 2>/dev/null || fail "Quit ended the help viewer"
+xdotool windowactivate --sync "$viewer"
+close_request "tolvaric Help"
+gone "tolvaric Help" || fail "the help viewer did not close"
 expect_line tolvaric.dat 2 2.5 0
 cmp -s <(sed -n '3,$p' tolvaric.dat) <(sed -n '3,$p' kept.dat) ||
     fail "the held key moved past Stroke: $(tr -d '\r' <tolvaric.dat | tr '\n' ' ')"
