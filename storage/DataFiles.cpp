@@ -4,10 +4,9 @@
 #include "storage/DataFiles.h"
 
 #include "storage/EngineText.h"
+#include "storage/FileWriter.h"
 #include "storage/OwnerText.h"
 #include "storage/RegularFile.h"
-
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -15,34 +14,8 @@ namespace tolvaric {
 
 namespace {
 
-// An owner's name may be long, but not without end (ownerFileLimit): the
-// writer refuses what the reader would not read whole.
-
 FileStatus writeWhole(const QString& path, const std::string& bytes) {
-    // A device or pipe must not be replaced by a plain file.
-    if (auto status = checkNotSpecial(path); !status.ok) {
-        return status;
-    }
-    QSaveFile file(path);
-    // A file the user may write in a folder the user may not: the replace
-    // cannot be atomic there, so the file is written in place.
-    file.setDirectWriteFallback(true);
-    // Unbuffered, so a short write (a full disk) shows in write()'s count
-    // instead of being lost in a later flush.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return FileStatus::failure(FileProblem::System, file.errorString());
-    }
-    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
-        const auto status = file.error() != QFileDevice::NoError
-                                ? FileStatus::failure(FileProblem::System, file.errorString())
-                                : FileStatus::failure(FileProblem::DiskFull);
-        file.cancelWriting();
-        return status;
-    }
-    if (!file.commit()) {
-        return FileStatus::failure(FileProblem::System, file.errorString());
-    }
-    return FileStatus::success();
+    return writeWholeFile(path, QByteArrayView(bytes.data(), qsizetype(bytes.size())));
 }
 
 std::string_view startOf(const QByteArray& bytes, qint64 limit) {
@@ -60,7 +33,7 @@ FileStatus Read_Engine_File(const QString& path, EngineData& engine) {
     EngineTextReader reader;
     if (auto status =
             readInPieces(path, [&reader](std::string_view piece) { return reader.feed(piece); });
-        !status.ok) {
+        !status.ok()) {
         return status;
     }
     if (!reader.finish(engine)) {
@@ -79,7 +52,7 @@ FileStatus Write_Owner_File(const QString& path, const QString& owner) {
 
 FileStatus Read_Owner_File(const QString& path, QString& owner) {
     QByteArray bytes;
-    if (auto status = readFileStart(path, ownerFileLimit, bytes); !status.ok) {
+    if (auto status = readFileStart(path, ownerFileLimit, bytes); !status.ok()) {
         return status;
     }
     const auto text = parseOwnerText(startOf(bytes, ownerFileLimit), bytes.size() > ownerFileLimit);

@@ -16,6 +16,7 @@ enum class FileProblem {
     NoName,         // an empty file name
     Folder,         // the name is a folder's
     NotRegularFile, // a pipe or a device
+    ReadOnly,       // a file marked read-only: nobody writes it, an administrator neither
     TooLarge,       // more than the program reads
     DiskFull,       // a write stopped short
     OwnerTooLong,   // more than the owner file may hold
@@ -25,13 +26,15 @@ enum class FileProblem {
 };
 
 struct FileStatus {
-    bool ok = true;
     FileProblem problem = FileProblem::None;
     QString reason; // for Content and System
+    // A failed write left the file as it was before (or there was none).
+    bool previousKept = true;
 
+    bool ok() const { return problem == FileProblem::None; }
     static FileStatus success() { return {}; }
     static FileStatus failure(FileProblem problem, const QString& reason = {}) {
-        return {false, problem, reason};
+        return {problem, reason};
     }
 };
 

@@ -25,7 +25,7 @@ FileStatus openRegular(const QString& path, QFile& file) {
     if (path.isEmpty()) {
         return FileStatus::failure(FileProblem::NoName);
     }
-    if (auto status = checkNotSpecial(path); !status.ok) {
+    if (auto status = checkNotSpecial(path); !status.ok()) {
         return status;
     }
     file.setFileName(path);
@@ -39,7 +39,7 @@ FileStatus openRegular(const QString& path, QFile& file) {
 
 FileStatus readInPieces(const QString& path, const std::function<bool(std::string_view)>& take) {
     QFile file;
-    if (auto status = openRegular(path, file); !status.ok) {
+    if (auto status = openRegular(path, file); !status.ok()) {
         return status;
     }
     constexpr qint64 pieceSize = 64 * 1024;
@@ -57,7 +57,7 @@ FileStatus readInPieces(const QString& path, const std::function<bool(std::strin
 
 FileStatus readFileStart(const QString& path, qint64 limit, QByteArray& bytes) {
     QFile file;
-    if (auto status = openRegular(path, file); !status.ok) {
+    if (auto status = openRegular(path, file); !status.ok()) {
         return status;
     }
     bytes = file.read(limit + 1);
@@ -69,7 +69,7 @@ FileStatus readFileStart(const QString& path, qint64 limit, QByteArray& bytes) {
 
 FileStatus readWholeFile(const QString& path, qint64 limit, QByteArray& bytes) {
     auto status = readFileStart(path, limit, bytes);
-    if (status.ok && bytes.size() > limit) {
+    if (status.ok() && bytes.size() > limit) {
         bytes.clear();
         return FileStatus::failure(FileProblem::TooLarge);
     }

@@ -8,7 +8,7 @@ namespace tolvaric {
 FileStatus Session::startUp() {
     const auto status = Read_Engine_File(defaultDataFile, m_engine);
     QString owner;
-    m_owner = Read_Owner_File(ownerFile, owner).ok ? owner : defaultOwner;
+    m_owner = Read_Owner_File(ownerFile, owner).ok() ? owner : defaultOwner;
     return status;
 }
 

@@ -39,7 +39,7 @@ class Session {
     struct Kept {
         FileStatus data;
         FileStatus owner;
-        bool ok() const { return data.ok && owner.ok; }
+        bool ok() const { return data.ok() && owner.ok(); }
     };
     Kept keepForNextStart() const;
 

@@ -62,7 +62,7 @@ void TestSession::startUp() {
     EngineData engine;
     Session session(engine);
     const auto status = session.startUp();
-    QCOMPARE(status.ok, loaded);
+    QCOMPARE(status.ok(), loaded);
     QCOMPARE(session.owner(), ownerName);
     if (loaded) {
         QCOMPARE(engine.Cylinder_Pressure, 150.0); // the file's last value
@@ -82,21 +82,21 @@ void TestSession::saveFetchAndKeep() {
     EngineData engine = tolvaric::initialEngineData();
     Session session(engine);
     session.setOwner("Jane\nSpeed Shop");
-    QVERIFY(session.save("engine.dat").ok);
+    QVERIFY(session.save("engine.dat").ok());
     const EngineData saved = engine;
     engine.Bore = 9;
-    QVERIFY(session.fetch("engine.dat").ok);
+    QVERIFY(session.fetch("engine.dat").ok());
     QCOMPARE(engine, saved);
     engine.Bore = 9;
     const auto failed = session.fetch("missing.dat");
-    QVERIFY(!failed.ok && failed.problem == tolvaric::FileProblem::System);
+    QVERIFY(!failed.ok() && failed.problem == tolvaric::FileProblem::System);
     QCOMPARE(engine.Bore, 9.0); // as it was
 
     QVERIFY(session.keepForNextStart().ok());
     QCOMPARE(readBytes("owner"), "\"Jane\r\nSpeed Shop\"\r\n");
     EngineData next;
     Session nextRun(next);
-    QVERIFY(nextRun.startUp().ok);
+    QVERIFY(nextRun.startUp().ok());
     QCOMPARE(next, engine);
     QCOMPARE(nextRun.owner(), "Jane\nSpeed Shop");
 

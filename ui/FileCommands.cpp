@@ -56,7 +56,7 @@ void FileCommands::loadLogo() {
     const QSize target = box->size() * box->devicePixelRatio();
     QImage picture;
     QByteArray bytes;
-    if (readWholeFile(logoFile, logoSizeLimit, bytes).ok) {
+    if (readWholeFile(logoFile, logoSizeLimit, bytes).ok()) {
         QBuffer buffer(&bytes);
         QImageReader reader(&buffer);
         reader.setDecideFormatFromContent(true);
@@ -75,7 +75,7 @@ void FileCommands::loadLogo() {
 
 bool FileCommands::startUp() {
     loadLogo();
-    if (m_session.startUp().ok) {
+    if (m_session.startUp().ok()) {
         m_window.Show_Engine_Data();
     } else if (m_prompts.proceedAfterDataError(&m_window)) {
         m_session.proceedWithInitialValues(); // what the boxes show
@@ -92,7 +92,7 @@ void FileCommands::save() {
         return; // cancelled
     }
     const bool existed = QFileInfo(path).isFile();
-    if (const auto status = m_session.save(path); !status.ok) {
+    if (const auto status = m_session.save(path); !status.ok()) {
         m_prompts.inform(&m_window, messageBoxTitle(), saveFailedText(path, status, existed),
                          MessageIcon::Exclamation);
     }
@@ -100,7 +100,7 @@ void FileCommands::save() {
 
 void FileCommands::fetch() {
     const QString path = m_prompts.chooseDataFile(&m_window, FileChoice::Open);
-    if (!path.isEmpty() && m_session.fetch(path).ok) {
+    if (!path.isEmpty() && m_session.fetch(path).ok()) {
         m_window.Show_Engine_Data();
         return;
     }

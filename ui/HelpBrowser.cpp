@@ -23,7 +23,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     const QUrl url = name.isRelative() ? source().resolved(name) : name;
     QByteArray bytes;
     const bool read =
-        url.isLocalFile() && readWholeFile(url.toLocalFile(), helpResourceSizeLimit, bytes).ok;
+        url.isLocalFile() && readWholeFile(url.toLocalFile(), helpResourceSizeLimit, bytes).ok();
     if (type == QTextDocument::ImageResource) {
         QImage picture;
         if (!read || !picture.loadFromData(bytes)) {

@@ -161,7 +161,7 @@ void HelpViewer::showContents(const QString& path, const QStringList& searched) 
         return;
     }
     QByteArray bytes;
-    if (const auto status = readWholeFile(path, helpResourceSizeLimit, bytes); !status.ok) {
+    if (const auto status = readWholeFile(path, helpResourceSizeLimit, bytes); !status.ok()) {
         m_browser->setHtml(tr("<h2>Help document unreadable</h2><p>The help document "
                               "<b>%1</b> was found but could not be read: %2.</p>")
                                .arg(path.toHtmlEscaped(), reasonText(status).toHtmlEscaped()));

@@ -112,6 +112,8 @@ QString reasonText(const FileStatus& status) {
         return tr("it is a folder");
     case FileProblem::NotRegularFile:
         return tr("it is not a regular file");
+    case FileProblem::ReadOnly:
+        return tr("it is read-only");
     case FileProblem::TooLarge:
         return tr("it is larger than tolvaric reads");
     case FileProblem::DiskFull:
@@ -131,7 +133,9 @@ QString reasonText(const FileStatus& status) {
 QString saveFailedText(const QString& path, const FileStatus& status, bool fileExisted) {
     QString text = tr("The engine was not saved to \"%1\":\n%2.").arg(path, reasonText(status));
     if (fileExisted) {
-        text += QLatin1Char('\n') + tr("The file was left as it was.");
+        text += QLatin1Char('\n') + (status.previousKept ? tr("The file was left as it was.")
+                                                         : tr("The file could not be put back "
+                                                              "as it was."));
     }
     return text;
 }
@@ -142,15 +146,18 @@ QString helpFailedText() {
 
 QString quitFailedText(const Session::Kept& kept) {
     QStringList lines;
+    bool previousKept = true;
     for (const auto& [name, status] :
          {std::pair{defaultDataFile, kept.data}, std::pair{ownerFile, kept.owner}}) {
-        if (!status.ok) {
+        if (!status.ok()) {
             lines.append(QStringLiteral("\"%1\": %2").arg(name, reasonText(status)));
+            previousKept = previousKept && status.previousKept;
         }
     }
-    return tr("Not everything could be kept for the next start:\n%1\n"
-              "What was there before is unchanged.")
-        .arg(lines.join(QLatin1Char('\n')));
+    return tr("Not everything could be kept for the next start:\n%1\n")
+               .arg(lines.join(QLatin1Char('\n'))) +
+           (previousKept ? tr("What was there before is unchanged.")
+                         : tr("What was there before could not be put back."));
 }
 
 } // namespace tolvaric
