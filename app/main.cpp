@@ -8,10 +8,32 @@
 
 #include <QtGlobal>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 namespace {
+
+// A descriptor 0, 1 or 2 left closed by whoever started the program would be
+// taken by the next file opened (the X connection, a data file), and the
+// first warning would be written into it: each one closed gets /dev/null.
+void openClosedStandardStreams() {
+#ifndef _WIN32
+    for (int descriptor = 0; descriptor <= 2; ++descriptor) {
+        if (fcntl(descriptor, F_GETFD) == -1 && errno == EBADF) {
+            const int opened = open("/dev/null", O_RDWR);
+            if (opened >= 0 && opened != descriptor) {
+                close(opened); // not the lowest free one: leave it alone
+            }
+        }
+    }
+#endif
+}
 
 // Without a display Qt would abort with a long message; say it in one line.
 bool displayAvailable() {
@@ -23,6 +45,7 @@ bool displayAvailable() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    openClosedStandardStreams();
     if (!displayAvailable()) {
         std::fputs("tolvaric: no display to open its window on; run it on a desktop, or set "
                    "DISPLAY (for example start Xvfb :99 and use DISPLAY=:99).\n",

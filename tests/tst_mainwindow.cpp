@@ -11,6 +11,7 @@
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -69,6 +70,7 @@ class TestMainWindow : public QObject {
     void unreadableTextIsReportedAndBlocksTheClick();
     void unreadableEntryMessages_data();
     void unreadableEntryMessages();
+    void droppedTextIsStored();
     void switchingAwayDoesNotJudgeTheText();
     void enterAndEscapePressNoButton();
     void lockedBoxTakesNoTyping();
@@ -544,6 +546,25 @@ void TestMainWindow::unreadableEntryMessages() {
     for (const auto& line : text.split('\n')) {
         QVERIFY2(line.size() < 100, qPrintable(line)); // a message box of sensible width
     }
+}
+
+// Text dragged onto a box that does not have the focus is typed text: it is
+// stored when the focus leaves the box, as typing is.
+void TestMainWindow::droppedTextIsStored() {
+    auto* bore = m_window->box(&EngineData::Bore);
+    auto* stroke = m_window->box(&EngineData::Stroke);
+    stroke->setFocus();
+    QMimeData text;
+    text.setText("12");
+    const QPoint end(bore->width() - 2, bore->height() / 2);
+    QDragEnterEvent enter(end, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bore, &enter);
+    QDropEvent drop(end, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bore, &drop);
+    QCOMPARE(bore->text(), "4.00012");
+    QCOMPARE(focusedBox(), bore);
+    QTest::keyClick(bore, Qt::Key_Return);
+    QCOMPARE(m_engine.Bore, 4.00012);
 }
 
 void TestMainWindow::switchingAwayDoesNotJudgeTheText() {

@@ -10,6 +10,7 @@
 #include "ui/KeyRepeat.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompts.h"
+#include "ui/WindowGone.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -49,6 +50,8 @@ int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& sho
         return 0; // No on the data-error question: no window, nothing written
     }
     window.show();
+    // Destroyed from outside, the window ends the program as a close does.
+    const WindowGone gone(window, [] { QApplication::exit(0); });
     if (shown) {
         shown(window);
     }

@@ -3,6 +3,7 @@
 
 #include "ui/FieldBox.h"
 
+#include <QDropEvent>
 #include <QKeyEvent>
 
 namespace tolvaric {
@@ -44,6 +45,13 @@ void FieldBox::keyReleaseEvent(QKeyEvent* event) {
         }
     }
     QLineEdit::keyReleaseEvent(event);
+}
+
+void FieldBox::dropEvent(QDropEvent* event) {
+    QLineEdit::dropEvent(event);
+    // Text dropped into a box is typed text: the box takes the focus, and
+    // leaving it stores the value or reports it as unreadable.
+    setFocus(Qt::OtherFocusReason);
 }
 
 void FieldBox::focusOutEvent(QFocusEvent* event) {

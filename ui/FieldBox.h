@@ -33,6 +33,7 @@ class FieldBox : public QLineEdit {
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     const FieldInfo& m_field;

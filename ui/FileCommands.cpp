@@ -21,6 +21,8 @@ namespace tolvaric {
 namespace {
 
 constexpr qint64 logoSizeLimit = 64 * 1024 * 1024;
+// Decoding a larger picture takes seconds, whatever its file size.
+constexpr qint64 logoPixelLimit = 40'000'000;
 
 // The owner's name as typed; toPlainText() would turn a non-breaking space
 // into a plain one. A new paragraph (Enter) and a line break (Shift+Enter)
@@ -60,8 +62,11 @@ void FileCommands::loadLogo() {
         QBuffer buffer(&bytes);
         QImageReader reader(&buffer);
         reader.setDecideFormatFromContent(true);
-        reader.setScaledSize(target);
-        picture = reader.read();
+        const QSize size = reader.size();
+        if (!size.isValid() || qint64(size.width()) * size.height() <= logoPixelLimit) {
+            reader.setScaledSize(target);
+            picture = reader.read();
+        }
     }
     if (picture.isNull()) {
         initResources();

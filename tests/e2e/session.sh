@@ -270,4 +270,16 @@ close_request "Compression Ratio, etc."
 wait_for_exit
 cmp -s tolvaric.dat kept.dat || fail "closing the window changed tolvaric.dat"
 
+step "started with standard error closed, the window destroyed from outside: the program ends, nothing written"
+HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_CACHE_HOME=$work/cache \
+    "$program" >"$work/program.log" 2>&- &
+program_pid=$!
+main=$(main_window)
+keys "$main" ctrl+a
+type_text "$main" "7"
+keys "$main" Return
+xdotool windowclose "$main"
+wait_for_exit
+cmp -s tolvaric.dat kept.dat || fail "a window destroyed from outside changed tolvaric.dat"
+
 echo "end-to-end session passed"
