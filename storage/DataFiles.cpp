@@ -43,10 +43,10 @@ FileStatus Read_Engine_File(const QString& path, EngineData& engine) {
 }
 
 FileStatus Write_Owner_File(const QString& path, const QString& owner) {
-    const auto text = ownerFileText(owner.toStdString());
-    if (qint64(text.size()) > ownerFileLimit) {
+    if (owner.size() > ownerTextLimit) {
         return FileStatus::failure(FileProblem::OwnerTooLong);
     }
+    const auto text = ownerFileText(owner.toStdString());
     return writeWhole(path, text);
 }
 

@@ -5,7 +5,9 @@
 // The only operations that read or write the engine data files and the owner
 // file. They report the problem when they fail and never show anything
 // themselves. Writes replace the target only once everything is on disk;
-// reads are all or nothing. The owner file holds at most ownerFileLimit bytes.
+// reads are all or nothing. The owner box lays out at most ownerTextLimit
+// characters in a few tenths of a second, so that is the most the writer
+// writes; the reader reads at most ownerFileLimit bytes of any file.
 
 #include "model/EngineData.h"
 #include "storage/FileStatus.h"
@@ -15,6 +17,7 @@
 namespace tolvaric {
 
 inline constexpr qint64 ownerFileLimit = 4 * 1024 * 1024;
+inline constexpr qsizetype ownerTextLimit = 16384;
 
 FileStatus Write_Engine_File(const QString& path, const EngineData& engine);
 // On failure `engine` is left exactly as it was.

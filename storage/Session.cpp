@@ -9,11 +9,20 @@ FileStatus Session::startUp() {
     const auto status = Read_Engine_File(defaultDataFile, m_engine);
     QString owner;
     m_owner = Read_Owner_File(ownerFile, owner).ok() ? owner : defaultOwner;
+    m_ownerCutFromFile.clear();
+    if (m_owner.size() > ownerTextLimit) {
+        // Not inside a pair of surrogates.
+        m_owner.truncate(ownerTextLimit -
+                         (m_owner.at(ownerTextLimit - 1).isHighSurrogate() ? 1 : 0));
+        m_ownerCutFromFile = m_owner;
+    }
     return status;
 }
 
 Session::Kept Session::keepForNextStart() const {
-    return {Write_Engine_File(defaultDataFile, m_engine), Write_Owner_File(ownerFile, m_owner)};
+    const bool ownerAsFound = !m_ownerCutFromFile.isEmpty() && m_owner == m_ownerCutFromFile;
+    return {Write_Engine_File(defaultDataFile, m_engine),
+            ownerAsFound ? FileStatus::success() : Write_Owner_File(ownerFile, m_owner)};
 }
 
 } // namespace tolvaric

@@ -43,12 +43,15 @@ class Session {
     };
     Kept keepForNextStart() const;
 
+    // At most ownerTextLimit characters. An owner file holding more shows
+    // its start, and stays as it is unless the name is changed.
     const QString& owner() const { return m_owner; }
     void setOwner(const QString& owner) { m_owner = owner; }
 
   private:
     EngineData& m_engine;
     QString m_owner = defaultOwner;
+    QString m_ownerCutFromFile; // the start shown of an owner file over the limit
 };
 
 } // namespace tolvaric

@@ -193,6 +193,9 @@ void TestFileCommands::ownerFile_data() {
         << QByteArray("\"A\xE2\x80\xA8"
                       "B\"\r\n")
         << true << "A\nB" << QByteArray("\"A\r\nB\"\r\n");
+    const QByteArray longName = "\"" + QByteArray(20000, 'W') + "\"\r\n";
+    QTest::newRow("longer than the box holds: its start shown, the file kept")
+        << longName << true << QString(16384, 'W') << longName;
     QTest::newRow("no closing quote") << QByteArray("\"Open ended\r\n") << true << "Open ended"
                                       << QByteArray("\"Open ended\"\r\n");
 }

@@ -9,6 +9,8 @@
 #include "ui/ReadableText.h"
 #include "ui/WindowLayout.h"
 
+#include <QClipboard>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMimeData>
@@ -71,6 +73,7 @@ class TestMainWindow : public QObject {
     void unreadableEntryMessages_data();
     void unreadableEntryMessages();
     void droppedTextIsStored();
+    void ownerPasteIsCut();
     void switchingAwayDoesNotJudgeTheText();
     void enterAndEscapePressNoButton();
     void lockedBoxTakesNoTyping();
@@ -565,6 +568,19 @@ void TestMainWindow::droppedTextIsStored() {
     QCOMPARE(focusedBox(), bore);
     QTest::keyClick(bore, Qt::Key_Return);
     QCOMPARE(m_engine.Bore, 4.00012);
+}
+
+// A huge paste into the owner box is cut at what it holds, at once, and said.
+void TestMainWindow::ownerPasteIsCut() {
+    QApplication::clipboard()->setText(QString(10'000'000, 'W'));
+    QElapsedTimer clock;
+    clock.start();
+    m_window->ownerBox()->selectAll();
+    m_window->ownerBox()->paste();
+    QCOMPARE(m_window->ownerBox()->toPlainText().size(), 16384);
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(m_prompts.messages.size(), 1);
+    QVERIFY(m_prompts.messages.front().text.contains("16384"));
 }
 
 void TestMainWindow::switchingAwayDoesNotJudgeTheText() {

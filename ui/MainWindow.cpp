@@ -8,6 +8,7 @@
 #include "ui/FieldRows.h"
 #include "ui/FileCommands.h"
 #include "ui/LocaleNumbers.h"
+#include "ui/OwnerBox.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
 #include "ui/ReadableText.h"
@@ -141,7 +142,11 @@ void MainWindow::buildButtons() {
 }
 
 void MainWindow::buildOtherControls() {
-    m_owner = new QTextEdit(this);
+    auto* owner = new OwnerBox(ownerTextLimit, this);
+    connect(owner, &OwnerBox::pasteCut, this, [this] {
+        m_prompts.inform(this, messageBoxTitle(), ownerCutText(), MessageIcon::Exclamation);
+    });
+    m_owner = owner;
     m_owner->setObjectName(QStringLiteral("TxtOwner"));
     m_owner->setAcceptRichText(false);
     m_owner->setTabChangesFocus(true);

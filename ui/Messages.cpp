@@ -119,8 +119,8 @@ QString reasonText(const FileStatus& status) {
     case FileProblem::DiskFull:
         return tr("the disk is full");
     case FileProblem::OwnerTooLong:
-        return tr("the owner's name is longer than the %1 MiB the file may hold")
-            .arg(ownerFileLimit >> 20);
+        return tr("the owner's name is longer than the %1 characters the file may hold")
+            .arg(ownerTextLimit);
     case FileProblem::NoOwner:
         return tr("the file holds no owner name");
     case FileProblem::Content:
@@ -138,6 +138,12 @@ QString saveFailedText(const QString& path, const FileStatus& status, bool fileE
                                                               "as it was."));
     }
     return text;
+}
+
+QString ownerCutText() {
+    return tr("The owner's name can be at most %1 characters long; the pasted text was cut "
+              "there.")
+        .arg(ownerTextLimit);
 }
 
 QString helpFailedText() {

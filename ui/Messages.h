@@ -43,6 +43,8 @@ QString fileRefusalText(FileRefusal refusal, const QString& path);
 QString reasonText(const FileStatus& status);
 // Save This could not write the file.
 QString saveFailedText(const QString& path, const FileStatus& status, bool fileExisted);
+// A paste into the owner box went past what it holds.
+QString ownerCutText();
 // The help viewer could not be started.
 QString helpFailedText();
 // Quit could not write the default files; a line for each that failed.
