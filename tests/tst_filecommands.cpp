@@ -5,29 +5,17 @@
 #include "tests/FakePrompts.h"
 #include "tests/TestFiles.h"
 #include "ui/ColorButton.h"
-#include "ui/DataFileDialog.h"
 #include "ui/FieldBox.h"
 #include "ui/FileCommands.h"
-#include "ui/HelpViewer.h"
 #include "ui/MainWindow.h"
-#include "ui/QtPrompts.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QRegularExpression>
-#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBrowser>
 #include <QTextEdit>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
 using tolvaric::EngineData;
@@ -44,8 +32,6 @@ QString unwritableFolder() {
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(tolvaric::FileRefusal)
 
 class TestFileCommands : public QObject {
     Q_OBJECT
@@ -68,16 +54,7 @@ class TestFileCommands : public QObject {
     void quitKeepsTypedValuesAndOwner();
     void quitInAnUnwritableFolder();
     void closingTheWindowWritesNothing();
-    void helpSearchOrder();
-    void helpWithoutADocument();
-    void helpReadsOnlyRegularFiles_data();
-    void helpReadsOnlyRegularFiles();
-    void helpSendsWebLinksToTheDesktop();
-    void helpViewerNavigatesFindsAndZooms();
-    void dataFileDialogSettings();
-    void dataFileDialogRefuses_data();
-    void dataFileDialogRefuses();
-    void realMessageBoxes();
+    void helpStartsAViewerEachTime();
 
   private:
     void start(bool proceed = true);
@@ -395,25 +372,7 @@ void TestFileCommands::closingTheWindowWritesNothing() {
     QCOMPARE(m_endRequests, 0);
 }
 
-void TestFileCommands::helpSearchOrder() {
-    const QDir here(m_dir.path());
-    for (const char* folder : {"work", "program", "share"}) {
-        QVERIFY(here.mkdir(folder));
-    }
-    const QStringList folders = {here.filePath("work"), here.filePath("program"),
-                                 here.filePath("share")};
-    QCOMPARE(tolvaric::findHelpDocument("tolvaric.hlp", folders), QString());
-    writeBytes("share/tolvaric.hlp", "<a name=\"contents\"></a><h1>Installed</h1>");
-    QCOMPARE(tolvaric::findHelpDocument("tolvaric.hlp", folders),
-             here.filePath("share/tolvaric.hlp"));
-    writeBytes("program/tolvaric.hlp", "<h1>Beside the program</h1>");
-    QCOMPARE(tolvaric::findHelpDocument("tolvaric.hlp", folders),
-             here.filePath("program/tolvaric.hlp"));
-    writeBytes("work/tolvaric.hlp", "<h1>Working folder</h1>");
-    QCOMPARE(tolvaric::findHelpDocument("tolvaric.hlp", folders),
-             here.filePath("work/tolvaric.hlp"));
-    QCOMPARE(tolvaric::helpSearchFolders().front(), QDir::currentPath());
-
+void TestFileCommands::helpStartsAViewerEachTime() {
     // Each click starts a viewer of its own; one that cannot start is reported.
     writeBytes("tolvaric.dat", sampleFile());
     start();
@@ -424,241 +383,6 @@ void TestFileCommands::helpSearchOrder() {
     m_prompts.helpViewerStarts = false;
     QTest::mouseClick(m_window->button(Command::Help), Qt::LeftButton);
     QCOMPARE(m_prompts.messages.size(), 1);
-
-    // The shipped document opens at its contents, and every link inside it lands.
-    tolvaric::HelpViewer viewer;
-    const QString shipped = QFINDTESTDATA("../resources/tolvaric.hlp");
-    viewer.showContents(shipped, {});
-    QVERIFY(viewer.browser()->toPlainText().contains("Contents"));
-    const QString html = QString::fromUtf8(readBytes(shipped));
-    static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
-    for (auto links = link.globalMatch(html); links.hasNext();) {
-        const QString anchor = links.next().captured(1);
-        QVERIFY2(html.contains("name=\"" + anchor + "\""), qPrintable(anchor));
-    }
-}
-
-void TestFileCommands::helpWithoutADocument() {
-    tolvaric::HelpViewer viewer;
-    viewer.showContents(QString(), {"/nowhere/a", "/nowhere/b"});
-    const auto page = viewer.browser()->toPlainText();
-    QVERIFY(page.contains("tolvaric.hlp") && page.contains("/nowhere/b"));
-}
-
-void TestFileCommands::helpReadsOnlyRegularFiles_data() {
-    QTest::addColumn<QByteArray>("document"); // empty: the document is a pipe
-    QTest::addColumn<QString>("shown");
-    const QByteArray page = "<a name=\"contents\"></a><h1>Here</h1>";
-    QTest::newRow("a picture from an endless device") << page + "<img src=\"/dev/zero\">"
-                                                      << "Here";
-    QTest::newRow("a picture that is a pipe") << page + "<img src=\"pic.png\">"
-                                              << "Here";
-    QTest::newRow("a document that is a pipe") << QByteArray() << "could not be read";
-}
-
-void TestFileCommands::helpReadsOnlyRegularFiles() {
-    QFETCH(QByteArray, document);
-    QFETCH(QString, shown);
-    if (document.contains("pic.png")) {
-        MAKE_PIPE("pic.png");
-    }
-    if (document.isEmpty()) {
-        MAKE_PIPE("tolvaric.hlp");
-    } else {
-        writeBytes("tolvaric.hlp", document);
-    }
-    tolvaric::HelpViewer viewer;
-    const QStringList folders{m_dir.path()};
-    viewer.showContents(tolvaric::findHelpDocument("tolvaric.hlp", folders), folders);
-    viewer.show();
-    viewer.grab(); // lays out and paints the page, pictures included
-    QVERIFY2(viewer.browser()->toPlainText().contains(shown),
-             qPrintable(viewer.browser()->toPlainText()));
-}
-
-class LinkCatcher : public QObject {
-    Q_OBJECT
-  public slots:
-    void open(const QUrl& url) { opened.append(url); }
-
-  public:
-    QList<QUrl> opened;
-};
-
-void TestFileCommands::helpSendsWebLinksToTheDesktop() {
-    writeBytes("tolvaric.hlp", "<a name=\"contents\"></a><h1>Here</h1>");
-    LinkCatcher catcher;
-    for (const char* scheme : {"http", "https", "mailto"}) {
-        QDesktopServices::setUrlHandler(scheme, &catcher, "open");
-    }
-    tolvaric::HelpViewer viewer;
-    viewer.showContents(m_dir.filePath("tolvaric.hlp"), {});
-    const QList<QUrl> links{QUrl("https://example.org/cams"), QUrl("mailto:shop@example.org")};
-    for (const auto& link : links) {
-        emit viewer.browser()->anchorClicked(link);
-    }
-    QCOMPARE(catcher.opened, links);
-    QVERIFY(viewer.browser()->toPlainText().contains("Here")); // the page stays
-    for (const char* scheme : {"http", "https", "mailto"}) {
-        QDesktopServices::unsetUrlHandler(scheme);
-    }
-}
-
-void TestFileCommands::helpViewerNavigatesFindsAndZooms() {
-    tolvaric::HelpViewer viewer;
-    viewer.showContents(QFINDTESTDATA("../resources/tolvaric.hlp"), {});
-    viewer.show();
-    QApplication::setActiveWindow(&viewer);
-    QVERIFY(QTest::qWaitForWindowActive(&viewer));
-    auto* page = viewer.browser();
-    page->setFocus();
-    const auto at = [page] { return page->source().fragment(); };
-    const int contents = page->verticalScrollBar()->value();
-
-    emit page->anchorClicked(QUrl("#bench"));
-    QCOMPARE(at(), "bench");
-    QTest::keyClick(page, Qt::Key_Left, Qt::AltModifier);
-    QCOMPARE(at(), QString());
-    QTest::keyClick(page, Qt::Key_Right, Qt::AltModifier);
-    QCOMPARE(at(), "bench");
-    QTest::keyClick(page, Qt::Key_Home);
-    QCOMPARE(at(), QString());
-    QCOMPARE(page->verticalScrollBar()->value(), contents);
-
-    QTest::keyClick(page, Qt::Key_F, Qt::ControlModifier);
-    QVERIFY(viewer.findBar()->isVisible());
-    QCOMPARE(QApplication::focusWidget(), viewer.findField());
-    QTest::keyClicks(viewer.findField(), "quench");
-    QTest::keyClick(viewer.findField(), Qt::Key_Return);
-    QCOMPARE(page->textCursor().selectedText().toLower(), "quench");
-    const int first = page->textCursor().position();
-    QTest::keyClick(viewer.findField(), Qt::Key_Return);
-    QVERIFY(page->textCursor().position() != first); // the next match
-    QTest::keyClick(viewer.findField(), Qt::Key_Escape);
-    QVERIFY(!viewer.findBar()->isVisible());
-
-    const qreal size = page->font().pointSizeF();
-    QTest::keyClick(page, Qt::Key_Plus, Qt::ControlModifier);
-    QVERIFY(page->font().pointSizeF() > size);
-    QTest::keyClick(page, Qt::Key_Minus, Qt::ControlModifier);
-    QTest::keyClick(page, Qt::Key_Minus, Qt::ControlModifier);
-    QVERIFY(page->font().pointSizeF() < size);
-    QTest::keyClick(page, Qt::Key_0, Qt::ControlModifier);
-    QCOMPARE(page->font().pointSizeF(), size);
-}
-
-void TestFileCommands::dataFileDialogSettings() {
-    tolvaric::QtPrompts prompts;
-    QVERIFY(!prompts.dialogHost());
-    const QString before = QDir::currentPath();
-    for (const auto choice : {FileChoice::Save, FileChoice::Open}) {
-        QTimer::singleShot(50, [&] {
-            auto* dialog = prompts.dialogHost()->findChild<QFileDialog*>("CdlOpen");
-            QVERIFY(dialog);
-            QCOMPARE(dialog->defaultSuffix(), "dat");
-            QCOMPARE(dialog->nameFilters(), QStringList{"TOLVARIC files (*.dat)"});
-            QVERIFY(dialog->testOption(QFileDialog::DontConfirmOverwrite));
-            QCOMPARE(dialog->fileMode(),
-                     choice == FileChoice::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-            QCOMPARE(dialog->directory().absolutePath(), QDir::currentPath()); // every time
-            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-            QVERIFY(name && name->text().isEmpty()); // nothing left from the last use
-            dialog->setDirectory("/");
-            name->setText("gamma.dat");
-            dialog->reject();
-        });
-        QCOMPARE(prompts.chooseDataFile(nullptr, choice), QString());
-    }
-    QVERIFY(prompts.dialogHost() && !prompts.dialogHost()->isVisible());
-    QCOMPARE(prompts.dialogHost()->objectName(), "cdlTolvaric");
-    QCOMPARE(QDir::currentPath(), before); // browsing never moves the working directory
-}
-
-void TestFileCommands::dataFileDialogRefuses_data() {
-    using tolvaric::FileRefusal;
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("saving");
-    QTest::addColumn<FileRefusal>("refusal");
-    QTest::addColumn<QString>("why"); // part of the dialog's message
-    QTest::newRow("save: a new file") << "new.dat" << true << FileRefusal::None << "";
-    QTest::newRow("save: an existing file") << "old.dat" << true << FileRefusal::None << "";
-    QTest::newRow("fetch: an existing file") << "old.dat" << false << FileRefusal::None << "";
-    QTest::newRow("save: a folder that does not exist")
-        << "nosuch/x.dat" << true << FileRefusal::NoFolder << "does not exist";
-    QTest::newRow("save: a read-only file")
-        << "locked.dat" << true << FileRefusal::ReadOnlyFile << "read-only";
-    QTest::newRow("fetch: a read-only file")
-        << "locked.dat" << false << FileRefusal::ReadOnlyFile << "read-only";
-    QTest::newRow("save: a new file in a write-protected folder")
-        << "shut/new.dat" << true << FileRefusal::ShutFolder << "write-protected";
-    QTest::newRow("save: a writable file in a write-protected folder")
-        << "shut/open.dat" << true << FileRefusal::ShutFolder << "write-protected";
-    QTest::newRow("fetch: a writable file in a write-protected folder")
-        << "shut/open.dat" << false << FileRefusal::ShutFolder << "write-protected";
-    QTest::newRow("save: a pipe") << "pipe.dat" << true << FileRefusal::NotAFile << "not a file";
-}
-
-void TestFileCommands::dataFileDialogRefuses() {
-    QFETCH(QString, path);
-    QFETCH(bool, saving);
-    QFETCH(tolvaric::FileRefusal, refusal);
-    QFETCH(QString, why);
-    writeBytes("old.dat", sampleFile());
-    writeBytes("locked.dat", sampleFile());
-    QVERIFY(QFile::setPermissions("locked.dat", QFileDevice::ReadOwner | QFileDevice::ReadOther));
-    QVERIFY(QDir().mkdir("shut"));
-    writeBytes("shut/open.dat", sampleFile());
-    QVERIFY(QFile::setPermissions("shut", QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    if (path.startsWith("pipe")) {
-        MAKE_PIPE("pipe.dat");
-    }
-    if (path.startsWith("shut")) {
-        SKIP_WITHOUT_POSIX("a Windows folder has no read-only mode");
-    }
-    const auto refused = tolvaric::dataFileRefusal(m_dir.filePath(path), saving);
-    QFile::setPermissions("shut",
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QCOMPARE(refused, refusal);
-    if (refusal != tolvaric::FileRefusal::None) {
-        const QString text = tolvaric::fileRefusalText(refused, m_dir.filePath(path));
-        QVERIFY2(text.contains(why), qPrintable(text));
-    }
-}
-
-// Runs `answer` on the message box once it is on screen.
-static void whenMessageBoxShown(const std::function<void(QMessageBox*)>& answer) {
-    QTimer::singleShot(20, [answer] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            answer(box);
-        } else {
-            whenMessageBoxShown(answer);
-        }
-    });
-}
-
-void TestFileCommands::realMessageBoxes() {
-    tolvaric::QtPrompts prompts;
-    // Typed text and file names are shown as they are, never as markup.
-    whenMessageBoxShown([](QMessageBox* box) {
-        QCOMPARE(box->textFormat(), Qt::PlainText);
-        box->accept();
-    });
-    prompts.inform(nullptr, "tolvaric", "<img src=\"/dev/zero\"><h1>BIG</h1>",
-                   tolvaric::MessageIcon::Exclamation);
-
-    // Escape and the close button leave the data-error question waiting:
-    // only No ends the program.
-    for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
-        whenMessageBoxShown([answer](QMessageBox* box) {
-            QCOMPARE(box->textFormat(), Qt::PlainText);
-            QTest::keyClick(box->button(QMessageBox::Yes), Qt::Key_Escape);
-            QVERIFY(box->isVisible());
-            box->close();
-            QVERIFY(box->isVisible());
-            box->button(answer)->click();
-        });
-        QCOMPARE(prompts.proceedAfterDataError(nullptr), answer == QMessageBox::Yes);
-    }
 }
 
 QTEST_MAIN(TestFileCommands)

@@ -4,35 +4,172 @@
 #include "ui/HelpBrowser.h"
 
 #include "storage/RegularFile.h"
+#include "ui/Messages.h"
 
+#include <QBuffer>
 #include <QDesktopServices>
-#include <QImage>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
 
 namespace tolvaric {
+
+namespace {
+
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
+}
+
+std::string lowerName(std::string_view name) {
+    std::string lower;
+    for (const char c : name) {
+        lower += char(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return lower;
+}
+
+// Elements that never hold others, and those whose end tag may be left out
+// (their nesting is bounded by the elements around them).
+bool countsForNesting(const std::string& name) {
+    static constexpr std::array<std::string_view, 30> uncounted = {
+        "area",  "base",     "br",    "col",    "embed", "hr",      "img",   "input",
+        "link",  "meta",     "param", "source", "track", "wbr",     "p",     "li",
+        "dt",    "dd",       "tr",    "td",     "th",    "option",  "thead", "tbody",
+        "tfoot", "colgroup", "html",  "head",   "body",  "!doctype"};
+    return std::find(uncounted.begin(), uncounted.end(), name) == uncounted.end();
+}
+
+} // namespace
+
+HtmlShape measureHtml(std::string_view html) {
+    HtmlShape shape;
+    int depth = 0;
+    int tables = 0;
+    qsizetype word = 0;
+    std::size_t i = 0;
+    while (i < html.size()) {
+        const char c = html[i];
+        if (c != '<') {
+            word = isSpace(c) ? 0 : word + 1;
+            shape.longestWord = std::max(shape.longestWord, word);
+            ++i;
+            continue;
+        }
+        word = 0;
+        if (html.substr(i, 4) == "<!--") {
+            const auto end = html.find("-->", i + 4);
+            i = end == std::string_view::npos ? html.size() : end + 3;
+            continue;
+        }
+        const auto end = html.find('>', i);
+        const auto tag =
+            html.substr(i + 1, (end == std::string_view::npos ? html.size() : end) - i - 1);
+        i = end == std::string_view::npos ? html.size() : end + 1;
+        const bool closing = !tag.empty() && tag.front() == '/';
+        const std::size_t nameStart = closing ? 1 : 0;
+        auto nameEnd = nameStart;
+        while (nameEnd < tag.size() && !isSpace(tag[nameEnd]) && tag[nameEnd] != '/') {
+            ++nameEnd;
+        }
+        const auto name = lowerName(tag.substr(nameStart, nameEnd - nameStart));
+        if (name == "table") {
+            tables = closing ? std::max(0, tables - 1) : tables + 1;
+        } else if (!closing && (name == "td" || name == "th")) {
+            shape.tableWork += qint64(1) << std::clamp(tables - 1, 0, 40);
+        }
+        if (name.empty() || !countsForNesting(name) || (!closing && tag.back() == '/')) {
+            continue;
+        }
+        depth = closing ? std::max(0, depth - 1) : depth + 1;
+        shape.depth = std::max(shape.depth, depth);
+    }
+    return shape;
+}
 
 HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
     setObjectName(QStringLiteral("HelpBrowser"));
     setOpenLinks(false);
     setOpenExternalLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::follow);
+    m_normalPoints = font().pointSizeF();
+}
+
+void HelpBrowser::showDocument(const QString& path) {
+    m_folder = QFileInfo(path).canonicalPath();
+    m_pictures.clear();
+    m_pictureBytes = 0;
+    setSource(QUrl::fromLocalFile(path), QTextDocument::HtmlResource);
+}
+
+bool HelpBrowser::insideDocumentFolder(const QString& path) const {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return !m_folder.isEmpty() && !canonical.isEmpty() &&
+           canonical.startsWith(m_folder + QLatin1Char('/'));
+}
+
+QImage HelpBrowser::picture(const QString& path) {
+    // The same file under another query is the same picture.
+    if (const auto known = m_pictures.constFind(path); known != m_pictures.cend()) {
+        return *known;
+    }
+    QImage decoded;
+    QByteArray bytes;
+    if (readWholeFile(path, helpResourceSizeLimit, bytes).ok()) {
+        QBuffer buffer(&bytes);
+        QImageReader reader(&buffer);
+        const QSize size = reader.size();
+        const qint64 needed = size.isValid() ? qint64(size.width()) * size.height() * 4 : -1;
+        if (needed >= 0 && m_pictureBytes + needed <= helpPictureBudget) {
+            decoded = reader.read();
+        }
+    }
+    if (decoded.isNull()) {
+        decoded = QImage(1, 1, QImage::Format_ARGB32);
+        decoded.fill(Qt::transparent); // left out of the page
+    }
+    m_pictureBytes += decoded.sizeInBytes();
+    m_pictures.insert(path, decoded);
+    return decoded;
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     // Never a null answer, nor a picture that does not decode: the document
     // would then open the file by itself, pipe or device alike.
     const QUrl url = name.isRelative() ? source().resolved(name) : name;
-    QByteArray bytes;
-    const bool read =
-        url.isLocalFile() && readWholeFile(url.toLocalFile(), helpResourceSizeLimit, bytes).ok();
+    const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
     if (type == QTextDocument::ImageResource) {
-        QImage picture;
-        if (!read || !picture.loadFromData(bytes)) {
-            picture = QImage(1, 1, QImage::Format_ARGB32);
-            picture.fill(Qt::transparent); // left out of the page
-        }
-        return picture;
+        return path.isEmpty() ? picture(QString()) : picture(QFileInfo(path).absoluteFilePath());
     }
-    return read ? bytes : QByteArray("");
+    if (path.isEmpty()) {
+        return QByteArray("");
+    }
+    QByteArray bytes;
+    const auto status = readWholeFile(
+        path, type == QTextDocument::HtmlResource ? helpDocumentSizeLimit : helpResourceSizeLimit,
+        bytes);
+    if (!status.ok()) {
+        return helpUnreadablePage(path, reasonText(status)).toUtf8();
+    }
+    if (type == QTextDocument::HtmlResource) {
+        // Refused before the layout starts, which would take minutes or more.
+        const auto shape = measureHtml({bytes.constData(), std::size_t(bytes.size())});
+        if (shape.depth > helpNestingLimit) {
+            return helpUnreadablePage(path, helpTooDeepText(shape.depth, helpNestingLimit))
+                .toUtf8();
+        }
+        if (shape.longestWord > helpWordLimit) {
+            return helpUnreadablePage(path, helpWordTooLongText(shape.longestWord, helpWordLimit))
+                .toUtf8();
+        }
+        if (shape.tableWork > helpTableLimit) {
+            return helpUnreadablePage(path, helpTooManyTablesText()).toUtf8();
+        }
+    }
+    return bytes;
 }
 
 void HelpBrowser::follow(const QUrl& link) {
@@ -40,8 +177,18 @@ void HelpBrowser::follow(const QUrl& link) {
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
         scheme == QLatin1String("mailto")) {
         QDesktopServices::openUrl(link);
-    } else if (link.isRelative() || link.isLocalFile()) {
-        setSource(source().resolved(link));
+        return;
+    }
+    if (!link.isRelative() && !link.isLocalFile()) {
+        return;
+    }
+    const QUrl target = source().resolved(link);
+    const QString path = target.toLocalFile();
+    if (target.adjusted(QUrl::RemoveFragment) == source().adjusted(QUrl::RemoveFragment) ||
+        insideDocumentFolder(path)) {
+        setSource(target);
+    } else {
+        setHtml(helpLinkRefusedPage(path));
     }
 }
 
@@ -59,6 +206,11 @@ bool HelpBrowser::findNext(const QString& text) {
 
 void HelpBrowser::zoomTo(int steps) {
     constexpr int pointsPerStep = 2;
+    // From about 6 points, still readable, to about three times the normal size.
+    const double normal = m_normalPoints > 0 ? m_normalPoints : 10;
+    const int smallest = -int((normal - 6) / pointsPerStep);
+    const int largest = int(normal * 2 / pointsPerStep);
+    steps = std::clamp(steps, std::min(smallest, 0), largest);
     if (steps > m_zoomSteps) {
         zoomIn((steps - m_zoomSteps) * pointsPerStep);
     } else if (steps < m_zoomSteps) {

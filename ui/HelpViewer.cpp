@@ -3,7 +3,6 @@
 
 #include "ui/HelpViewer.h"
 
-#include "storage/RegularFile.h"
 #include "ui/Messages.h"
 
 #include <QAction>
@@ -13,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -24,9 +24,12 @@ namespace tolvaric {
 
 QStringList helpSearchFolders() {
     const QString programFolder = QCoreApplication::applicationDirPath();
-    return {QDir::currentPath(), programFolder,
-            QDir::cleanPath(programFolder + QStringLiteral("/../share/tolvaric")),
-            QStringLiteral(TOLVARIC_DATADIR)};
+    QStringList folders = {QDir::currentPath(), programFolder,
+                           QDir::cleanPath(programFolder + QStringLiteral("/../share/tolvaric"))};
+#ifndef Q_OS_WIN
+    folders.append(QStringLiteral(TOLVARIC_DATADIR)); // the installed package's data
+#endif
+    return folders;
 }
 
 QString findHelpDocument(const QString& name, const QStringList& folders) {
@@ -80,9 +83,9 @@ void HelpViewer::buildToolBar() {
     m_toolBar->addSeparator();
     add(tr("Find"), {QKeySequence::Find}, [this] { showFindBar(); });
     add(tr("Larger"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-        [this] { m_browser->zoomTo(std::min(m_browser->zoomSteps() + 1, 10)); });
+        [this] { m_browser->zoomTo(m_browser->zoomSteps() + 1); });
     add(tr("Smaller"), {QKeySequence::ZoomOut},
-        [this] { m_browser->zoomTo(std::max(m_browser->zoomSteps() - 1, -4)); });
+        [this] { m_browser->zoomTo(m_browser->zoomSteps() - 1); });
     add(tr("Normal Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { m_browser->zoomTo(0); });
     m_toolBar->addSeparator();
     add(tr("Print"), {QKeySequence::Print}, [this] { print(); });
@@ -133,9 +136,35 @@ void HelpViewer::findNext() {
                                    : QStringLiteral("QLineEdit { background: #ffd8d8; }"));
 }
 
+namespace {
+
+// Qt's dialog opens the file named for Print to File before it closes, and a
+// pipe of that name would hold every window for ever: such a name is
+// refused first, and the dialog stays open.
+class PrintDialog : public QPrintDialog {
+  public:
+    using QPrintDialog::QPrintDialog;
+    void accept() override {
+        const auto* file = findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (file && file->isEnabled() && !file->text().isEmpty()) {
+            const QFileInfo target(file->text());
+            if (target.exists() && !target.isFile() && !target.isDir()) {
+                QMessageBox box(QMessageBox::Warning, windowTitle(),
+                                printTargetRefusedText(target.filePath()), QMessageBox::Ok, this);
+                box.setTextFormat(Qt::PlainText);
+                box.exec();
+                return;
+            }
+        }
+        QPrintDialog::accept();
+    }
+};
+
+} // namespace
+
 void HelpViewer::print() {
     QPrinter printer;
-    QPrintDialog dialog(&printer, this);
+    PrintDialog dialog(&printer, this);
     dialog.setWindowTitle(tr("Print Help"));
     if (dialog.exec() == QDialog::Accepted) {
         m_browser->print(&printer);
@@ -151,24 +180,11 @@ void HelpViewer::showContents(const QString& path, const QStringList& searched) 
     m_browser->clearHistory();
     m_browser->setSource(QUrl(), QTextDocument::UnknownResource);
     if (path.isEmpty()) {
-        QString page = tr("<h2>No help document</h2><p>The help document <b>%1</b> "
-                          "was not found. These folders were searched:</p><ul>")
-                           .arg(helpDocumentName);
-        for (const auto& folder : searched) {
-            page += QStringLiteral("<li>%1</li>").arg(folder.toHtmlEscaped());
-        }
-        m_browser->setHtml(page + QStringLiteral("</ul>"));
+        m_browser->setHtml(helpNotFoundPage(helpDocumentName, searched));
         return;
     }
-    QByteArray bytes;
-    if (const auto status = readWholeFile(path, helpResourceSizeLimit, bytes); !status.ok()) {
-        m_browser->setHtml(tr("<h2>Help document unreadable</h2><p>The help document "
-                              "<b>%1</b> was found but could not be read: %2.</p>")
-                               .arg(path.toHtmlEscaped(), reasonText(status).toHtmlEscaped()));
-        return;
-    }
-    // The document is HTML under its traditional name; reload it each time.
-    m_browser->setSource(QUrl::fromLocalFile(path), QTextDocument::HtmlResource);
+    // The document is HTML under its traditional name.
+    m_browser->showDocument(path);
     m_browser->scrollToAnchor(QStringLiteral("contents"));
 }
 

@@ -146,6 +146,50 @@ QString ownerCutText() {
         .arg(ownerTextLimit);
 }
 
+QString helpNotFoundPage(const QString& name, const QStringList& searched) {
+    QString page = tr("<h2>No help document</h2><p>The help document <b>%1</b> "
+                      "was not found. These folders were searched:</p><ul>")
+                       .arg(name.toHtmlEscaped());
+    for (const auto& folder : searched) {
+        page += QStringLiteral("<li>%1</li>").arg(QDir::toNativeSeparators(folder).toHtmlEscaped());
+    }
+    return page + QStringLiteral("</ul>");
+}
+
+QString helpUnreadablePage(const QString& path, const QString& reason) {
+    return tr("<h2>Help document unreadable</h2><p>The help document <b>%1</b> was found but "
+              "could not be read: %2.</p>")
+        .arg(QDir::toNativeSeparators(path).toHtmlEscaped(), reason.toHtmlEscaped());
+}
+
+QString helpLinkRefusedPage(const QString& path) {
+    return tr("<h2>Link not followed</h2><p>The help shows only files in the help document's own "
+              "folder and below it; <b>%1</b> is elsewhere.</p>")
+        .arg(QDir::toNativeSeparators(path).toHtmlEscaped());
+}
+
+QString helpTooDeepText(int depth, int limit) {
+    return tr("its elements are nested %1 deep, more than the %2 the help lays out")
+        .arg(depth)
+        .arg(limit);
+}
+
+QString helpWordTooLongText(qsizetype length, qsizetype limit) {
+    return tr("it holds a word of %1 characters, longer than the %2 the help lays out")
+        .arg(length)
+        .arg(limit);
+}
+
+QString helpTooManyTablesText() {
+    return tr("its tables hold more cells, or nest them deeper, than the help lays out");
+}
+
+QString printTargetRefusedText(const QString& path) {
+    return tr("\"%1\" is not a regular file; the help can be printed only to a file.\nChoose "
+              "another name.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
 QString helpFailedText() {
     return tr("The help could not be opened: tolvaric could not start its help viewer.");
 }

@@ -45,6 +45,16 @@ QString reasonText(const FileStatus& status);
 QString saveFailedText(const QString& path, const FileStatus& status, bool fileExisted);
 // A paste into the owner box went past what it holds.
 QString ownerCutText();
+// The help viewer's pages in place of a document it does not show.
+QString helpNotFoundPage(const QString& name, const QStringList& searched);
+QString helpUnreadablePage(const QString& path, const QString& reason);
+QString helpLinkRefusedPage(const QString& path);
+// Why a help document is not laid out.
+QString helpTooDeepText(int depth, int limit);
+QString helpWordTooLongText(qsizetype length, qsizetype limit);
+QString helpTooManyTablesText();
+// The help's Print to File named something that is not a regular file.
+QString printTargetRefusedText(const QString& path);
 // The help viewer could not be started.
 QString helpFailedText();
 // Quit could not write the default files; a line for each that failed.

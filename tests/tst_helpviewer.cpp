@@ -1,0 +1,226 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+// The help viewer: where it finds the document, what it refuses to read or
+// lay out, its links, and its navigation, find and zoom.
+
+#include "tests/TestFiles.h"
+#include "ui/HelpViewer.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestHelpViewer : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void helpSearchOrder();
+    void helpWithoutADocument();
+    void helpReadsOnlyRegularFiles_data();
+    void helpReadsOnlyRegularFiles();
+    void picturesDecodeOnceWithinABudget();
+    void helpSendsWebLinksToTheDesktop();
+    void helpViewerNavigatesFindsAndZooms();
+
+  private:
+    QTemporaryDir m_dir;
+    QString m_previousFolder;
+};
+
+void TestHelpViewer::init() {
+    m_previousFolder = QDir::currentPath();
+    QVERIFY(QDir(m_dir.path()).removeRecursively());
+    QVERIFY(QDir().mkpath(m_dir.path()));
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+}
+
+void TestHelpViewer::cleanup() {
+    QDir::setCurrent(m_previousFolder);
+}
+
+void TestHelpViewer::helpSearchOrder() {
+    const QDir here(m_dir.path());
+    for (const char* folder : {"work", "program", "share"}) {
+        QVERIFY(here.mkdir(folder));
+    }
+    const QStringList folders = {here.filePath("work"), here.filePath("program"),
+                                 here.filePath("share")};
+    QCOMPARE(tolvaric::findHelpDocument("tolvaric.hlp", folders), QString());
+    writeBytes("share/tolvaric.hlp", "<a name=\"contents\"></a><h1>Installed</h1>");
+    QCOMPARE(tolvaric::findHelpDocument("tolvaric.hlp", folders),
+             here.filePath("share/tolvaric.hlp"));
+    writeBytes("program/tolvaric.hlp", "<h1>Beside the program</h1>");
+    QCOMPARE(tolvaric::findHelpDocument("tolvaric.hlp", folders),
+             here.filePath("program/tolvaric.hlp"));
+    writeBytes("work/tolvaric.hlp", "<h1>Working folder</h1>");
+    QCOMPARE(tolvaric::findHelpDocument("tolvaric.hlp", folders),
+             here.filePath("work/tolvaric.hlp"));
+    QCOMPARE(tolvaric::helpSearchFolders().front(), QDir::currentPath());
+
+    // The shipped document opens at its contents, and every link inside it lands.
+    tolvaric::HelpViewer viewer;
+    const QString shipped = QFINDTESTDATA("../resources/tolvaric.hlp");
+    viewer.showContents(shipped, {});
+    QVERIFY(viewer.browser()->toPlainText().contains("Contents"));
+    const QString html = QString::fromUtf8(readBytes(shipped));
+    static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
+    for (auto links = link.globalMatch(html); links.hasNext();) {
+        const QString anchor = links.next().captured(1);
+        QVERIFY2(html.contains("name=\"" + anchor + "\""), qPrintable(anchor));
+    }
+}
+
+void TestHelpViewer::helpWithoutADocument() {
+    tolvaric::HelpViewer viewer;
+    viewer.showContents(QString(), {"/nowhere/a", "/nowhere/b"});
+    const auto page = viewer.browser()->toPlainText();
+    QVERIFY(page.contains("tolvaric.hlp") && page.contains("/nowhere/b"));
+}
+
+void TestHelpViewer::helpReadsOnlyRegularFiles_data() {
+    QTest::addColumn<QByteArray>("document"); // empty: the document is a pipe
+    QTest::addColumn<QString>("shown");
+    const QByteArray page = "<a name=\"contents\"></a><h1>Here</h1>";
+    QTest::newRow("a picture from an endless device") << page + "<img src=\"/dev/zero\">"
+                                                      << "Here";
+    QTest::newRow("a picture that is a pipe") << page + "<img src=\"pic.png\">"
+                                              << "Here";
+    QTest::newRow("a document that is a pipe") << QByteArray() << "could not be read";
+    // Refused before the layout, which would take minutes or overflow the stack.
+    QTest::newRow("tables nested four thousand deep")
+        << page + QByteArray("<table><tr><td>").repeated(4000) << "nested 4000 deep";
+    QTest::newRow("one word of a megabyte") << page + QByteArray(1 << 20, 'W') << "a word of";
+    QTest::newRow("a big table inside nested ones")
+        << page + QByteArray("<table><tr><td>").repeated(7) + "<table>" +
+               QByteArray("<tr><td>x</td></tr>").repeated(2000)
+        << "more cells";
+}
+
+void TestHelpViewer::helpReadsOnlyRegularFiles() {
+    QFETCH(QByteArray, document);
+    QFETCH(QString, shown);
+    if (document.contains("pic.png")) {
+        MAKE_PIPE("pic.png");
+    }
+    if (document.isEmpty()) {
+        MAKE_PIPE("tolvaric.hlp");
+    } else {
+        writeBytes("tolvaric.hlp", document);
+    }
+    tolvaric::HelpViewer viewer;
+    const QStringList folders{m_dir.path()};
+    viewer.showContents(tolvaric::findHelpDocument("tolvaric.hlp", folders), folders);
+    viewer.show();
+    viewer.grab(); // lays out and paints the page, pictures included
+    QVERIFY2(viewer.browser()->toPlainText().contains(shown),
+             qPrintable(viewer.browser()->toPlainText()));
+}
+
+class LinkCatcher : public QObject {
+    Q_OBJECT
+  public slots:
+    void open(const QUrl& url) { opened.append(url); }
+
+  public:
+    QList<QUrl> opened;
+};
+
+// The same picture under many queries is decoded once, and pictures past the
+// budget are left out.
+void TestHelpViewer::picturesDecodeOnceWithinABudget() {
+    QImage picture(2000, 2000, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save("p.png"));
+    QVERIFY(QFile::copy("p.png", "q.png") && QFile::copy("p.png", "r.png") &&
+            QFile::copy("p.png", "s.png") && QFile::copy("p.png", "t.png"));
+    QByteArray page = "<a name=\"contents\"></a><h1>Here</h1>";
+    for (int query = 0; query < 10; ++query) {
+        page += "<img src=\"p.png?" + QByteArray::number(query) + "\">";
+    }
+    page += "<img src=\"q.png\"><img src=\"r.png\"><img src=\"s.png\"><img src=\"t.png\">";
+    writeBytes("tolvaric.hlp", page);
+    tolvaric::HelpViewer viewer;
+    viewer.showContents(m_dir.filePath("tolvaric.hlp"), {});
+    viewer.show();
+    viewer.grab();
+    // 16 MB each: p, q, r and s fit in the 64 MB budget; t is left out.
+    QCOMPARE(viewer.browser()->decodedPictureBytes(), 4 * 2000 * 2000 * 4 + 4);
+}
+
+void TestHelpViewer::helpSendsWebLinksToTheDesktop() {
+    writeBytes("tolvaric.hlp", "<a name=\"contents\"></a><h1>Here</h1>");
+    LinkCatcher catcher;
+    for (const char* scheme : {"http", "https", "mailto"}) {
+        QDesktopServices::setUrlHandler(scheme, &catcher, "open");
+    }
+    tolvaric::HelpViewer viewer;
+    viewer.showContents(m_dir.filePath("tolvaric.hlp"), {});
+    const QList<QUrl> links{QUrl("https://example.org/cams"), QUrl("mailto:shop@example.org")};
+    for (const auto& link : links) {
+        emit viewer.browser()->anchorClicked(link);
+    }
+    QCOMPARE(catcher.opened, links);
+    QVERIFY(viewer.browser()->toPlainText().contains("Here")); // the page stays
+    // A local file outside the document's folder is not shown.
+    for (const char* outside : {"file:///etc/passwd", "../outside.html"}) {
+        emit viewer.browser()->anchorClicked(QUrl(outside));
+        QVERIFY2(viewer.browser()->toPlainText().contains("Link not followed"), outside);
+    }
+    for (const char* scheme : {"http", "https", "mailto"}) {
+        QDesktopServices::unsetUrlHandler(scheme);
+    }
+}
+
+void TestHelpViewer::helpViewerNavigatesFindsAndZooms() {
+    tolvaric::HelpViewer viewer;
+    viewer.showContents(QFINDTESTDATA("../resources/tolvaric.hlp"), {});
+    viewer.show();
+    QApplication::setActiveWindow(&viewer);
+    QVERIFY(QTest::qWaitForWindowActive(&viewer));
+    auto* page = viewer.browser();
+    page->setFocus();
+    const auto at = [page] { return page->source().fragment(); };
+    const int contents = page->verticalScrollBar()->value();
+
+    emit page->anchorClicked(QUrl("#bench"));
+    QCOMPARE(at(), "bench");
+    QTest::keyClick(page, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(at(), QString());
+    QTest::keyClick(page, Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(at(), "bench");
+    QTest::keyClick(page, Qt::Key_Home);
+    QCOMPARE(at(), QString());
+    QCOMPARE(page->verticalScrollBar()->value(), contents);
+
+    QTest::keyClick(page, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(viewer.findBar()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), viewer.findField());
+    QTest::keyClicks(viewer.findField(), "quench");
+    QTest::keyClick(viewer.findField(), Qt::Key_Return);
+    QCOMPARE(page->textCursor().selectedText().toLower(), "quench");
+    const int first = page->textCursor().position();
+    QTest::keyClick(viewer.findField(), Qt::Key_Return);
+    QVERIFY(page->textCursor().position() != first); // the next match
+    QTest::keyClick(viewer.findField(), Qt::Key_Escape);
+    QVERIFY(!viewer.findBar()->isVisible());
+
+    const qreal size = page->font().pointSizeF();
+    QTest::keyClick(page, Qt::Key_Plus, Qt::ControlModifier);
+    QVERIFY(page->font().pointSizeF() > size);
+    QTest::keyClick(page, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(page, Qt::Key_Minus, Qt::ControlModifier);
+    QVERIFY(page->font().pointSizeF() < size);
+    QTest::keyClick(page, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(page->font().pointSizeF(), size);
+}
+
+QTEST_MAIN(TestHelpViewer)
+#include "tst_helpviewer.moc"

@@ -1,0 +1,170 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+// The real message boxes and file dialog behind the prompts: their settings,
+// the names the dialog refuses, and the questions only Yes or No answers.
+
+#include "tests/TestFiles.h"
+#include "ui/DataFileDialog.h"
+#include "ui/Messages.h"
+#include "ui/QtPrompts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using tolvaric::FileChoice;
+
+Q_DECLARE_METATYPE(tolvaric::FileRefusal)
+
+class TestPrompts : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void dataFileDialogSettings();
+    void dataFileDialogRefuses_data();
+    void dataFileDialogRefuses();
+    void realMessageBoxes();
+
+  private:
+    QTemporaryDir m_dir;
+    QString m_previousFolder;
+};
+
+void TestPrompts::init() {
+    m_previousFolder = QDir::currentPath();
+    QVERIFY(QDir(m_dir.path()).removeRecursively());
+    QVERIFY(QDir().mkpath(m_dir.path()));
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+}
+
+void TestPrompts::cleanup() {
+    QDir::setCurrent(m_previousFolder);
+}
+
+void TestPrompts::dataFileDialogSettings() {
+    tolvaric::QtPrompts prompts;
+    QVERIFY(!prompts.dialogHost());
+    const QString before = QDir::currentPath();
+    for (const auto choice : {FileChoice::Save, FileChoice::Open}) {
+        QTimer::singleShot(50, [&] {
+            auto* dialog = prompts.dialogHost()->findChild<QFileDialog*>("CdlOpen");
+            QVERIFY(dialog);
+            QCOMPARE(dialog->defaultSuffix(), "dat");
+            QCOMPARE(dialog->nameFilters(), QStringList{"TOLVARIC files (*.dat)"});
+            QVERIFY(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+            QCOMPARE(dialog->fileMode(),
+                     choice == FileChoice::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+            QCOMPARE(dialog->directory().absolutePath(), QDir::currentPath()); // every time
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            QVERIFY(name && name->text().isEmpty()); // nothing left from the last use
+            dialog->setDirectory("/");
+            name->setText("gamma.dat");
+            dialog->reject();
+        });
+        QCOMPARE(prompts.chooseDataFile(nullptr, choice), QString());
+    }
+    QVERIFY(prompts.dialogHost() && !prompts.dialogHost()->isVisible());
+    QCOMPARE(prompts.dialogHost()->objectName(), "cdlTolvaric");
+    QCOMPARE(QDir::currentPath(), before); // browsing never moves the working directory
+}
+
+void TestPrompts::dataFileDialogRefuses_data() {
+    using tolvaric::FileRefusal;
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("saving");
+    QTest::addColumn<FileRefusal>("refusal");
+    QTest::addColumn<QString>("why"); // part of the dialog's message
+    QTest::newRow("save: a new file") << "new.dat" << true << FileRefusal::None << "";
+    QTest::newRow("save: an existing file") << "old.dat" << true << FileRefusal::None << "";
+    QTest::newRow("fetch: an existing file") << "old.dat" << false << FileRefusal::None << "";
+    QTest::newRow("save: a folder that does not exist")
+        << "nosuch/x.dat" << true << FileRefusal::NoFolder << "does not exist";
+    QTest::newRow("save: a read-only file")
+        << "locked.dat" << true << FileRefusal::ReadOnlyFile << "read-only";
+    QTest::newRow("fetch: a read-only file")
+        << "locked.dat" << false << FileRefusal::ReadOnlyFile << "read-only";
+    QTest::newRow("save: a new file in a write-protected folder")
+        << "shut/new.dat" << true << FileRefusal::ShutFolder << "write-protected";
+    QTest::newRow("save: a writable file in a write-protected folder")
+        << "shut/open.dat" << true << FileRefusal::ShutFolder << "write-protected";
+    QTest::newRow("fetch: a writable file in a write-protected folder")
+        << "shut/open.dat" << false << FileRefusal::ShutFolder << "write-protected";
+    QTest::newRow("save: a pipe") << "pipe.dat" << true << FileRefusal::NotAFile << "not a file";
+}
+
+void TestPrompts::dataFileDialogRefuses() {
+    QFETCH(QString, path);
+    QFETCH(bool, saving);
+    QFETCH(tolvaric::FileRefusal, refusal);
+    QFETCH(QString, why);
+    writeBytes("old.dat", sampleFile());
+    writeBytes("locked.dat", sampleFile());
+    QVERIFY(QFile::setPermissions("locked.dat", QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    QVERIFY(QDir().mkdir("shut"));
+    writeBytes("shut/open.dat", sampleFile());
+    QVERIFY(QFile::setPermissions("shut", QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    if (path.startsWith("pipe")) {
+        MAKE_PIPE("pipe.dat");
+    }
+    if (path.startsWith("shut")) {
+        SKIP_WITHOUT_POSIX("a Windows folder has no read-only mode");
+    }
+    const auto refused = tolvaric::dataFileRefusal(m_dir.filePath(path), saving);
+    QFile::setPermissions("shut",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QCOMPARE(refused, refusal);
+    if (refusal != tolvaric::FileRefusal::None) {
+        const QString text = tolvaric::fileRefusalText(refused, m_dir.filePath(path));
+        QVERIFY2(text.contains(why), qPrintable(text));
+    }
+}
+
+// Runs `answer` on the message box once it is on screen.
+static void whenMessageBoxShown(const std::function<void(QMessageBox*)>& answer) {
+    QTimer::singleShot(20, [answer] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            answer(box);
+        } else {
+            whenMessageBoxShown(answer);
+        }
+    });
+}
+
+void TestPrompts::realMessageBoxes() {
+    tolvaric::QtPrompts prompts;
+    // Typed text and file names are shown as they are, never as markup.
+    whenMessageBoxShown([](QMessageBox* box) {
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        box->accept();
+    });
+    prompts.inform(nullptr, "tolvaric", "<img src=\"/dev/zero\"><h1>BIG</h1>",
+                   tolvaric::MessageIcon::Exclamation);
+
+    // Escape and the close button leave the data-error question waiting:
+    // only No ends the program.
+    for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
+        whenMessageBoxShown([answer](QMessageBox* box) {
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            QTest::keyClick(box->button(QMessageBox::Yes), Qt::Key_Escape);
+            QVERIFY(box->isVisible());
+            box->close();
+            QVERIFY(box->isVisible());
+            box->button(answer)->click();
+        });
+        QCOMPARE(prompts.proceedAfterDataError(nullptr), answer == QMessageBox::Yes);
+    }
+}
+
+QTEST_MAIN(TestPrompts)
+#include "tst_prompts.moc"
