@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// A run's record and owner's name, and what start-up, Save This, Fetch Old
-// File and Quit do to the files, without a window: each returns its outcome
-// (done, or failed with the reason), and the window asks the user and shows
-// the result. The default files live in the working directory.
+// The run's one engine record and the owner's name, held here and nowhere
+// else, and what start-up, the calculations, Save This, Fetch Old File and
+// Quit do to them and to the files, without a window. The window tells the
+// session what was typed, asks it what to show, and shows the outcomes.
+// The default files live in the working directory.
 
+#include "model/CalculationCommand.h"
 #include "model/EngineData.h"
 #include "storage/DataFiles.h"
 
@@ -21,8 +23,16 @@ inline const QString defaultOwner = QStringLiteral("Owner");
 
 class Session {
   public:
-    // The record is the run's one record, owned by whoever runs the program.
-    explicit Session(EngineData& engine) : m_engine(engine) {}
+    // All zeros at the start of a run, and never reset.
+    const EngineData& engine() const { return m_engine; }
+    // A value typed into a field's box, once it reads.
+    void store(double EngineData::*field, double value) { m_engine.*field = value; }
+    // The record as a whole, as a test sets it up.
+    void setEngine(const EngineData& engine) { m_engine = engine; }
+    // A calculation button: its result goes into the record on success.
+    CalculationResult calculate(const CalculationCommand& command) {
+        return runCalculation(command, m_engine);
+    }
 
     // Reads the default data file into the record (all or nothing) and the
     // owner's name ("Owner" when the owner file can't be read). A failure is
@@ -49,7 +59,7 @@ class Session {
     void setOwner(const QString& owner) { m_owner = owner; }
 
   private:
-    EngineData& m_engine;
+    EngineData m_engine;
     QString m_owner = defaultOwner;
     QString m_ownerCutFromFile; // the start shown of an owner file over the limit
 };

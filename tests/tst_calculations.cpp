@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
+#include "model/CalculationCommand.h"
 #include "model/Calculations.h"
 #include "model/InverseTrig.h"
 
@@ -70,6 +71,8 @@ class TestCalculations : public QObject {
     void closingAtBottomCentreGivesTheStaticRatio();
     void volumeThenRatioGivesTheWantedRatio();
     void gaugeVolumeLowersThePressure();
+    void commandStoresOnlyASuccess_data();
+    void commandStoresOnlyASuccess();
     void workedExampleInTheHelp();
 };
 
@@ -262,6 +265,34 @@ void TestCalculations::gaugeVolumeLowersThePressure() {
 }
 
 QTEST_APPLESS_MAIN(TestCalculations)
+void TestCalculations::commandStoresOnlyASuccess_data() {
+    QTest::addColumn<int>("command"); // 0 ratio, 1 volume, 2 pressure
+    QTest::addColumn<double>("bore");
+    QTest::addColumn<bool>("stored");
+    for (int command = 0; command < 3; ++command) {
+        QTest::addRow("%d, a sound engine", command) << command << 4.0 << true;
+        QTest::addRow("%d, an overflow", command) << command << 1e200 << false;
+    }
+}
+
+void TestCalculations::commandStoresOnlyASuccess() {
+    QFETCH(int, command);
+    QFETCH(double, bore);
+    QFETCH(bool, stored);
+    const tolvaric::CalculationCommand commands[] = {
+        tolvaric::ratioCommand, tolvaric::volumeCommand, tolvaric::pressureCommand};
+    auto engine = tolvaric::initialEngineData();
+    engine.Bore = bore;
+    const auto before = engine;
+    const auto result = tolvaric::runCalculation(commands[command], engine);
+    QCOMPARE(result.succeeded(), stored);
+    auto expected = before;
+    if (stored) {
+        expected.*commands[command].result = result.value;
+    }
+    QCOMPARE(engine, expected);
+}
+
 // The help document's worked example shows what the calculations give for
 // the engine the window starts with, as the boxes would show it.
 void TestCalculations::workedExampleInTheHelp() {

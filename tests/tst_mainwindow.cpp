@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
+#include "storage/Session.h"
 #include "tests/FakePrompts.h"
 #include "ui/ColorButton.h"
 #include "ui/FieldBox.h"
@@ -25,6 +26,7 @@ using tolvaric::EngineData;
 using tolvaric::FieldBox;
 using tolvaric::MainWindow;
 using tolvaric::MessageIcon;
+using tolvaric::Session;
 using Command = tolvaric::Command;
 
 namespace {
@@ -84,15 +86,15 @@ class TestMainWindow : public QObject {
     void typeInto(FieldBox* box, const QString& text);
     FieldBox* focusedBox() const;
 
-    EngineData m_engine;
+    Session m_session;
     FakePrompts m_prompts;
     std::unique_ptr<MainWindow> m_window;
 };
 
 void TestMainWindow::init() {
-    m_engine = tolvaric::initialEngineData();
+    m_session.setEngine(tolvaric::initialEngineData());
     m_prompts = FakePrompts();
-    m_window = std::make_unique<MainWindow>(m_engine, m_prompts, QLocale::c());
+    m_window = std::make_unique<MainWindow>(m_session, m_prompts, QLocale::c());
     m_window->show();
     QApplication::setActiveWindow(m_window.get());
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -246,7 +248,7 @@ void TestMainWindow::readableOnADarkDesktop() {
     dark.setColor(QPalette::Text, Qt::white);
     dark.setColor(QPalette::Base, QColor(25, 25, 25));
     QApplication::setPalette(dark);
-    MainWindow window(m_engine, m_prompts, QLocale::c());
+    MainWindow window(m_session, m_prompts, QLocale::c());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QImage shot = window.grab().toImage();
@@ -404,34 +406,34 @@ void TestMainWindow::typedValueReachesTheRecordBeforeTheCommand() {
     auto* bore = m_window->box(&EngineData::Bore);
     typeInto(bore, "4.125");
     QTest::mouseClick(m_window->button(Command::Ratio), Qt::LeftButton);
-    QCOMPARE(m_engine.Bore, 4.125);
+    QCOMPARE(m_session.engine().Bore, 4.125);
     QCOMPARE(bore->text(), "4.125");
     auto expected = tolvaric::initialEngineData();
     expected.Bore = 4.125;
     const auto ratio = tolvaric::compressionRatio(expected).value;
-    QCOMPARE(m_engine.Compression_Ratio, ratio);
+    QCOMPARE(m_session.engine().Compression_Ratio, ratio);
     QCOMPARE(m_window->box(&EngineData::Compression_Ratio)->text(), QString::number(ratio, 'f', 2));
 }
 
 void TestMainWindow::leavingABoxStoresTheShownValue() {
-    m_engine.Cylinder_Pressure = 151.237;
+    m_session.store(&EngineData::Cylinder_Pressure, 151.237);
     m_window->Show_Engine_Data();
     auto* pressure = m_window->box(&EngineData::Cylinder_Pressure);
     QCOMPARE(pressure->text(), "151.24");
-    QCOMPARE(m_engine.Cylinder_Pressure, 151.237); // showing stores nothing
+    QCOMPARE(m_session.engine().Cylinder_Pressure, 151.237); // showing stores nothing
     pressure->setFocus();
     QTest::keyClick(pressure, Qt::Key_Up);
-    QCOMPARE(m_engine.Cylinder_Pressure, 151.24);
+    QCOMPARE(m_session.engine().Cylinder_Pressure, 151.24);
     QCOMPARE(pressure->text(), "151.24");
 }
 
 void TestMainWindow::programTextsStoreNothing() {
-    m_engine = EngineData{};
+    m_session.setEngine(EngineData{});
     m_window->Show_Engine_Data();
     QCOMPARE(m_window->box(&EngineData::Bore)->text(), ".000");
     QCOMPARE(m_window->box(&EngineData::Dome_Volume)->text(), ".0");
     m_window->box(&EngineData::Bore)->setText("4.000");
-    QCOMPARE(m_engine.Bore, 0.0);
+    QCOMPARE(m_session.engine().Bore, 0.0);
 }
 
 void TestMainWindow::calculations_data() {
@@ -469,12 +471,12 @@ void TestMainWindow::calculations() {
     QFETCH(QString, message);
 
     m_window->ownerBox()->setFocus(); // leaving it stores nothing in the record
-    m_engine.Bore = bore;
-    m_engine.Compression_Ratio = ratio;
+    m_session.store(&EngineData::Bore, bore);
+    m_session.store(&EngineData::Compression_Ratio, ratio);
     if (bore == 0) {
-        m_engine = EngineData{};
+        m_session.setEngine(EngineData{});
     }
-    const EngineData before = m_engine;
+    const EngineData before = m_session.engine();
     QTest::mouseClick(m_window->button(Command(command)), Qt::LeftButton);
 
     const auto member = Command(command) == Command::Ratio ? &EngineData::Compression_Ratio
@@ -484,7 +486,7 @@ void TestMainWindow::calculations() {
     QCOMPARE(m_window->box(member)->text(), shown);
     if (message.isEmpty()) {
         QVERIFY(m_prompts.messages.isEmpty());
-        QVERIFY(m_engine.*member != before.*member);
+        QVERIFY(m_session.engine().*member != before.*member);
     } else {
         QCOMPARE(m_prompts.messages.size(), 1);
         const auto& shownMessage = m_prompts.messages.front();
@@ -493,7 +495,7 @@ void TestMainWindow::calculations() {
         QCOMPARE(shownMessage.text, parts[1]);
         QCOMPARE(shownMessage.icon,
                  parts[2] == "critical" ? MessageIcon::Critical : MessageIcon::Exclamation);
-        QCOMPARE(m_engine, before);
+        QCOMPARE(m_session.engine(), before);
     }
 }
 
@@ -507,8 +509,8 @@ void TestMainWindow::unreadableTextIsReportedAndBlocksTheClick() {
     QCOMPARE(message.icon, MessageIcon::Exclamation);
     QVERIFY2(message.text.contains("Bore") && message.text.contains("\"4.1x\""),
              qPrintable(message.text));
-    QCOMPARE(m_engine.Bore, 4.0);
-    QCOMPARE(m_engine.Compression_Ratio, 10.0); // the click ran nothing
+    QCOMPARE(m_session.engine().Bore, 4.0);
+    QCOMPARE(m_session.engine().Compression_Ratio, 10.0); // the click ran nothing
     QCOMPARE(m_window->box(&EngineData::Compression_Ratio)->text(), "10.00");
     QCOMPARE(focusedBox(), bore);
     QCOMPARE(bore->selectedText(), "4.1x");
@@ -518,7 +520,7 @@ void TestMainWindow::unreadableTextIsReportedAndBlocksTheClick() {
     QTest::keyClick(bore, Qt::Key_Return);
     QTRY_COMPARE(m_prompts.messages.size(), 2);
     QCOMPARE(focusedBox(), bore);
-    QCOMPARE(m_engine.Bore, 4.0);
+    QCOMPARE(m_session.engine().Bore, 4.0);
 }
 
 void TestMainWindow::unreadableEntryMessages_data() {
@@ -567,7 +569,7 @@ void TestMainWindow::droppedTextIsStored() {
     QCOMPARE(bore->text(), "4.00012");
     QCOMPARE(focusedBox(), bore);
     QTest::keyClick(bore, Qt::Key_Return);
-    QCOMPARE(m_engine.Bore, 4.00012);
+    QCOMPARE(m_session.engine().Bore, 4.00012);
 }
 
 // A huge paste into the owner box is cut at what it holds, at once, and said.
@@ -590,12 +592,12 @@ void TestMainWindow::switchingAwayDoesNotJudgeTheText() {
     QApplication::sendEvent(bore, &away);
     QTest::qWait(10);
     QVERIFY(m_prompts.messages.isEmpty());
-    QCOMPARE(m_engine.Bore, 4.0);
+    QCOMPARE(m_session.engine().Bore, 4.0);
 }
 
 void TestMainWindow::enterAndEscapePressNoButton() {
-    QSignalSpy requested(m_window.get(), &MainWindow::commandStarted);
-    const EngineData before = m_engine;
+    QSignalSpy requested(m_window.get(), &MainWindow::commandRequested);
+    const EngineData before = m_session.engine();
     auto* centreline = m_window->box(&EngineData::Intake_Centerline);
     centreline->setFocus();
     QTest::keyClick(centreline, Qt::Key_Escape);
@@ -604,7 +606,7 @@ void TestMainWindow::enterAndEscapePressNoButton() {
     QCOMPARE(focusedBox(), m_window->box(&EngineData::Compression_Ratio));
     QVERIFY(requested.isEmpty());
     QVERIFY(m_prompts.messages.isEmpty());
-    QCOMPARE(m_engine.Compression_Ratio, before.Compression_Ratio);
+    QCOMPARE(m_session.engine().Compression_Ratio, before.Compression_Ratio);
 }
 
 void TestMainWindow::lockedBoxTakesNoTyping() {
@@ -614,7 +616,7 @@ void TestMainWindow::lockedBoxTakesNoTyping() {
     QCOMPARE(pressure->text(), "150.0");
     QTest::keyClick(pressure, Qt::Key_Return);
     QCOMPARE(focusedBox(), m_window->box(&EngineData::Compression_Ratio));
-    QCOMPARE(m_engine.Cylinder_Pressure, 150.0);
+    QCOMPARE(m_session.engine().Cylinder_Pressure, 150.0);
 }
 
 void TestMainWindow::otherLocales_data() {
@@ -656,7 +658,7 @@ void TestMainWindow::otherLocales() {
     QFETCH(QString, refused);
     QFETCH(QString, example);
     m_window.reset();
-    MainWindow window(m_engine, m_prompts, locale);
+    MainWindow window(m_session, m_prompts, locale);
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -668,21 +670,21 @@ void TestMainWindow::otherLocales() {
 
     auto* bore = window.box(&EngineData::Bore);
     for (const auto& text : typed) {
-        m_engine.Bore = 0;
+        m_session.store(&EngineData::Bore, 0);
         typeInto(bore, text);
         QTest::keyClick(bore, Qt::Key_Return);
-        QCOMPARE(m_engine.Bore, 4.125);
+        QCOMPARE(m_session.engine().Bore, 4.125);
     }
     for (const auto& text : negated) {
-        m_engine.Bore = 0;
+        m_session.store(&EngineData::Bore, 0);
         typeInto(bore, text);
         QTest::keyClick(bore, Qt::Key_Return);
-        QCOMPARE(m_engine.Bore, -4.125);
+        QCOMPARE(m_session.engine().Bore, -4.125);
     }
     typeInto(bore, refused);
     QTest::keyClick(bore, Qt::Key_Return);
     QTRY_COMPARE(m_prompts.messages.size(), 1);
-    QCOMPARE(m_engine.Bore, -4.125);
+    QCOMPARE(m_session.engine().Bore, -4.125);
     QVERIFY(m_prompts.messages.front().text.contains(example));
 }
 

@@ -59,45 +59,43 @@ void TestSession::startUp() {
     if (!owner.isEmpty()) {
         writeBytes("owner", owner);
     }
-    EngineData engine;
-    Session session(engine);
+    Session session;
     const auto status = session.startUp();
     QCOMPARE(status.ok(), loaded);
     QCOMPARE(session.owner(), ownerName);
     if (loaded) {
-        QCOMPARE(engine.Cylinder_Pressure, 150.0); // the file's last value
+        QCOMPARE(session.engine().Cylinder_Pressure, 150.0); // the file's last value
     } else {
-        QCOMPARE(engine, EngineData{}); // a failed read changes no field
+        QCOMPARE(session.engine(), EngineData{}); // a failed read changes no field
     }
     if (!loaded) {
         QCOMPARE(status.problem,
                  data.isEmpty() ? tolvaric::FileProblem::System : tolvaric::FileProblem::Content);
         session.proceedWithInitialValues(); // Yes on the question
-        QCOMPARE(engine, tolvaric::initialEngineData());
+        QCOMPARE(session.engine(), tolvaric::initialEngineData());
     }
     QCOMPARE(QDir().entryList(QDir::Files).size(), int(!data.isEmpty()) + int(!owner.isEmpty()));
 }
 
 void TestSession::saveFetchAndKeep() {
-    EngineData engine = tolvaric::initialEngineData();
-    Session session(engine);
+    Session session;
+    session.setEngine(tolvaric::initialEngineData());
     session.setOwner("Jane\nSpeed Shop");
     QVERIFY(session.save("engine.dat").ok());
-    const EngineData saved = engine;
-    engine.Bore = 9;
+    const EngineData saved = session.engine();
+    session.store(&EngineData::Bore, 9);
     QVERIFY(session.fetch("engine.dat").ok());
-    QCOMPARE(engine, saved);
-    engine.Bore = 9;
+    QCOMPARE(session.engine(), saved);
+    session.store(&EngineData::Bore, 9);
     const auto failed = session.fetch("missing.dat");
     QVERIFY(!failed.ok() && failed.problem == tolvaric::FileProblem::System);
-    QCOMPARE(engine.Bore, 9.0); // as it was
+    QCOMPARE(session.engine().Bore, 9.0); // as it was
 
     QVERIFY(session.keepForNextStart().ok());
     QCOMPARE(readBytes("owner"), "\"Jane\r\nSpeed Shop\"\r\n");
-    EngineData next;
-    Session nextRun(next);
+    Session nextRun;
     QVERIFY(nextRun.startUp().ok());
-    QCOMPARE(next, engine);
+    QCOMPARE(nextRun.engine(), session.engine());
     QCOMPARE(nextRun.owner(), "Jane\nSpeed Shop");
 
     // Where nothing can be written, both files report why.

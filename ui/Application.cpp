@@ -5,11 +5,11 @@
 
 #include "resources/Resources.h"
 #include "resources/Version.h"
-#include "ui/FileCommands.h"
 #include "ui/HelpViewer.h"
 #include "ui/KeyRepeat.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompts.h"
+#include "ui/SessionCommands.h"
 #include "ui/WindowGone.h"
 
 #include <QApplication>
@@ -39,13 +39,12 @@ int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& sho
     QApplication::setWindowIcon(programIcon());
 
     QtPrompts prompts;
-    // The one engine record of the run: all zeros at start, never reset, and
-    // passed by reference to the window and the commands.
-    EngineData engine;
-    Session session(engine);
-    MainWindow window(engine, prompts);
-    FileCommands commands(window, session, prompts, [] { QApplication::exit(0); });
-    window.setFileCommands(&commands);
+    // The session holds the run's one engine record and the owner's name:
+    // all zeros at start, never reset. The window and the commands use it.
+    Session session;
+    MainWindow window(session, prompts);
+    SessionCommands commands(window, session, prompts, [] { QApplication::exit(0); });
+    QObject::connect(&window, &MainWindow::commandRequested, &commands, &SessionCommands::run);
     if (!commands.startUp()) {
         return 0; // No on the data-error question: no window, nothing written
     }

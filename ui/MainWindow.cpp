@@ -3,11 +3,12 @@
 
 #include "ui/MainWindow.h"
 
+#include "storage/Session.h"
 #include "ui/ColorButton.h"
 #include "ui/FieldBox.h"
 #include "ui/FieldRows.h"
-#include "ui/FileCommands.h"
 #include "ui/LocaleNumbers.h"
+#include "ui/Messages.h"
 #include "ui/OwnerBox.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
@@ -16,6 +17,7 @@
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <QPixmap>
 #include <QTextEdit>
 
 namespace tolvaric {
@@ -66,8 +68,8 @@ QFont script(double pointSize) {
     return boldFont(family, pointSize, QFont::Cursive);
 }
 
-} // namespace
-
+// A field row's caption, as the user reads it ("Bore:"), and the field's
+// name without the colon, as messages and screen readers say it ("Bore").
 QString caption(const layout::FieldRow& row) {
     return MainWindow::tr(row.caption.data()); // the table's texts are literals
 }
@@ -76,8 +78,20 @@ QString fieldName(const layout::FieldRow& row) {
     return caption(row).chopped(1); // the colon
 }
 
-MainWindow::MainWindow(EngineData& engine, Prompts& prompts, const QLocale& locale, QWidget* parent)
-    : QWidget(parent), m_engine(engine), m_prompts(prompts), m_locale(locale) {
+// The owner's name as typed; toPlainText() would turn a non-breaking space
+// into a plain one. A new paragraph (Enter) and a line break (Shift+Enter)
+// are both the file's line break.
+QString typedText(const QTextEdit& box) {
+    return box.document()
+        ->toRawText()
+        .replace(QChar::ParagraphSeparator, QLatin1Char('\n'))
+        .replace(QChar::LineSeparator, QLatin1Char('\n'));
+}
+
+} // namespace
+
+MainWindow::MainWindow(Session& session, Prompts& prompts, const QLocale& locale, QWidget* parent)
+    : QWidget(parent), m_session(session), m_prompts(prompts), m_locale(locale) {
     setObjectName(QStringLiteral("tolvaric"));
     setWindowTitle(tr(layout::windowCaption));
     QPalette grey = palette();
@@ -166,6 +180,7 @@ void MainWindow::buildOtherControls() {
     m_owner->setToolTip(tr(" Click here to change "));
     m_owner->setAccessibleName(tr("Owner"));
     m_owner->setGeometry(twipsRect(layout::ownerTwips));
+    connect(m_owner, &QTextEdit::textChanged, this, &MainWindow::storeOwner);
 
     m_logo = new QLabel(this);
     m_logo->setObjectName(QStringLiteral("Image1"));
@@ -216,14 +231,32 @@ ColorButton* MainWindow::button(Command command) const {
 void MainWindow::Show_Engine_Data() {
     for (auto* fieldBox : m_boxes) {
         const auto& field = fieldBox->field();
-        fieldBox->setText(showValue(m_engine.*field.member, field.picture, m_locale));
+        fieldBox->setText(showValue(m_session.engine().*field.member, field.picture, m_locale));
     }
+}
+
+void MainWindow::showOwner(const QString& owner) {
+    m_owner->setPlainText(owner);
+}
+
+void MainWindow::showLogo(const QImage& picture) {
+    QPixmap pixmap = QPixmap::fromImage(picture);
+    pixmap.setDevicePixelRatio(m_logo->devicePixelRatio());
+    m_logo->setPixmap(pixmap);
+}
+
+QSize MainWindow::logoPixels() const {
+    return m_logo->size() * m_logo->devicePixelRatio();
+}
+
+void MainWindow::storeOwner() {
+    m_session.setOwner(typedText(*m_owner));
 }
 
 void MainWindow::storeEntry(FieldBox* fieldBox) {
     if (const auto reading = readValue(fieldBox->text(), m_locale, fieldBox->field().quantity);
         reading.kind == TypedReading::Kind::Number) {
-        m_engine.*fieldBox->field().member = reading.value;
+        m_session.store(fieldBox->field().member, reading.value);
         return;
     }
     if (m_unreadable) {
@@ -253,13 +286,13 @@ void MainWindow::reportUnreadableEntry() {
     m_unreadable = nullptr;
 }
 
-void MainWindow::calculate(const CalculationCommand& command) {
-    const auto result = runCalculation(command, m_engine);
+void MainWindow::calculate(const CalculationCommand& command, Picture picture) {
+    const auto result = m_session.calculate(command);
     if (!result.succeeded()) {
         m_prompts.inform(this, messageFor(result.outcome));
         return;
     }
-    box(command.result)->setText(showValue(result.value, command.picture, m_locale));
+    box(command.result)->setText(showValue(result.value, picture, m_locale));
 }
 
 // The one place where a button becomes its command.
@@ -267,35 +300,20 @@ void MainWindow::runCommand(Command command) {
     if (m_unreadable) {
         return; // a box shows text that the record does not hold
     }
-    emit commandStarted(command);
     switch (command) {
     case Command::Ratio:
-        calculate(ratioCommand);
-        return;
+        return calculate(ratioCommand, Picture::TwoDecimals);
     case Command::Volume:
-        calculate(volumeCommand);
-        return;
+        // Two decimals here, one after a start or fetch.
+        return calculate(volumeCommand, Picture::TwoDecimalsWide);
     case Command::Pressure:
-        calculate(pressureCommand);
-        return;
+        return calculate(pressureCommand, Picture::TwoDecimalsWide);
     case Command::Fetch:
-        runFileCommand(&FileCommands::fetch);
-        return;
     case Command::Save:
-        runFileCommand(&FileCommands::save);
-        return;
     case Command::Help:
-        runFileCommand(&FileCommands::help);
-        return;
     case Command::Quit:
-        runFileCommand(&FileCommands::quit);
+        emit commandRequested(command);
         return;
-    }
-}
-
-void MainWindow::runFileCommand(void (FileCommands::*command)()) {
-    if (m_fileCommands) { // a window on its own, as in tests, has none
-        (m_fileCommands->*command)();
     }
 }
 

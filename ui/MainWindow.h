@@ -3,16 +3,19 @@
 
 #pragma once
 // The window "tolvaric". How a value travels:
-//   typed text -> (box loses the focus) -> the record's field
-//   button -> command over the record -> result in the record -> its box
-//   start-up reads the default files into the record and the boxes;
-//   Save/Fetch move the record to and from a data file; Quit writes the
-//   record and the owner's name to the default files and ends.
-// The window only wires controls to commands and shows their outcome.
+//   typed text -> (box loses the focus) -> storeEntry -> the session's record
+//   typed owner -> storeOwner -> the session's owner name
+//   calculation button -> the session runs it -> result in the record -> its box
+//   Save/Fetch/Help/Quit button -> commandRequested -> SessionCommands, which
+//   does the file work through the session and shows the outcome through
+//   the SessionView the window implements (Show_Engine_Data, showOwner,
+//   showLogo); Quit writes the record and the owner to the default files.
+// The session owns the record; the window only wires controls to commands.
 
-#include "model/EngineData.h"
-#include "ui/Commands.h"
+#include "model/CalculationCommand.h"
+#include "ui/Command.h"
 #include "ui/FieldRows.h"
+#include "ui/SessionView.h"
 #include "ui/WindowLayout.h"
 
 #include <QLocale>
@@ -28,55 +31,49 @@ namespace tolvaric {
 
 class ColorButton;
 class FieldBox;
-class FileCommands;
 class Prompts;
+class Session;
 
-// A field row's caption, as the user reads it ("Bore:"), and the field's
-// name without the colon, as messages and screen readers say it ("Bore").
-QString caption(const layout::FieldRow& row);
-QString fieldName(const layout::FieldRow& row);
-
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, public SessionView {
     Q_OBJECT
   public:
-    MainWindow(EngineData& engine, Prompts& prompts, const QLocale& locale = QLocale(),
+    MainWindow(Session& session, Prompts& prompts, const QLocale& locale = QLocale(),
                QWidget* parent = nullptr);
 
-    // Fills all sixteen boxes from the record with their display pictures.
-    void Show_Engine_Data();
+    // What the session's commands show.
+    void Show_Engine_Data() override;
+    void showOwner(const QString& owner) override;
+    void showLogo(const QImage& picture) override;
+    QSize logoPixels() const override;
+    QWidget* promptParent() override { return this; }
 
     FieldBox* box(double EngineData::*member) const { return m_boxes[fieldIndex(member)]; }
     ColorButton* button(Command command) const;
     QTextEdit* ownerBox() const { return m_owner; }
     QLabel* logo() const { return m_logo; }
-    const QLocale& numberLocale() const { return m_locale; }
-
-    void calculate(const CalculationCommand& command);
-
-    // Save, Fetch, Help and Quit; the window runs the calculations itself.
-    void setFileCommands(FileCommands* commands) { m_fileCommands = commands; }
 
   signals:
-    // A button's command is about to run.
-    void commandStarted(tolvaric::Command command);
+    // Save, Fetch, Help or Quit was clicked; the window runs the calculations itself.
+    void commandRequested(tolvaric::Command command);
 
   private:
     void buildFieldRows();
     void buildButtons();
     void buildOtherControls();
     void setFocusOrder();
+    // What the user typed reaches the session here, and only here.
     void storeEntry(FieldBox* box);
+    void storeOwner();
     void reportUnreadableEntry();
     void runCommand(Command command);
-    void runFileCommand(void (FileCommands::*command)());
+    void calculate(const CalculationCommand& command, Picture picture);
 
-    EngineData& m_engine;
+    Session& m_session;
     Prompts& m_prompts;
     QLocale m_locale;
     std::array<FieldBox*, fieldCount> m_boxes{};
     std::array<ColorButton*, layout::buttons.size()> m_buttons{};
     QTextEdit* m_owner = nullptr;
-    FileCommands* m_fileCommands = nullptr;
     QLabel* m_logo = nullptr;
     // A box whose text did not read as a number, until the user has been told.
     QPointer<FieldBox> m_unreadable;

@@ -10,18 +10,11 @@
 #include "storage/FileStatus.h"
 #include "storage/Session.h"
 #include "ui/FileRefusal.h"
+#include "ui/Message.h"
 
 #include <QString>
 
 namespace tolvaric {
-
-enum class MessageIcon { Critical, Exclamation };
-
-struct Message {
-    QString title;
-    QString text;
-    MessageIcon icon;
-};
 
 // A calculation's warning or its computation failure (never asked for a success).
 Message messageFor(Outcome outcome);

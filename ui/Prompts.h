@@ -5,7 +5,7 @@
 // Every message box and file dialog the window shows goes through here, so
 // that tests can answer them without a person.
 
-#include "ui/Messages.h"
+#include "ui/Message.h"
 
 #include <QString>
 

@@ -5,6 +5,7 @@
 
 #include "ui/Application.h"
 #include "ui/DataFileDialog.h"
+#include "ui/Messages.h"
 
 #include <QApplication>
 #include <QFileDialog>

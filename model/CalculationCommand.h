@@ -12,16 +12,13 @@ namespace tolvaric {
 struct CalculationCommand {
     CalculationResult (*calculate)(const EngineData&);
     double EngineData::*result; // the field it fills
-    Picture picture;            // how its box shows the result
 };
 
-inline constexpr CalculationCommand ratioCommand{compressionRatio, &EngineData::Compression_Ratio,
-                                                 Picture::TwoDecimals};
-// The chamber volume is shown with two decimals here, one after a start or fetch.
-inline constexpr CalculationCommand volumeCommand{
-    requiredChamberVolume, &EngineData::Combustion_Chamber_Volume, Picture::TwoDecimalsWide};
-inline constexpr CalculationCommand pressureCommand{
-    cylinderPressure, &EngineData::Cylinder_Pressure, Picture::TwoDecimalsWide};
+inline constexpr CalculationCommand ratioCommand{compressionRatio, &EngineData::Compression_Ratio};
+inline constexpr CalculationCommand volumeCommand{requiredChamberVolume,
+                                                  &EngineData::Combustion_Chamber_Volume};
+inline constexpr CalculationCommand pressureCommand{cylinderPressure,
+                                                    &EngineData::Cylinder_Pressure};
 
 // Leaves the record untouched unless the calculation succeeded.
 inline CalculationResult runCalculation(const CalculationCommand& command, EngineData& engine) {

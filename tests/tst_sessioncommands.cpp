@@ -6,8 +6,8 @@
 #include "tests/TestFiles.h"
 #include "ui/ColorButton.h"
 #include "ui/FieldBox.h"
-#include "ui/FileCommands.h"
 #include "ui/MainWindow.h"
+#include "ui/SessionCommands.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,8 +20,8 @@
 
 using tolvaric::EngineData;
 using tolvaric::FileChoice;
-using tolvaric::FileCommands;
 using tolvaric::MainWindow;
+using tolvaric::SessionCommands;
 using Command = tolvaric::Command;
 
 namespace {
@@ -33,7 +33,7 @@ QString unwritableFolder() {
 
 } // namespace
 
-class TestFileCommands : public QObject {
+class TestSessionCommands : public QObject {
     Q_OBJECT
   private slots:
     void init();
@@ -61,37 +61,35 @@ class TestFileCommands : public QObject {
 
     QTemporaryDir m_dir;
     QString m_previousFolder;
-    EngineData m_engine;
     FakePrompts m_prompts;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<tolvaric::Session> m_session;
-    std::unique_ptr<FileCommands> m_commands;
+    std::unique_ptr<SessionCommands> m_commands;
     int m_endRequests = 0;
     bool m_started = false;
 };
 
-void TestFileCommands::init() {
+void TestSessionCommands::init() {
     m_previousFolder = QDir::currentPath();
     QVERIFY(QDir(m_dir.path()).removeRecursively());
     QVERIFY(QDir().mkpath(m_dir.path()));
     QVERIFY(QDir::setCurrent(m_dir.path()));
-    m_engine = EngineData{};
     m_prompts = FakePrompts();
     m_endRequests = 0;
-    m_window = std::make_unique<MainWindow>(m_engine, m_prompts, QLocale::c());
-    m_session = std::make_unique<tolvaric::Session>(m_engine);
-    m_commands = std::make_unique<FileCommands>(*m_window, *m_session, m_prompts,
-                                                [this] { ++m_endRequests; });
-    m_window->setFileCommands(m_commands.get());
+    m_session = std::make_unique<tolvaric::Session>();
+    m_window = std::make_unique<MainWindow>(*m_session, m_prompts, QLocale::c());
+    m_commands = std::make_unique<SessionCommands>(*m_window, *m_session, m_prompts,
+                                                   [this] { ++m_endRequests; });
+    connect(m_window.get(), &MainWindow::commandRequested, m_commands.get(), &SessionCommands::run);
 }
 
-void TestFileCommands::cleanup() {
+void TestSessionCommands::cleanup() {
     m_commands.reset();
     m_window.reset();
     QDir::setCurrent(m_previousFolder);
 }
 
-void TestFileCommands::start(bool proceed) {
+void TestSessionCommands::start(bool proceed) {
     m_prompts.proceed = proceed;
     m_started = m_commands->startUp();
     if (m_started) {
@@ -101,20 +99,20 @@ void TestFileCommands::start(bool proceed) {
     }
 }
 
-void TestFileCommands::firstStartWithoutFiles_data() {
+void TestSessionCommands::firstStartWithoutFiles_data() {
     QTest::addColumn<bool>("proceed");
     QTest::newRow("Yes") << true;
     QTest::newRow("No") << false;
 }
 
-void TestFileCommands::firstStartWithoutFiles() {
+void TestSessionCommands::firstStartWithoutFiles() {
     QFETCH(bool, proceed);
     start(proceed);
     QCOMPARE(m_prompts.dataErrorQuestions, 1);
     QCOMPARE(m_started, proceed);
     if (proceed) {
         // The record holds what the boxes show, not zeros.
-        QCOMPARE(m_engine, tolvaric::initialEngineData());
+        QCOMPARE(m_session->engine(), tolvaric::initialEngineData());
         QCOMPARE(m_window->box(&EngineData::Bore)->text(), "4.000");
         QCOMPARE(m_window->ownerBox()->toPlainText(), "Owner");
     } else {
@@ -123,11 +121,11 @@ void TestFileCommands::firstStartWithoutFiles() {
     QVERIFY(QDir().entryList(QDir::Files | QDir::Hidden).isEmpty()); // nothing written
 }
 
-void TestFileCommands::startWithDefaultData() {
+void TestSessionCommands::startWithDefaultData() {
     writeBytes("tolvaric.dat", sampleFile());
     start();
     QCOMPARE(m_prompts.dataErrorQuestions, 0);
-    QCOMPARE(m_engine.Intake_Centerline, 106.0);
+    QCOMPARE(m_session->engine().Intake_Centerline, 106.0);
     QCOMPARE(m_window->box(&EngineData::Intake_Seat_Duration)->text(), "310.0");
     QCOMPARE(m_window->box(&EngineData::Intake_Centerline)->text(), "106.0");
     QCOMPARE(m_window->box(&EngineData::Cylinder_Pressure)->text(), "150.00");
@@ -135,17 +133,17 @@ void TestFileCommands::startWithDefaultData() {
     QCOMPARE(m_window->box(&EngineData::Deck_Clearance)->text(), ".005");
 }
 
-void TestFileCommands::shortDefaultFileKeepsTheShownValues() {
+void TestSessionCommands::shortDefaultFileKeepsTheShownValues() {
     const QByteArray tenValues = "5\r\n4\r\n0\r\n5\r\n0.04\r\n0.3\r\n0.06\r\n70\r\n1\r\n2\r\n";
     writeBytes("tolvaric.dat", tenValues);
     start();
     QCOMPARE(m_prompts.dataErrorQuestions, 1);
     QCOMPARE(m_window->box(&EngineData::Bore)->text(), "4.000");
-    QCOMPARE(m_engine, tolvaric::initialEngineData()); // no half-read engine
+    QCOMPARE(m_session->engine(), tolvaric::initialEngineData()); // no half-read engine
     QCOMPARE(readBytes("tolvaric.dat"), tenValues);
 }
 
-void TestFileCommands::ownerFile_data() {
+void TestSessionCommands::ownerFile_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("exists");
     QTest::addColumn<QString>("shown");
@@ -177,7 +175,7 @@ void TestFileCommands::ownerFile_data() {
                                       << QByteArray("\"Open ended\"\r\n");
 }
 
-void TestFileCommands::ownerFile() {
+void TestSessionCommands::ownerFile() {
     QFETCH(QByteArray, content);
     QFETCH(bool, exists);
     QFETCH(QString, shown);
@@ -192,7 +190,7 @@ void TestFileCommands::ownerFile() {
     QCOMPARE(readBytes("owner"), kept);
 }
 
-void TestFileCommands::logo_data() {
+void TestSessionCommands::logo_data() {
     QTest::addColumn<QString>("format"); // of "mine.bmp"; empty: no file
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QColor>("colour"); // in the middle of the box
@@ -206,7 +204,7 @@ void TestFileCommands::logo_data() {
     QTest::newRow("a pipe") << "pipe" << QSize() << QColor();
 }
 
-void TestFileCommands::logo() {
+void TestSessionCommands::logo() {
     QFETCH(QString, format);
     QFETCH(QSize, size);
     QFETCH(QColor, colour);
@@ -234,12 +232,12 @@ void TestFileCommands::logo() {
     }
 }
 
-void TestFileCommands::saveAndFetchRoundTrip() {
+void TestSessionCommands::saveAndFetchRoundTrip() {
     writeBytes("tolvaric.dat", sampleFile());
     start();
-    m_window->calculate(tolvaric::volumeCommand);
+    QTest::mouseClick(m_window->button(Command::Volume), Qt::LeftButton);
     QCOMPARE(m_window->box(&EngineData::Combustion_Chamber_Volume)->text(), "76.01");
-    const EngineData saved = m_engine;
+    const EngineData saved = m_session->engine();
 
     m_prompts.chosenFile = m_dir.filePath("engine.dat");
     QTest::mouseClick(m_window->button(Command::Save), Qt::LeftButton);
@@ -247,16 +245,15 @@ void TestFileCommands::saveAndFetchRoundTrip() {
     QVERIFY(m_prompts.messages.isEmpty());
 
     writeBytes("engine.dat", readBytes("engine.dat")); // saving again replaces without asking
-    m_engine = EngineData{};
     QTest::mouseClick(m_window->button(Command::Fetch), Qt::LeftButton);
-    QCOMPARE(m_engine, saved);
+    QCOMPARE(m_session->engine(), saved);
     QCOMPARE(m_window->box(&EngineData::Combustion_Chamber_Volume)->text(), "76.0");
     QCOMPARE(m_prompts.dataErrorQuestions, 0);
     QCOMPARE(QDir::currentPath(), m_dir.path());
     QCOMPARE(readBytes("tolvaric.dat"), sampleFile()); // only Quit writes the default file
 }
 
-void TestFileCommands::cancelledDialogs_data() {
+void TestSessionCommands::cancelledDialogs_data() {
     QTest::addColumn<int>("command");
     QTest::addColumn<bool>("proceed");
     QTest::addColumn<int>("questions");
@@ -266,41 +263,41 @@ void TestFileCommands::cancelledDialogs_data() {
     QTest::newRow("Fetch, Cancel, No") << int(Command::Fetch) << false << 1 << 1;
 }
 
-void TestFileCommands::cancelledDialogs() {
+void TestSessionCommands::cancelledDialogs() {
     QFETCH(int, command);
     QFETCH(bool, proceed);
     QFETCH(int, questions);
     QFETCH(int, ends);
     writeBytes("tolvaric.dat", sampleFile());
     start();
-    const EngineData before = m_engine;
+    const EngineData before = m_session->engine();
     m_prompts.chosenFile.clear();
     m_prompts.proceed = proceed;
     QTest::mouseClick(m_window->button(Command(command)), Qt::LeftButton);
     QCOMPARE(m_prompts.dataErrorQuestions, questions);
     QCOMPARE(m_endRequests, ends);
     QVERIFY(m_prompts.messages.isEmpty());
-    QCOMPARE(m_engine, before);
+    QCOMPARE(m_session->engine(), before);
     QCOMPARE(QDir().entryList(QDir::Files), QStringList{"tolvaric.dat"});
     QCOMPARE(readBytes("tolvaric.dat"), sampleFile());
 }
 
-void TestFileCommands::fetchOfAShortFileChangesNothing() {
+void TestSessionCommands::fetchOfAShortFileChangesNothing() {
     writeBytes("tolvaric.dat", sampleFile());
     start();
     writeBytes("ten.dat", "9\r\n9\r\n9\r\n9\r\n9\r\n9\r\n9\r\n9\r\n9\r\n9\r\n");
-    const EngineData before = m_engine;
+    const EngineData before = m_session->engine();
     const QString boreText = m_window->box(&EngineData::Bore)->text();
     m_prompts.chosenFile = m_dir.filePath("ten.dat");
     m_window->ownerBox()->setFocus();
     m_commands->fetch();
     QCOMPARE(m_prompts.dataErrorQuestions, 1);
-    QCOMPARE(m_engine, before);
+    QCOMPARE(m_session->engine(), before);
     QCOMPARE(m_window->box(&EngineData::Bore)->text(), boreText);
     QCOMPARE(m_endRequests, 0);
 }
 
-void TestFileCommands::failedSaveIsReported() {
+void TestSessionCommands::failedSaveIsReported() {
     writeBytes("tolvaric.dat", sampleFile());
     start();
     m_prompts.chosenFile = unwritableFolder() + "/engine.dat";
@@ -320,7 +317,7 @@ void TestFileCommands::failedSaveIsReported() {
     QVERIFY(QFileInfo("folder.dat").isDir());
 }
 
-void TestFileCommands::quitKeepsTypedValuesAndOwner() {
+void TestSessionCommands::quitKeepsTypedValuesAndOwner() {
     start(); // first start without files, Yes
     auto* bore = m_window->box(&EngineData::Bore);
     bore->setFocus();
@@ -336,19 +333,18 @@ void TestFileCommands::quitKeepsTypedValuesAndOwner() {
     // The next start shows what Quit kept.
     cleanup();
     QVERIFY(QDir::setCurrent(m_dir.path()));
-    m_engine = EngineData{};
     m_prompts = FakePrompts();
-    m_window = std::make_unique<MainWindow>(m_engine, m_prompts, QLocale::c());
-    m_session = std::make_unique<tolvaric::Session>(m_engine);
-    m_commands = std::make_unique<FileCommands>(*m_window, *m_session, m_prompts, [] {});
+    m_session = std::make_unique<tolvaric::Session>();
+    m_window = std::make_unique<MainWindow>(*m_session, m_prompts, QLocale::c());
+    m_commands = std::make_unique<SessionCommands>(*m_window, *m_session, m_prompts, [] {});
     QVERIFY(m_commands->startUp());
     QCOMPARE(m_prompts.dataErrorQuestions, 0);
-    QCOMPARE(m_engine.Bore, 4.25);
+    QCOMPARE(m_session->engine().Bore, 4.25);
     QCOMPARE(m_window->box(&EngineData::Bore)->text(), "4.250");
     QCOMPARE(m_window->ownerBox()->toPlainText(), "Jörg, ");
 }
 
-void TestFileCommands::quitInAnUnwritableFolder() {
+void TestSessionCommands::quitInAnUnwritableFolder() {
     start();
     SKIP_WITHOUT_POSIX("needs a folder no one may write to");
     QVERIFY(QDir::setCurrent(unwritableFolder()));
@@ -359,7 +355,7 @@ void TestFileCommands::quitInAnUnwritableFolder() {
     QVERIFY2(text.contains("\"tolvaric.dat\"") && text.contains("\"owner\""), qPrintable(text));
 }
 
-void TestFileCommands::closingTheWindowWritesNothing() {
+void TestSessionCommands::closingTheWindowWritesNothing() {
     writeBytes("tolvaric.dat", sampleFile());
     start();
     auto* bore = m_window->box(&EngineData::Bore);
@@ -372,7 +368,7 @@ void TestFileCommands::closingTheWindowWritesNothing() {
     QCOMPARE(m_endRequests, 0);
 }
 
-void TestFileCommands::helpStartsAViewerEachTime() {
+void TestSessionCommands::helpStartsAViewerEachTime() {
     // Each click starts a viewer of its own; one that cannot start is reported.
     writeBytes("tolvaric.dat", sampleFile());
     start();
@@ -385,5 +381,5 @@ void TestFileCommands::helpStartsAViewerEachTime() {
     QCOMPARE(m_prompts.messages.size(), 1);
 }
 
-QTEST_MAIN(TestFileCommands)
-#include "tst_filecommands.moc"
+QTEST_MAIN(TestSessionCommands)
+#include "tst_sessioncommands.moc"

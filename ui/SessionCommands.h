@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Start-up, Save This, Fetch Old File, Help and Quit as the window sees them:
+// Start-up, Save This, Fetch Old File, Help and Quit as the user meets them:
 // the session does the file work; these ask the user through the prompts and
-// show the outcome in the window.
+// show the outcome through the window's small view.
 
 #include "storage/Session.h"
+#include "ui/Command.h"
 
 #include <QObject>
 
@@ -14,27 +15,26 @@
 
 namespace tolvaric {
 
-class MainWindow;
 class Prompts;
+class SessionView;
 
-class FileCommands : public QObject {
+class SessionCommands : public QObject {
     Q_OBJECT
   public:
-    FileCommands(MainWindow& window, Session& session, Prompts& prompts,
-                 std::function<void()> endProgram);
-    ~FileCommands() override;
+    SessionCommands(SessionView& view, Session& session, Prompts& prompts,
+                    std::function<void()> endProgram);
 
     // Before the window is first shown. False when the user chose to end.
     bool startUp();
+    // Save, Fetch, Help or Quit, as the window asks for them.
+    void run(Command command);
     void save();
     void fetch();
     void help();
     void quit();
 
   private:
-    void loadLogo();
-
-    MainWindow& m_window;
+    SessionView& m_view;
     Session& m_session;
     Prompts& m_prompts;
     std::function<void()> m_endProgram;
