@@ -14,10 +14,27 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTranslator>
 
 namespace tolvaric {
 
 namespace {
+
+// The texts in the user's language where a translation is installed
+// ("tolvaric_de.qm" in a translations folder beside the program or in its
+// data folder); the English texts are the source, and none ships yet.
+void loadTranslation(QTranslator& translator) {
+    const QString program = QCoreApplication::applicationDirPath();
+    const QStringList folders = {program + QStringLiteral("/translations"),
+                                 program + QStringLiteral("/../share/tolvaric/translations"),
+                                 QStringLiteral(TOLVARIC_DATADIR "/translations")};
+    for (const auto& folder : folders) {
+        if (translator.load(QLocale(), QStringLiteral("tolvaric"), QStringLiteral("_"), folder)) {
+            QCoreApplication::installTranslator(&translator);
+            return;
+        }
+    }
+}
 
 QIcon programIcon() {
     QIcon icon;
@@ -34,6 +51,8 @@ int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& sho
     QApplication::setApplicationVersion(productVersion);
     QApplication::setOrganizationName(productName);
     initResources();
+    QTranslator translator;
+    loadTranslation(translator);
     askForDetectableAutoRepeat();
 
     QApplication::setWindowIcon(programIcon());
@@ -62,6 +81,8 @@ int runHelpViewer(int& argc, char** argv) {
     QApplication::setApplicationName(productName);
     QApplication::setApplicationVersion(productVersion);
     initResources();
+    QTranslator translator;
+    loadTranslation(translator);
     QApplication::setWindowIcon(programIcon());
     HelpViewer viewer;
     const auto folders = helpSearchFolders();

@@ -7,6 +7,8 @@
 
 #include "model/EngineData.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <string_view>
 
@@ -15,7 +17,7 @@ namespace tolvaric::layout {
 struct FieldRow {
     std::string_view textBox; // the box's object name
     std::string_view label;   // the label's object name
-    std::string_view caption; // the label's text
+    std::string_view caption; // the label's text, for MainWindow::tr
     int topTwips;             // the row's top edge
     int labelHeightTwips;     // some labels are drawn taller
     double EngineData::*member;
@@ -23,22 +25,22 @@ struct FieldRow {
 
 // clang-format off
 inline constexpr std::array<FieldRow, fieldCount> fieldRows{{
-    {"TxtBore", "LblBore", "Bore:", 60, 255, &EngineData::Bore},
-    {"TxtStroke", "LblStroke", "Stroke:", 360, 255, &EngineData::Stroke},
-    {"TxtDeck_Clearance", "LblDeck_Clearance", "Deck Clearance:", 660, 255, &EngineData::Deck_Clearance},
-    {"TxtGasket_Bore", "LblGasket_bore", "Gasket Bore:", 960, 255, &EngineData::Gasket_Bore},
-    {"TxtGasket_Thickness", "LblGasket_Thickness", "Gasket Thickness:", 1260, 255, &EngineData::Gasket_Thickness},
-    {"TxtTop_Land_Height", "LblTop_Land_Height", "Top Land Height:", 1560, 315, &EngineData::Top_Land_Height},
-    {"TxtTop_Land_Allowance", "LblTop_Land_Allowance", "Top Land Allowance:", 1860, 255, &EngineData::Top_Land_Allowance},
-    {"TxtCombustion_Chamber_Volume", "LblCombustion_Chamber_Volume", "Combustion Chamber Volume:", 2160, 255, &EngineData::Combustion_Chamber_Volume},
-    {"TxtDome_Volume", "LblDome_Volume", "Dome Volume:", 2460, 255, &EngineData::Dome_Volume},
-    {"TxtValve_relief_Volume", "LblValve_Relief_Volume", "Valve Relief Volume:", 2760, 255, &EngineData::Valve_Relief_Volume},
-    {"TxtGage_Correction", "LblGage_Correction", "Gage Correction:", 3060, 315, &EngineData::Gage_Correction},
-    {"TxtRod_Length", "LblRod_Length", "Rod Length:", 3540, 315, &EngineData::Rod_Length},
-    {"TxtIntake_Seat_Duration", "LblIntake_Seat_Duration", "Intake Seat Duration:", 3840, 255, &EngineData::Intake_Seat_Duration},
-    {"TxtIntake_Centerline", "LblIntake_Centerline", "Intake Centerline:", 4140, 255, &EngineData::Intake_Centerline},
-    {"TxtCompression_Ratio", "LblCompression_Ratio", "Compression Ratio:", 4620, 255, &EngineData::Compression_Ratio},
-    {"TxtCylinder_Pressure", "LblCylinder_Pressure", "Cylinder Pressure:", 5100, 315, &EngineData::Cylinder_Pressure},
+    {"TxtBore", "LblBore", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Bore:"), 60, 255, &EngineData::Bore},
+    {"TxtStroke", "LblStroke", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Stroke:"), 360, 255, &EngineData::Stroke},
+    {"TxtDeck_Clearance", "LblDeck_Clearance", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Deck Clearance:"), 660, 255, &EngineData::Deck_Clearance},
+    {"TxtGasket_Bore", "LblGasket_bore", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Gasket Bore:"), 960, 255, &EngineData::Gasket_Bore},
+    {"TxtGasket_Thickness", "LblGasket_Thickness", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Gasket Thickness:"), 1260, 255, &EngineData::Gasket_Thickness},
+    {"TxtTop_Land_Height", "LblTop_Land_Height", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Top Land Height:"), 1560, 315, &EngineData::Top_Land_Height},
+    {"TxtTop_Land_Allowance", "LblTop_Land_Allowance", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Top Land Allowance:"), 1860, 255, &EngineData::Top_Land_Allowance},
+    {"TxtCombustion_Chamber_Volume", "LblCombustion_Chamber_Volume", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Combustion Chamber Volume:"), 2160, 255, &EngineData::Combustion_Chamber_Volume},
+    {"TxtDome_Volume", "LblDome_Volume", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Dome Volume:"), 2460, 255, &EngineData::Dome_Volume},
+    {"TxtValve_relief_Volume", "LblValve_Relief_Volume", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Valve Relief Volume:"), 2760, 255, &EngineData::Valve_Relief_Volume},
+    {"TxtGage_Correction", "LblGage_Correction", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Gage Correction:"), 3060, 315, &EngineData::Gage_Correction},
+    {"TxtRod_Length", "LblRod_Length", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Rod Length:"), 3540, 315, &EngineData::Rod_Length},
+    {"TxtIntake_Seat_Duration", "LblIntake_Seat_Duration", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Intake Seat Duration:"), 3840, 255, &EngineData::Intake_Seat_Duration},
+    {"TxtIntake_Centerline", "LblIntake_Centerline", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Intake Centerline:"), 4140, 255, &EngineData::Intake_Centerline},
+    {"TxtCompression_Ratio", "LblCompression_Ratio", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Compression Ratio:"), 4620, 255, &EngineData::Compression_Ratio},
+    {"TxtCylinder_Pressure", "LblCylinder_Pressure", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Cylinder Pressure:"), 5100, 315, &EngineData::Cylinder_Pressure},
 }};
 // clang-format on
 

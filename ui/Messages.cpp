@@ -14,69 +14,73 @@ namespace tolvaric {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("tolvaric::Messages", text);
-}
+// The translation context of every message ("tolvaric::Messages").
+class Messages {
+    Q_DECLARE_TR_FUNCTIONS(tolvaric::Messages)
+};
 
 } // namespace
 
 QString messageBoxTitle() {
-    return tr("tolvaric");
+    return Messages::tr("tolvaric");
 }
 
 Message messageFor(Outcome outcome) {
     if (outcome == Outcome::ClearanceWarning) {
-        return {messageBoxTitle(), tr("There's something strange with the clearance volume"),
+        return {messageBoxTitle(),
+                Messages::tr("There's something strange with the clearance volume"),
                 MessageIcon::Exclamation};
     }
     if (outcome == Outcome::RatioWarning) {
-        return {messageBoxTitle(), tr("Compression Ratio = 1 not allowed"),
+        return {messageBoxTitle(), Messages::tr("Compression Ratio = 1 not allowed"),
                 MessageIcon::Exclamation};
     }
-    return {tr("Computation Error!"), tr("Check for complete data!"), MessageIcon::Critical};
+    return {Messages::tr("Computation Error!"), Messages::tr("Check for complete data!"),
+            MessageIcon::Critical};
 }
 
 QString dataErrorTitle() {
-    return tr("Data Error!");
+    return Messages::tr("Data Error!");
 }
 
 QString dataErrorText() {
-    return tr("Something's amiss in the default data\r\n          PROCEED ANYWAY??");
+    return Messages::tr("Something's amiss in the default data\r\n          PROCEED ANYWAY??");
 }
 
 QString unreadableEntryText(const QString& caption, const QString& entry, TypedReading::Kind kind,
                             Quantity quantity, const QString& point) {
     const QString problem = kind == TypedReading::Kind::TooLarge
-                                ? tr("%1: \"%2\" is too large for a number.")
+                                ? Messages::tr("%1: \"%2\" is too large for a number.")
                             : kind == TypedReading::Kind::WrongUnit
-                                ? tr("%1: \"%2\" is not in a unit this field takes.")
-                                : tr("%1: \"%2\" is not a number.");
+                                ? Messages::tr("%1: \"%2\" is not in a unit this field takes.")
+                                : Messages::tr("%1: \"%2\" is not a number.");
     // The examples are written with a point and shown with the user's separator.
     auto withPoint = [&point](QString example) { return example.replace(QLatin1Char('.'), point); };
     QString units;
     switch (quantity) {
     case Quantity::Length:
-        units = tr("It takes inches, or a unit: in, inch, \", mm, cm (for example %1).")
+        units = Messages::tr("It takes inches, or a unit: in, inch, \", mm, cm (for example %1).")
                     .arg(withPoint(QStringLiteral("101.6 mm")));
         break;
     case Quantity::Volume:
-        units = tr("It takes cubic centimetres, or a unit: cc, ml, cm3, ci, cu in, in3 (for "
-                   "example %1).")
-                    .arg(withPoint(QStringLiteral("4.5 ci")));
+        units =
+            Messages::tr("It takes cubic centimetres, or a unit: cc, ml, cm3, ci, cu in, in3 (for "
+                         "example %1).")
+                .arg(withPoint(QStringLiteral("4.5 ci")));
         break;
     case Quantity::Angle:
-        units = tr("It takes crank degrees, or a unit: \u00B0, deg (for example %1).")
+        units = Messages::tr("It takes crank degrees, or a unit: \u00B0, deg (for example %1).")
                     .arg(withPoint(QStringLiteral("106.5\u00B0")));
         break;
     case Quantity::Ratio:
-        units = tr("It takes a ratio, also written n:1 (for example %1).")
+        units = Messages::tr("It takes a ratio, also written n:1 (for example %1).")
                     .arg(withPoint(QStringLiteral("10.5:1")));
         break;
     case Quantity::Plain:
         break;
     }
     QString text = problem.arg(caption, entry) + QLatin1Char('\n') +
-                   tr("The field keeps its previous value; type a number such as %1.")
+                   Messages::tr("The field keeps its previous value; type a number such as %1.")
                        .arg(withPoint(QStringLiteral("4.125")));
     if (!units.isEmpty()) {
         text += QLatin1Char('\n') + units;
@@ -91,13 +95,14 @@ QString fileRefusalText(FileRefusal refusal, const QString& path) {
     case FileRefusal::None:
         break;
     case FileRefusal::NoFolder:
-        return tr("The folder \"%1\" does not exist.").arg(folder);
+        return Messages::tr("The folder \"%1\" does not exist.").arg(folder);
     case FileRefusal::NotAFile:
-        return tr("\"%1\" is not a file that can hold an engine.").arg(file.fileName());
+        return Messages::tr("\"%1\" is not a file that can hold an engine.").arg(file.fileName());
     case FileRefusal::ReadOnlyFile:
-        return tr("\"%1\" is read-only.\nChoose another name.").arg(file.fileName());
+        return Messages::tr("\"%1\" is read-only.\nChoose another name.").arg(file.fileName());
     case FileRefusal::ShutFolder:
-        return tr("The folder \"%1\" is write-protected.\nChoose another folder.").arg(folder);
+        return Messages::tr("The folder \"%1\" is write-protected.\nChoose another folder.")
+            .arg(folder);
     }
     return {};
 }
@@ -107,22 +112,22 @@ QString reasonText(const FileStatus& status) {
     case FileProblem::None:
         return {};
     case FileProblem::NoName:
-        return tr("no file name");
+        return Messages::tr("no file name");
     case FileProblem::Folder:
-        return tr("it is a folder");
+        return Messages::tr("it is a folder");
     case FileProblem::NotRegularFile:
-        return tr("it is not a regular file");
+        return Messages::tr("it is not a regular file");
     case FileProblem::ReadOnly:
-        return tr("it is read-only");
+        return Messages::tr("it is read-only");
     case FileProblem::TooLarge:
-        return tr("it is larger than tolvaric reads");
+        return Messages::tr("it is larger than tolvaric reads");
     case FileProblem::DiskFull:
-        return tr("the disk is full");
+        return Messages::tr("the disk is full");
     case FileProblem::OwnerTooLong:
-        return tr("the owner's name is longer than the %1 characters the file may hold")
+        return Messages::tr("the owner's name is longer than the %1 characters the file may hold")
             .arg(ownerTextLimit);
     case FileProblem::NoOwner:
-        return tr("the file holds no owner name");
+        return Messages::tr("the file holds no owner name");
     case FileProblem::Content:
     case FileProblem::System:
         break;
@@ -131,24 +136,27 @@ QString reasonText(const FileStatus& status) {
 }
 
 QString saveFailedText(const QString& path, const FileStatus& status, bool fileExisted) {
-    QString text = tr("The engine was not saved to \"%1\":\n%2.").arg(path, reasonText(status));
+    QString text =
+        Messages::tr("The engine was not saved to \"%1\":\n%2.").arg(path, reasonText(status));
     if (fileExisted) {
-        text += QLatin1Char('\n') + (status.previousKept ? tr("The file was left as it was.")
-                                                         : tr("The file could not be put back "
-                                                              "as it was."));
+        text += QLatin1Char('\n') + (status.previousKept
+                                         ? Messages::tr("The file was left as it was.")
+                                         : Messages::tr("The file could not be put back "
+                                                        "as it was."));
     }
     return text;
 }
 
 QString ownerCutText() {
-    return tr("The owner's name can be at most %1 characters long; the pasted text was cut "
-              "there.")
+    return Messages::tr(
+               "The owner's name can be at most %1 characters long; the pasted text was cut "
+               "there.")
         .arg(ownerTextLimit);
 }
 
 QString helpNotFoundPage(const QString& name, const QStringList& searched) {
-    QString page = tr("<h2>No help document</h2><p>The help document <b>%1</b> "
-                      "was not found. These folders were searched:</p><ul>")
+    QString page = Messages::tr("<h2>No help document</h2><p>The help document <b>%1</b> "
+                                "was not found. These folders were searched:</p><ul>")
                        .arg(name.toHtmlEscaped());
     for (const auto& folder : searched) {
         page += QStringLiteral("<li>%1</li>").arg(QDir::toNativeSeparators(folder).toHtmlEscaped());
@@ -157,41 +165,44 @@ QString helpNotFoundPage(const QString& name, const QStringList& searched) {
 }
 
 QString helpUnreadablePage(const QString& path, const QString& reason) {
-    return tr("<h2>Help document unreadable</h2><p>The help document <b>%1</b> was found but "
-              "could not be read: %2.</p>")
+    return Messages::tr(
+               "<h2>Help document unreadable</h2><p>The help document <b>%1</b> was found but "
+               "could not be read: %2.</p>")
         .arg(QDir::toNativeSeparators(path).toHtmlEscaped(), reason.toHtmlEscaped());
 }
 
 QString helpLinkRefusedPage(const QString& path) {
-    return tr("<h2>Link not followed</h2><p>The help shows only files in the help document's own "
-              "folder and below it; <b>%1</b> is elsewhere.</p>")
+    return Messages::tr(
+               "<h2>Link not followed</h2><p>The help shows only files in the help document's own "
+               "folder and below it; <b>%1</b> is elsewhere.</p>")
         .arg(QDir::toNativeSeparators(path).toHtmlEscaped());
 }
 
 QString helpTooDeepText(int depth, int limit) {
-    return tr("its elements are nested %1 deep, more than the %2 the help lays out")
+    return Messages::tr("its elements are nested %1 deep, more than the %2 the help lays out")
         .arg(depth)
         .arg(limit);
 }
 
 QString helpWordTooLongText(qsizetype length, qsizetype limit) {
-    return tr("it holds a word of %1 characters, longer than the %2 the help lays out")
+    return Messages::tr("it holds a word of %1 characters, longer than the %2 the help lays out")
         .arg(length)
         .arg(limit);
 }
 
 QString helpTooManyTablesText() {
-    return tr("its tables hold more cells, or nest them deeper, than the help lays out");
+    return Messages::tr("its tables hold more cells, or nest them deeper, than the help lays out");
 }
 
 QString printTargetRefusedText(const QString& path) {
-    return tr("\"%1\" is not a regular file; the help can be printed only to a file.\nChoose "
-              "another name.")
+    return Messages::tr(
+               "\"%1\" is not a regular file; the help can be printed only to a file.\nChoose "
+               "another name.")
         .arg(QDir::toNativeSeparators(path));
 }
 
 QString helpFailedText() {
-    return tr("The help could not be opened: tolvaric could not start its help viewer.");
+    return Messages::tr("The help could not be opened: tolvaric could not start its help viewer.");
 }
 
 QString quitFailedText(const Session::Kept& kept) {
@@ -204,10 +215,10 @@ QString quitFailedText(const Session::Kept& kept) {
             previousKept = previousKept && status.previousKept;
         }
     }
-    return tr("Not everything could be kept for the next start:\n%1\n")
+    return Messages::tr("Not everything could be kept for the next start:\n%1\n")
                .arg(lines.join(QLatin1Char('\n'))) +
-           (previousKept ? tr("What was there before is unchanged.")
-                         : tr("What was there before could not be put back."));
+           (previousKept ? Messages::tr("What was there before is unchanged.")
+                         : Messages::tr("What was there before could not be put back."));
 }
 
 } // namespace tolvaric

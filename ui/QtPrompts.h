@@ -21,7 +21,7 @@ namespace tolvaric {
 void prepareDataFileDialog(QFileDialog& dialog, FileChoice choice);
 
 class QtPrompts : public Prompts {
-    Q_DECLARE_TR_FUNCTIONS(QtPrompts)
+    Q_DECLARE_TR_FUNCTIONS(tolvaric::QtPrompts)
 
   public:
     QtPrompts();

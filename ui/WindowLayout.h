@@ -8,14 +8,16 @@
 #include "ui/Command.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QRect>
 
 #include <array>
 
 namespace tolvaric::layout {
 
-inline constexpr auto windowCaption =
-    "Compression Ratio, etc.            A Little Help from Q.L.N.";
+// The texts are translated in the window's context ("tolvaric::MainWindow").
+inline constexpr auto windowCaption = QT_TRANSLATE_NOOP(
+    "tolvaric::MainWindow", "Compression Ratio, etc.            A Little Help from Q.L.N.");
 inline constexpr int clientWidth = 7650;
 inline constexpr int clientHeight = 6000;
 inline const QColor grey(192, 192, 192);
@@ -42,15 +44,23 @@ struct ButtonPlace {
 
 // In focus order, which Tab follows after the fourteenth box.
 inline constexpr std::array<ButtonPlace, 7> buttons{{
-    {Command::Ratio, "CmdRatio", "Calculate Compression Ratio", 4740, 4620, 2775, 375, 255, 128, 0},
-    {Command::Volume, "CmdVolume", "Calculate Required Combustion  Chamber Volume", 4740, 2100,
-     2775, 435, 255, 128, 0},
-    {Command::Pressure, "CmdPressure", "Calculate Cylinder Pressure", 4740, 5100, 2775, 375, 255,
-     128, 0},
-    {Command::Fetch, "CmdLoad", "Fetch Old File", 240, 5580, 1575, 375, 0, 192, 0},
-    {Command::Save, "CmdSave", "Save This", 1920, 5580, 1275, 375, 128, 128, 255},
-    {Command::Help, "CmdHelp", "Help", 3300, 5580, 855, 375, 255, 0, 0},
-    {Command::Quit, "CmdQuit", "Quit", 6420, 5580, 1095, 375, 255, 255, 0},
+    {Command::Ratio, "CmdRatio",
+     QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Calculate Compression Ratio"), 4740, 4620, 2775,
+     375, 255, 128, 0},
+    {Command::Volume, "CmdVolume",
+     QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Calculate Required Combustion  Chamber Volume"),
+     4740, 2100, 2775, 435, 255, 128, 0},
+    {Command::Pressure, "CmdPressure",
+     QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Calculate Cylinder Pressure"), 4740, 5100, 2775,
+     375, 255, 128, 0},
+    {Command::Fetch, "CmdLoad", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Fetch Old File"), 240,
+     5580, 1575, 375, 0, 192, 0},
+    {Command::Save, "CmdSave", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Save This"), 1920, 5580,
+     1275, 375, 128, 128, 255},
+    {Command::Help, "CmdHelp", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Help"), 3300, 5580, 855,
+     375, 255, 0, 0},
+    {Command::Quit, "CmdQuit", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Quit"), 6420, 5580, 1095,
+     375, 255, 255, 0},
 }};
 
 inline constexpr QRect ownerTwips(4620, 540, 2955, 1215);

@@ -1,0 +1,173 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+// Every text the window, the help viewer, the file dialog and the message
+// boxes show is in the translation file under the context it is looked up
+// in: a translator that knows only the file's texts marks each one it
+// translates, and every text shown must carry the mark.
+
+#include "storage/Session.h"
+#include "tests/FakePrompts.h"
+#include "ui/ColorButton.h"
+#include "ui/HelpViewer.h"
+#include "ui/MainWindow.h"
+#include "ui/Messages.h"
+#include "ui/QtPrompts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QSet>
+#include <QTest>
+#include <QTextEdit>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+using namespace tolvaric;
+
+namespace {
+
+const QString mark = QStringLiteral("\u27E6");
+
+class MarkingTranslator : public QTranslator {
+  public:
+    explicit MarkingTranslator(QSet<QString> known) : m_known(std::move(known)) {}
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        const QString key =
+            QString::fromUtf8(context) + QLatin1Char('|') + QString::fromUtf8(source);
+        return m_known.contains(key) ? mark + QString::fromUtf8(source) : QString();
+    }
+
+  private:
+    QSet<QString> m_known;
+};
+
+// A <source>, where lupdate writes a control character as <byte value="xd"/>.
+QString sourceText(QXmlStreamReader& xml) {
+    QString text;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isCharacters()) {
+            text += xml.text();
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("byte")) {
+            text += QChar(xml.attributes().value(QLatin1String("value")).mid(1).toInt(nullptr, 16));
+        } else if (xml.isEndElement() && xml.name() == QLatin1String("source")) {
+            break;
+        }
+    }
+    return text;
+}
+
+// "context|source" of every message in the translation file.
+QSet<QString> textsOf(const QString& path) {
+    QFile file(path);
+    QSet<QString> texts;
+    if (!file.open(QIODevice::ReadOnly)) {
+        return texts;
+    }
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("source")) {
+            texts.insert(context + QLatin1Char('|') + sourceText(xml));
+        }
+    }
+    return xml.hasError() ? QSet<QString>() : texts;
+}
+
+} // namespace
+
+class TestTranslations : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void everyTextShownIsCollected();
+
+  private:
+    std::unique_ptr<MarkingTranslator> m_translator;
+};
+
+void TestTranslations::initTestCase() {
+    const auto texts = textsOf(QFINDTESTDATA("../translations/tolvaric_en.ts"));
+    QVERIFY(texts.size() > 50);
+    m_translator = std::make_unique<MarkingTranslator>(texts);
+    QCoreApplication::installTranslator(m_translator.get());
+}
+
+void TestTranslations::everyTextShownIsCollected() {
+    QStringList shown;
+    Session session;
+    FakePrompts prompts;
+    MainWindow window(session, prompts, QLocale::c());
+    shown << window.windowTitle();
+    for (const auto* label : window.findChildren<QLabel*>()) {
+        if (!label->text().isEmpty()) {
+            shown << label->text();
+        }
+        if (!label->toolTip().isEmpty()) {
+            shown << label->toolTip() << label->accessibleName();
+        }
+    }
+    for (const auto* button : window.findChildren<ColorButton*>()) {
+        shown << button->text();
+    }
+    shown << window.ownerBox()->toolTip() << window.ownerBox()->accessibleName();
+
+    HelpViewer viewer;
+    shown << viewer.windowTitle();
+    for (const auto* action : viewer.findChildren<QAction*>()) {
+        if (!action->text().isEmpty()) {
+            shown << action->text();
+        }
+    }
+    shown << helpNotFoundPage("tolvaric.hlp", {"/a"}) << helpUnreadablePage("/a", "b")
+          << helpLinkRefusedPage("/a") << helpTooDeepText(9, 8) << helpWordTooLongText(9, 8)
+          << helpTooManyTablesText() << printTargetRefusedText("/a");
+
+    QFileDialog dialog;
+    for (const auto choice : {FileChoice::Save, FileChoice::Open}) {
+        prepareDataFileDialog(dialog, choice);
+        shown << dialog.windowTitle() << dialog.nameFilters();
+    }
+
+    for (const auto outcome :
+         {Outcome::ClearanceWarning, Outcome::RatioWarning, Outcome::ComputationFailure}) {
+        const auto message = messageFor(outcome);
+        shown << message.title << message.text;
+    }
+    shown << messageBoxTitle() << dataErrorTitle() << dataErrorText() << ownerCutText()
+          << helpFailedText();
+    for (const auto quantity :
+         {Quantity::Length, Quantity::Volume, Quantity::Angle, Quantity::Ratio, Quantity::Plain}) {
+        for (const auto kind : {TypedReading::Kind::NotANumber, TypedReading::Kind::TooLarge,
+                                TypedReading::Kind::WrongUnit}) {
+            shown << unreadableEntryText("Bore", "x", kind, quantity, ".");
+        }
+    }
+    for (const auto refusal : {FileRefusal::NoFolder, FileRefusal::NotAFile,
+                               FileRefusal::ReadOnlyFile, FileRefusal::ShutFolder}) {
+        shown << fileRefusalText(refusal, "/a/b.dat");
+    }
+    for (const auto problem :
+         {FileProblem::NoName, FileProblem::Folder, FileProblem::NotRegularFile,
+          FileProblem::ReadOnly, FileProblem::TooLarge, FileProblem::DiskFull,
+          FileProblem::OwnerTooLong, FileProblem::NoOwner}) {
+        auto status = FileStatus::failure(problem);
+        shown << reasonText(status) << saveFailedText("/a", status, true);
+        status.previousKept = false;
+        shown << saveFailedText("/a", status, true) << quitFailedText({status, status});
+    }
+
+    for (const auto& text : shown) {
+        QVERIFY2(text.contains(mark), qPrintable("not in the translation file: " + text));
+    }
+}
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"

@@ -1,0 +1,379 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>tolvaric::HelpViewer</name>
+    <message>
+        <source>tolvaric Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find in the page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tolvaric::MainWindow</name>
+    <message>
+        <source>Bore:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stroke:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deck Clearance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gasket Bore:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gasket Thickness:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top Land Height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top Land Allowance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Combustion Chamber Volume:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dome Volume:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valve Relief Volume:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gage Correction:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rod Length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intake Seat Duration:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intake Centerline:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compression Ratio:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cylinder Pressure:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Click here to change </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> See HELP to customize </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The owner&apos;s logo: mine.bmp from the working folder, or tolvaric&apos;s own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distribute Freely</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compression Ratio, etc.            A Little Help from Q.L.N.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate Compression Ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate Required Combustion  Chamber Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate Cylinder Pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fetch Old File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save This</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tolvaric::Messages</name>
+    <message>
+        <source>tolvaric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There&apos;s something strange with the clearance volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compression Ratio = 1 not allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computation Error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for complete data!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Something&apos;s amiss in the default data<byte value="xd"/>
+          PROCEED ANYWAY??</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is too large for a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not in a unit this field takes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It takes inches, or a unit: in, inch, &quot;, mm, cm (for example %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It takes cubic centimetres, or a unit: cc, ml, cm3, ci, cu in, in3 (for example %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It takes crank degrees, or a unit: °, deg (for example %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It takes a ratio, also written n:1 (for example %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The field keeps its previous value; type a number such as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file that can hold an engine.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only.
+Choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is write-protected.
+Choose another folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than tolvaric reads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the owner&apos;s name is longer than the %1 characters the file may hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file holds no owner name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The engine was not saved to &quot;%1&quot;:
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be put back as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The owner&apos;s name can be at most %1 characters long; the pasted text was cut there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;No help document&lt;/h2&gt;&lt;p&gt;The help document &lt;b&gt;%1&lt;/b&gt; was not found. These folders were searched:&lt;/p&gt;&lt;ul&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Help document unreadable&lt;/h2&gt;&lt;p&gt;The help document &lt;b&gt;%1&lt;/b&gt; was found but could not be read: %2.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Link not followed&lt;/h2&gt;&lt;p&gt;The help shows only files in the help document&apos;s own folder and below it; &lt;b&gt;%1&lt;/b&gt; is elsewhere.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its elements are nested %1 deep, more than the %2 the help lays out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds a word of %1 characters, longer than the %2 the help lays out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its tables hold more cells, or nest them deeper, than the help lays out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file; the help can be printed only to a file.
+Choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The help could not be opened: tolvaric could not start its help viewer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not everything could be kept for the next start:
+%1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What was there before is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What was there before could not be put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tolvaric::QtPrompts</name>
+    <message>
+        <source>Save This</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fetch Old File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOLVARIC files (*.dat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
