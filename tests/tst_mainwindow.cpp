@@ -40,10 +40,6 @@ QStringList boxNames() {
     return names;
 }
 
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), qsizetype(view.size()));
-}
-
 QRect fromTwips(int left, int top, int width, int height) {
     return {left / 15, top / 15, width / 15, height / 15};
 }
@@ -57,7 +53,6 @@ class TestMainWindow : public QObject {
     void cleanup();
     void controls_data();
     void controls();
-    void referencePlaces();
     void windowOpensAsLaidOut();
     void scriptFace();
     void readableOnADarkDesktop();
@@ -116,74 +111,45 @@ FieldBox* TestMainWindow::focusedBox() const {
     return qobject_cast<FieldBox*>(QApplication::focusWidget());
 }
 
-// Every control against the window's tables; referencePlaces checks the
-// tables themselves against independent figures.
+// Every control against tests/data/controls.txt, written from the window's
+// layout tables, not from the program's own.
 void TestMainWindow::controls_data() {
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<double>("pointSize");
     QTest::addColumn<QString>("text");
-    namespace layout = tolvaric::layout;
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<double>("pointSize"); // -1: none
+    QTest::addColumn<QColor>("colour");    // invalid: the desktop's standard one
 
-    for (std::size_t i = 0; i < tolvaric::fieldCount; ++i) {
-        const auto& row = layout::fieldRows[i];
-        QTest::addRow("%s", row.label.data())
-            << text(row.label)
-            << fromTwips(layout::labelLeft, row.topTwips, layout::labelWidth, row.labelHeightTwips)
-            << layout::labelPointSize << text(row.caption);
-        QTest::addRow("%s", row.textBox.data())
-            << text(row.textBox)
-            << fromTwips(layout::boxLeft, row.topTwips, layout::boxWidth, layout::boxHeight)
-            << layout::boxPointSize << text(tolvaric::engineFields[i].initialText);
-    }
-    for (const auto& place : layout::buttons) {
-        QTest::addRow("%s", place.name)
-            << place.name << fromTwips(place.left, place.top, place.width, place.height)
-            << layout::buttonPointSize << place.caption;
-    }
-    const auto rect = [](const QRect& twips) {
-        return fromTwips(twips.x(), twips.y(), twips.width(), twips.height());
-    };
-    QTest::newRow("TxtOwner") << "TxtOwner" << rect(layout::ownerTwips) << layout::ownerPointSize
-                              << "Owner";
-    QTest::newRow("Image1") << "Image1" << rect(layout::imageTwips) << -1.0 << "";
-    QTest::newRow("Label1") << "Label1" << rect(layout::distributeTwips)
-                            << layout::distributePointSize << "Distribute Freely";
-}
-
-void TestMainWindow::referencePlaces() {
     QFile reference(QFINDTESTDATA("data/controls.txt"));
     QVERIFY(reference.open(QIODevice::ReadOnly | QIODevice::Text));
-    int checked = 0;
+    int rows = 0;
     while (!reference.atEnd()) {
-        const QString line = QString::fromUtf8(reference.readLine()).trimmed();
+        const QString line = QString::fromUtf8(reference.readLine()).chopped(1);
         if (line.isEmpty() || line.startsWith('#')) {
             continue;
         }
-        const QStringList item = line.split(' ');
-        auto* control = m_window->findChild<QWidget*>(item[0]);
-        QVERIFY2(control, qPrintable(item[0]));
-        QCOMPARE(control->geometry(),
-                 fromTwips(item[1].toInt(), item[2].toInt(), item[3].toInt(), item[4].toInt()));
-        if (item.size() == 8) {
-            const QColor face(item[5].toInt(), item[6].toInt(), item[7].toInt());
-            auto* button = qobject_cast<tolvaric::ColorButton*>(control);
-            QVERIFY(button);
-            QCOMPARE(button->face(), face);
-            // The face really is filled: sample the middle of its left margin.
-            const QImage image = button->grab().toImage();
-            QCOMPARE(image.pixelColor(4, image.height() / 2), face);
-        }
-        ++checked;
+        const QStringList item = line.split('|');
+        QVERIFY2(item.size() == 9, qPrintable(line));
+        const QStringList rgb = item[8].split(' ');
+        const QColor colour =
+            rgb.size() == 3 ? QColor(rgb[0].toInt(), rgb[1].toInt(), rgb[2].toInt()) : QColor();
+        QTest::addRow("%s", qPrintable(item[1]))
+            << item[0] << item[1] << item[2]
+            << fromTwips(item[3].toInt(), item[4].toInt(), item[5].toInt(), item[6].toInt())
+            << (item[7] == "-" ? -1.0 : item[7].toDouble()) << colour;
+        ++rows;
     }
-    QCOMPARE(checked, 17);
+    QCOMPARE(rows, 42);
 }
 
 void TestMainWindow::controls() {
+    QFETCH(QString, kind);
     QFETCH(QString, name);
+    QFETCH(QString, text);
     QFETCH(QRect, geometry);
     QFETCH(double, pointSize);
-    QFETCH(QString, text);
+    QFETCH(QColor, colour);
 
     auto* control = m_window->findChild<QWidget*>(name);
     QVERIFY2(control, qPrintable(name));
@@ -196,14 +162,23 @@ void TestMainWindow::controls() {
     QString shown;
     if (auto* label = qobject_cast<QLabel*>(control)) {
         shown = label->text();
+        if (colour.isValid()) {
+            QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+        }
     } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
         shown = line->text();
-    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+    } else if (auto* button = qobject_cast<tolvaric::ColorButton*>(control)) {
         shown = button->text();
+        QCOMPARE(button->face(), colour);
+        // The face really is filled: sample the middle of its left margin.
+        const QImage image = button->grab().toImage();
+        QCOMPARE(image.pixelColor(4, image.height() / 2), colour);
     } else if (auto* edit = qobject_cast<QTextEdit*>(control)) {
         shown = edit->toPlainText();
     }
     QCOMPARE(shown, text);
+    QCOMPARE(kind == "box", qobject_cast<QLineEdit*>(control) != nullptr);
+    QCOMPARE(kind == "button", qobject_cast<tolvaric::ColorButton*>(control) != nullptr);
 }
 
 void TestMainWindow::windowOpensAsLaidOut() {
