@@ -6,9 +6,13 @@
 
 #include "ui/Application.h"
 
+#include <QDir>
+#include <QStandardPaths>
 #include <QtGlobal>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -36,16 +40,39 @@ void openClosedStandardStreams() {
 }
 
 // Without a display Qt would abort with a long message; say it in one line.
+// Windows always has its desktop.
 bool displayAvailable() {
+#ifdef _WIN32
+    return true;
+#else
     return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
            !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#endif
+}
+
+// The installer and uninstaller look for this while they replace or remove
+// the program's files; the system drops it when the program ends.
+void markRunning() {
+#ifdef _WIN32
+    CreateMutexW(nullptr, FALSE, L"tolvaric-running");
+#endif
+}
+
+// The Start-menu shortcut is the same for every user of a PC: it starts
+// tolvaric in the Documents folder of whoever starts it.
+void startInDocuments() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty()) {
+        QDir::setCurrent(documents);
+    }
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     openClosedStandardStreams();
+    markRunning();
     if (!displayAvailable()) {
         std::fputs("tolvaric: no display to open its window on; run it on a desktop, or set "
                    "DISPLAY (for example start Xvfb :99 and use DISPLAY=:99).\n",
@@ -54,6 +81,9 @@ int main(int argc, char* argv[]) {
     }
     if (argc == 2 && std::strcmp(argv[1], tolvaric::helpViewerOption) == 0) {
         return tolvaric::runHelpViewer(argc, argv);
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--in-documents") == 0) {
+        startInDocuments();
     }
     return tolvaric::runTolvaric(argc, argv);
 }

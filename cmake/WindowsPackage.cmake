@@ -3,8 +3,9 @@
 
 # The Windows installer: everything in one folder under Program Files, the
 # program with the Qt and MinGW runtime libraries beside it, a Start-menu
-# shortcut that starts in the user's Documents folder (where Quit can always
-# write tolvaric.dat and owner), and an uninstaller.
+# shortcut that starts tolvaric in the Documents folder of the user who
+# starts it (where Quit can always write tolvaric.dat and owner), and an
+# uninstaller. Neither replaces nor removes a tolvaric that is running.
 
 # The Qt libraries and plugins the program loads.
 foreach(library Core Gui Widgets PrintSupport)
@@ -12,6 +13,10 @@ foreach(library Core Gui Widgets PrintSupport)
 endforeach()
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+# The logo may be any picture the README names: JPEG and GIF besides the
+# formats Qt reads by itself.
+install(FILES $<TARGET_FILE:Qt6::QJpegPlugin> $<TARGET_FILE:Qt6::QGifPlugin>
+        DESTINATION imageformats)
 
 # The compiler's own runtime.
 foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
@@ -24,7 +29,21 @@ foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     install(FILES ${runtime_path} DESTINATION .)
 endforeach()
 
+# Everything the installer carries without its debugging sections.
+install(CODE "set(tolvaric_strip \"${CMAKE_STRIP}\")")
+install(CODE [[
+    file(GLOB_RECURSE binaries "${CMAKE_INSTALL_PREFIX}/*.dll" "${CMAKE_INSTALL_PREFIX}/*.exe")
+    foreach(binary IN LISTS binaries)
+        execute_process(COMMAND "${tolvaric_strip}" --strip-unneeded "${binary}"
+                        RESULT_VARIABLE stripped)
+        if(NOT stripped EQUAL 0)
+            message(FATAL_ERROR "could not strip ${binary}")
+        endif()
+    endforeach()
+]])
+
 set(CPACK_GENERATOR NSIS)
+set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_PACKAGE_FILE_NAME "tolvaric-${PROJECT_VERSION}-win64")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY tolvaric)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY tolvaric)
@@ -37,13 +56,25 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME tolvaric.exe)
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSES/MIT.txt")
 # A 64-bit installer: Debian's NSIS makes 32-bit ones unless told.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
-# The shortcut's working folder is the folder current when it is made. CPack
-# copies these lines through a CMake string: single quotes, doubled backslashes.
+# The shortcut is made once for every user, so it names no user's folder:
+# tolvaric finds the Documents folder of whoever starts it. CPack copies
+# these lines through a CMake string: single quotes, doubled backslashes.
 set(CPACK_NSIS_CREATE_ICONS_EXTRA [[
-    SetOutPath '$DOCUMENTS'
-    CreateShortCut '$SMPROGRAMS\\$STARTMENU_FOLDER\\tolvaric.lnk' '$INSTDIR\\tolvaric.exe'
-    SetOutPath '$INSTDIR'
+    CreateShortCut '$SMPROGRAMS\\$STARTMENU_FOLDER\\tolvaric.lnk' '$INSTDIR\\tolvaric.exe' '--in-documents'
 ]])
+# A running tolvaric holds a named mutex; its files cannot be replaced or
+# removed then, so the user is asked to close it, and a silent run fails.
+set(tolvaric_refuse_while_running [[
+    StrCpy $R9 'tolvaric-running'
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w R9) p .R8'
+    StrCmp $R8 0 +5
+    System::Call 'kernel32::CloseHandle(p R8)'
+    MessageBox MB_OK|MB_ICONSTOP 'tolvaric is running. Close it, then try again.' /SD IDOK
+    SetErrorLevel 2
+    Quit
+]])
+set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "${tolvaric_refuse_while_running}")
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "${tolvaric_refuse_while_running}")
 set(CPACK_NSIS_DELETE_ICONS_EXTRA [[
     Delete '$SMPROGRAMS\\$MUI_TEMP\\tolvaric.lnk'
 ]])

@@ -136,8 +136,13 @@ QString reasonText(const FileStatus& status) {
 }
 
 QString saveFailedText(const QString& path, const FileStatus& status, bool fileExisted) {
-    QString text =
-        Messages::tr("The engine was not saved to \"%1\":\n%2.").arg(path, reasonText(status));
+    // A system's reason may end with its own full stop.
+    QString reason = reasonText(status);
+    if (reason.endsWith(QLatin1Char('.'))) {
+        reason.chop(1);
+    }
+    QString text = Messages::tr("The engine was not saved to \"%1\":\n%2.")
+                       .arg(QDir::toNativeSeparators(path), reason);
     if (fileExisted) {
         text += QLatin1Char('\n') + (status.previousKept
                                          ? Messages::tr("The file was left as it was.")

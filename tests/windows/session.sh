@@ -5,8 +5,11 @@
 
 # The Windows installer under Wine: installs silently, holds exactly what it
 # should, and the installed tolvaric.exe, driven with xdotool on Xvfb, writes
-# the same files as the Linux build for the same keystrokes. Then the
-# uninstaller removes everything.
+# the same files as the Linux build for the same keystrokes: a refused
+# read-only name and a second Save This with Enter at once on the way, and a
+# JPEG logo shown. The Start-menu shortcut starts in the user's Documents.
+# An uninstaller run while tolvaric runs fails and removes nothing; then it
+# removes everything.
 #   session.sh WINDOWS_BUILD_DIR LINUX_BUILD_DIR
 set -euo pipefail
 windows_build=$(cd "$1" && pwd)
@@ -23,6 +26,7 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+gone() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 step() { echo "-- $*"; }
 
 installer=$(ls "$windows_build"/tolvaric-*-win64.exe)
@@ -42,35 +46,63 @@ expected=$(LC_ALL=C sort "$here/installed-files.txt")
 $installed"
 shortcut=$(find "$WINEPREFIX/drive_c" -iname tolvaric.lnk | head -n1)
 [ -n "$shortcut" ] || fail "no Start-menu shortcut"
-# Its working folder is the user's Documents folder (the link holds UTF-16 text).
-LC_ALL=C grep -aq "D.o.c.u.m.e.n.t.s" "$shortcut" || fail "the shortcut does not start in Documents"
+# It starts tolvaric in the Documents folder of whoever starts it (the link
+# holds UTF-16 text).
+LC_ALL=C grep -aq -- "-.-.i.n.-.d.o.c.u.m.e.n.t.s" "$shortcut" ||
+    fail "the shortcut does not start tolvaric in the user's Documents"
 
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.5; }
 
 # The same keystrokes for either build: a bore, Calculate Compression Ratio,
-# Save This as engine.dat, Quit.
+# Save This onto a read-only engine.dat (refused: OK, then another name),
+# Save This again with Enter at once (nothing is saved; Escape), a new bore,
+# Quit. The logo is a JPEG.
 session() {
     local folder=$1
     shift
     mkdir -p "$folder"
     cp "$here/../data/sample.dat" "$folder/tolvaric.dat"
+    printf 'locked\r\n' >"$folder/engine.dat"
+    chmod 444 "$folder/engine.dat"
+    convert -size 64x40 xc:'#0000ff' "JPEG:$folder/mine.bmp"
     (cd "$folder" && exec "$@" >/dev/null 2>&1) &
     program_pid=$!
     local main
     main=$(window "$main_title" 30) # Wine takes its time
     sleep 1
+    local logo
+    logo=$(import -window "$main" -crop 1x1+406+238 -depth 8 txt:- | tail -n1)
+    [[ "$logo" =~ \(\ *[0-9]{1,2},\ *[0-9]{1,2},\ *2[0-9][0-9] ]] || fail "the JPEG logo is not shown: $logo"
     click "$main" 272 16
     xdotool key --delay 50 ctrl+a
     xdotool type --delay 50 "4.125"
     click "$main" 408 320
     click "$main" 170 384
-    local dialog
-    dialog=$(window "Save This" 30)
+    window "Save This" 30 >/dev/null
     sleep 0.5
     xdotool type --delay 50 "engine"
     xdotool key Return
-    for _ in $(seq 100); do [ -f "$folder/engine.dat" ] && break; sleep 0.1; done
-    [ -f "$folder/engine.dat" ] || fail "Save This wrote no engine.dat in $folder"
+    sleep 1.5
+    xdotool key Return # OK on "… is read-only"
+    sleep 1
+    xdotool windowactivate --sync "$(window "Save This" 30)"
+    xdotool key ctrl+a
+    xdotool type --delay 50 "engine2"
+    xdotool key Return
+    for _ in $(seq 100); do [ -f "$folder/engine2.dat" ] && break; sleep 0.1; done
+    [ -f "$folder/engine2.dat" ] || fail "Save This wrote no engine2.dat in $folder"
+    [ "$(cat "$folder/engine.dat")" = $'locked\r' ] || fail "the read-only engine.dat was written"
+    sleep 0.5
+    click "$main" 170 384
+    window "Save This" 30 >/dev/null
+    sleep 0.5
+    xdotool key Return Escape
+    sleep 1
+    gone "Save This" || fail "the second Save This stayed open"
+    # The window takes the keyboard again: a new bore, typed at once.
+    click "$main" 272 16
+    xdotool key --delay 50 ctrl+a
+    xdotool type --delay 50 "4.25"
     click "$main" 464 384
     for _ in $(seq 300); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
     kill -0 "$program_pid" 2>/dev/null && fail "tolvaric did not end after Quit"
@@ -80,12 +112,43 @@ session() {
 step "the same session on the Linux build and on the installed Windows build"
 session "$work/linux" "$linux_build/app/tolvaric"
 session "$work/windows" wine "C:\\Program Files\\tolvaric\\tolvaric.exe"
-for file in tolvaric.dat engine.dat owner; do
+for file in tolvaric.dat engine2.dat owner; do
     cmp "$work/linux/$file" "$work/windows/$file" ||
         fail "$file differs: $(od -c "$work/windows/$file" | head -n3)"
 done
-[ "$(head -n1 "$work/windows/tolvaric.dat")" = $'4.125\r' ] ||
+[ "$(head -n1 "$work/windows/engine2.dat")" = $'4.125\r' ] ||
+    fail "engine2.dat does not start with the typed bore"
+[ "$(head -n1 "$work/windows/tolvaric.dat")" = $'4.25\r' ] ||
     fail "tolvaric.dat does not start with the typed bore: $(od -c "$work/windows/tolvaric.dat" | head -n2)"
+
+step "the shortcut's way of starting: in the user's Documents, from any folder"
+documents="$WINEPREFIX/drive_c/users/$(id -un)/Documents"
+mkdir -p "$documents" && rm -f "$documents/tolvaric.dat" "$documents/owner"
+(cd "$work" && exec wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --in-documents >/dev/null 2>&1) &
+program_pid=$!
+main=$(window "$main_title" 30)
+question=$(window "Data Error!" 30) # no tolvaric.dat there yet
+xdotool key Return
+sleep 1
+click "$main" 464 384
+for _ in $(seq 300); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+program_pid=
+[ -f "$documents/tolvaric.dat" ] || fail "Quit did not write tolvaric.dat in the user's Documents"
+
+step "uninstalling while tolvaric runs fails and removes nothing"
+(cd "$work" && exec wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --in-documents >/dev/null 2>&1) &
+program_pid=$!
+window "$main_title" 30 >/dev/null
+# In place (_?=), so that its exit status is the uninstall's own.
+if wine "$program_files/Uninstall.exe" /S "_?=C:\\Program Files\\tolvaric"; then
+    fail "the uninstaller reported success while tolvaric ran"
+fi
+sleep 1
+[ -f "$program_files/tolvaric.exe" ] && [ -f "$program_files/Uninstall.exe" ] ||
+    fail "the uninstaller removed files while tolvaric ran"
+kill "$program_pid" 2>/dev/null || true
+wineserver --kill 2>/dev/null || true
+program_pid=
 
 step "uninstalling silently"
 wine "$program_files/Uninstall.exe" /S
