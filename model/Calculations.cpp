@@ -19,7 +19,7 @@ Checked pi() {
     return *acos(-1); // -1 is the case acos works out without a step that can fail
 }
 
-Checked cubicCentimetresPerCubicInch() {
+Checked ccPerCubicInch() {
     return std::pow(2.54, 3.0);
 }
 
@@ -40,14 +40,13 @@ Checked clearanceWithoutChamber(const EngineData& e, Checked pi) {
     Checked sum = deck + topLand;
     const Checked gasket = cylinder(e.Gasket_Bore, e.Gasket_Thickness, pi);
     sum = gasket + sum;
-    const Checked pistonSide =
-        (Checked(e.Valve_Relief_Volume) - e.Dome_Volume) / cubicCentimetresPerCubicInch();
+    const Checked pistonSide = (Checked(e.Valve_Relief_Volume) - e.Dome_Volume) / ccPerCubicInch();
     return pistonSide + sum;
 }
 
 Checked clearanceVolume(const EngineData& e, Checked pi) {
     const Checked withoutChamber = clearanceWithoutChamber(e, pi);
-    return Checked(e.Combustion_Chamber_Volume) / cubicCentimetresPerCubicInch() + withoutChamber;
+    return Checked(e.Combustion_Chamber_Volume) / ccPerCubicInch() + withoutChamber;
 }
 
 constexpr CalculationResult failure{Outcome::ComputationFailure, 0};
@@ -84,27 +83,31 @@ CalculationResult requiredChamberVolume(const EngineData& e) {
         return {Outcome::RatioWarning, 0};
     }
     const Checked required = swept / (Checked(e.Compression_Ratio) - 1);
-    return outcomeOf(cubicCentimetresPerCubicInch() * (required - withoutChamber));
+    return outcomeOf(ccPerCubicInch() * (required - withoutChamber));
 }
 
-CalculationResult cylinderPressure(const EngineData& e) {
+PressureSteps cylinderPressureSteps(const EngineData& e) {
+    PressureSteps steps;
     const Checked p = pi();
     const Checked degreesPerRadian = Checked(180) / p;
     const Checked clearance = clearanceVolume(e, p);
     if (degreesPerRadian.failed() || clearance.failed()) {
-        return failure;
+        steps.outcome = Outcome::ComputationFailure;
+        return steps;
     }
     if (clearance.value() <= 0) {
-        return {Outcome::ClearanceWarning, 0};
+        steps.outcome = Outcome::ClearanceWarning;
+        return steps;
     }
     // Crank angle after bottom dead centre at which the intake valve closes.
-    const Checked closing =
-        (Checked(e.Intake_Seat_Duration) / 2 + e.Intake_Centerline - 180) / degreesPerRadian;
+    const Checked closingDegrees = Checked(e.Intake_Seat_Duration) / 2 + e.Intake_Centerline - 180;
+    const Checked closing = closingDegrees / degreesPerRadian;
     const Checked crankRadius = Checked(e.Stroke) / 2;
     const Checked rodSine = sine(closing) * crankRadius / e.Rod_Length;
     const auto rodAngleValue = rodSine.failed() ? std::nullopt : asin(rodSine.value());
     if (!rodAngleValue) {
-        return failure;
+        steps.outcome = Outcome::ComputationFailure;
+        return steps;
     }
     const Checked rodAngle = *rodAngleValue;
     const Checked pistonDrop =
@@ -112,9 +115,51 @@ CalculationResult cylinderPressure(const EngineData& e) {
         (Checked(e.Rod_Length) * cosine(rodAngle) - crankRadius * cosine(closing));
     const Checked effectiveSwept = cylinder(e.Bore, pistonDrop, p);
     const Checked dynamicRatio =
-        effectiveSwept / (Checked(e.Gage_Correction) / cubicCentimetresPerCubicInch() + clearance) +
-        1;
-    return outcomeOf(power(dynamicRatio, 1.3) * 11.8 - 14.7);
+        effectiveSwept / (Checked(e.Gage_Correction) / ccPerCubicInch() + clearance) + 1;
+    const Checked pressure = power(dynamicRatio, 1.3) * 11.8 - 14.7;
+    if (pressure.failed()) {
+        steps.outcome = Outcome::ComputationFailure;
+        return steps;
+    }
+    steps.closingDegrees = closingDegrees.value();
+    steps.effectiveStroke = pistonDrop.value();
+    steps.dynamicRatio = dynamicRatio.value();
+    steps.pressure = pressure.value();
+    return steps;
+}
+
+CalculationResult cylinderPressure(const EngineData& e) {
+    const auto steps = cylinderPressureSteps(e);
+    return steps.outcome == Outcome::Success ? CalculationResult{Outcome::Success, steps.pressure}
+                                             : CalculationResult{steps.outcome, 0};
+}
+
+ClearanceParts clearanceParts(const EngineData& e) {
+    const Checked p = pi();
+    const Checked topLand = (squared(e.Bore) - squared(Checked(e.Bore) - e.Top_Land_Allowance)) *
+                            p / 4 * e.Top_Land_Height;
+    const Checked deck = cylinder(e.Bore, e.Deck_Clearance, p);
+    const Checked gasket = cylinder(e.Gasket_Bore, e.Gasket_Thickness, p);
+    const Checked pistonSide = (Checked(e.Valve_Relief_Volume) - e.Dome_Volume) / ccPerCubicInch();
+    const Checked chamber = Checked(e.Combustion_Chamber_Volume) / ccPerCubicInch();
+    const Checked withoutChamber = clearanceWithoutChamber(e, p);
+    const Checked total = clearanceVolume(e, p);
+    const Checked swept = sweptVolume(e, p);
+    ClearanceParts parts;
+    for (const Checked& step :
+         {topLand, deck, gasket, pistonSide, chamber, withoutChamber, total, swept}) {
+        parts.failed = parts.failed || step.failed();
+    }
+    if (!parts.failed) {
+        parts = {false,          chamber.value(),    topLand.value(),        deck.value(),
+                 gasket.value(), pistonSide.value(), withoutChamber.value(), total.value(),
+                 swept.value()};
+    }
+    return parts;
+}
+
+double cubicCentimetresPerCubicInch() {
+    return ccPerCubicInch().value();
 }
 
 } // namespace tolvaric

@@ -27,4 +27,31 @@ CalculationResult requiredChamberVolume(const EngineData& engine);
 // Cranking pressure in psi gauge from the dynamic ratio at intake closing.
 CalculationResult cylinderPressure(const EngineData& engine);
 
+// The figures the calculations work with, evaluated exactly as they evaluate
+// them, for the engine sheet. Volumes in cubic inches. `failed` where a step
+// overflowed, divided by zero or was invalid.
+struct ClearanceParts {
+    bool failed = false;
+    double chamber = 0; // the chamber's cubic centimetres in cubic inches
+    double topLand = 0;
+    double deck = 0;
+    double gasket = 0;
+    double pistonSide = 0; // valve relief less dome
+    double withoutChamber = 0;
+    double total = 0; // the clearance volume
+    double swept = 0;
+};
+ClearanceParts clearanceParts(const EngineData& engine);
+
+struct PressureSteps {
+    Outcome outcome = Outcome::Success;
+    double closingDegrees = 0;  // intake closing, after bottom dead centre
+    double effectiveStroke = 0; // the piston's travel left at intake closing, inches
+    double dynamicRatio = 0;
+    double pressure = 0; // as cylinderPressure gives it
+};
+PressureSteps cylinderPressureSteps(const EngineData& engine);
+
+double cubicCentimetresPerCubicInch();
+
 } // namespace tolvaric

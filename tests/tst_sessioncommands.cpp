@@ -306,7 +306,8 @@ void TestSessionCommands::failedSaveIsReported() {
     const auto& message = m_prompts.messages.front();
     QCOMPARE(message.title, "tolvaric");
     QCOMPARE(message.icon, tolvaric::MessageIcon::Exclamation);
-    QVERIFY2(message.text.contains(m_prompts.chosenFile), qPrintable(message.text));
+    QVERIFY2(message.text.contains(QDir::toNativeSeparators(m_prompts.chosenFile)),
+             qPrintable(message.text));
     QVERIFY2(!message.text.contains("left as it was"), qPrintable(message.text)); // there was none
 
     // A folder's name is refused too, and the folder stays.
