@@ -5,9 +5,11 @@
 // cylinder of a piston engine.
 
 #include "ui/Application.h"
+#include "ui/SheetCommand.h"
 
 #include <QDir>
 #include <QStandardPaths>
+#include <QStringList>
 #include <QtGlobal>
 
 #ifdef _WIN32
@@ -73,6 +75,13 @@ void startInDocuments() {
 int main(int argc, char* argv[]) {
     openClosedStandardStreams();
     markRunning();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    if (tolvaric::wantsCommandLine(arguments)) {
+        return tolvaric::runCommandLine(argc, argv);
+    }
     if (!displayAvailable()) {
         std::fputs("tolvaric: no display to open its window on; run it on a desktop, or set "
                    "DISPLAY (for example start Xvfb :99 and use DISPLAY=:99).\n",

@@ -71,7 +71,7 @@ set(tolvaric_refuse_while_running [[
     System::Call 'kernel32::CloseHandle(p R8)'
     MessageBox MB_OK|MB_ICONSTOP 'tolvaric is running. Close it, then try again.' /SD IDOK
     SetErrorLevel 2
-    Quit
+    Abort
 ]])
 set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "${tolvaric_refuse_while_running}")
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "${tolvaric_refuse_while_running}")

@@ -182,6 +182,10 @@
         <source>Quit</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the engine in the window</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::Messages</name>
@@ -373,6 +377,312 @@ Choose another name.</source>
     </message>
     <message>
         <source>TOLVARIC files (*.dat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tolvaric::Sheet</name>
+    <message>
+        <source>Values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bore, in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bore, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stroke, in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stroke, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deck Clearance, in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deck Clearance, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gasket Bore, in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gasket Bore, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gasket Thickness, in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gasket Thickness, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top Land Height, in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top Land Height, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top Land Allowance, in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top Land Allowance, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Combustion Chamber Volume, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dome Volume, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valve Relief Volume, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gage Correction, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rod Length, in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rod Length, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intake Seat Duration, degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intake Centerline, degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compression Ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cylinder Pressure, psi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cylinder Pressure, bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cylinder Pressure, kPa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volumes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swept volume per cylinder, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swept volume per cylinder, cu in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clearance volume, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  chamber, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  head gasket, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  deck, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  top land, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  dome (taken away), cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  valve relief, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Static compression ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chamber volume for the Compression Ratio, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intake closing, degrees after BDC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Effective stroke at intake closing, in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Effective stroke at intake closing, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dynamic compression ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cranking cylinder pressure, psi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cranking cylinder pressure, bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cranking cylinder pressure, kPa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quench, in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quench, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rod-to-stroke ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For the Compression Ratio, one part alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chamber volume, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dome volume (negative: dish), cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compressed gasket thickness, in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compressed gasket thickness, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deck clearance, in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deck clearance, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Engine sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tolvaric::SheetCommand</name>
+    <message>
+        <source>Write the engine sheet of each FILE.dat (tolvaric.dat when none is named) and end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text (the default), csv, html or pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write to FILE instead of standard output.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compression ratio, chamber volume and cranking pressure for one cylinder of a piston engine. Without options, the window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE.dat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data files, side by side on one sheet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[FILE.dat ...]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;; use text, csv, html or pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a PDF goes to a file: name it with -o FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the sheet would replace a data file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sheet could not be written</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -10,12 +10,22 @@
 #include "ui/MainWindow.h"
 #include "ui/QtPrompts.h"
 #include "ui/SessionCommands.h"
+#include "ui/SheetCommand.h"
 #include "ui/WindowGone.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QTranslator>
 
+#include <cstdio>
+#ifdef _WIN32
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
 namespace tolvaric {
 
 namespace {
@@ -89,6 +99,30 @@ int runHelpViewer(int& argc, char** argv) {
     viewer.showContents(findHelpDocument(helpDocumentName, folders), folders);
     viewer.show();
     return QApplication::exec();
+}
+
+int runCommandLine(int& argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    QFile out;
+    QFile err;
+    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    const bool outIsTerminal = isatty(fileno(stdout));
+    if (sheetNeedsGui(arguments)) {
+        // A PDF lays its text out with fonts, which need a GUI, never a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication application(argc, argv);
+        QCoreApplication::setApplicationName(productName);
+        QCoreApplication::setApplicationVersion(productVersion);
+        return runSheetCommand(arguments, out, err, outIsTerminal);
+    }
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(productName);
+    QCoreApplication::setApplicationVersion(productVersion);
+    return runSheetCommand(arguments, out, err, outIsTerminal);
 }
 
 } // namespace tolvaric

@@ -19,4 +19,8 @@ int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& sho
 inline constexpr const char* helpViewerOption = "--help-viewer";
 int runHelpViewer(int& argc, char** argv);
 
+// The command line (--sheet, --help, --version), with no window and no
+// display needed.
+int runCommandLine(int& argc, char** argv);
+
 } // namespace tolvaric

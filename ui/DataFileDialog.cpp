@@ -6,6 +6,7 @@
 #include "ui/Messages.h"
 
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace tolvaric {
@@ -42,8 +43,10 @@ FileRefusal dataFileRefusal(const QString& path, bool saving) {
 
 void DataFileDialog::accept() {
     const QStringList files = selectedFiles();
-    // A native dialog is no longer on screen here; its caller asks again.
-    if (isVisible() && !files.isEmpty() && !QFileInfo(files.front()).isDir()) {
+    // A native dialog (one without Qt's own file-name field) is no longer on
+    // screen here: it is let through, and its caller says why and asks again.
+    const bool ownWidgets = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) != nullptr;
+    if (ownWidgets && !files.isEmpty() && !QFileInfo(files.front()).isDir()) {
         const auto refusal = dataFileRefusal(files.front(), acceptMode() == AcceptSave);
         if (refusal != FileRefusal::None) {
             QMessageBox box(QMessageBox::Warning, windowTitle(),

@@ -6,7 +6,7 @@
 // that could be written, for fetching as for saving: not read-only, not in a
 // write-protected folder, and for saving in an existing folder. It says why
 // and stays open. A native dialog has closed before it can be refused: the
-// caller checks its answer again and asks anew.
+// caller checks its answer again, says why, and ends the command.
 
 #include "ui/FileRefusal.h"
 

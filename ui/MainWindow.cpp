@@ -3,6 +3,7 @@
 
 #include "ui/MainWindow.h"
 
+#include "resources/Version.h"
 #include "storage/Session.h"
 #include "ui/ColorButton.h"
 #include "ui/FieldBox.h"
@@ -13,11 +14,15 @@
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
 #include "ui/ReadableText.h"
+#include "ui/Sheet.h"
+#include "ui/SheetOutput.h"
 #include "ui/Twips.h"
 
+#include <QDate>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPixmap>
+#include <QShortcut>
 #include <QTextEdit>
 
 namespace tolvaric {
@@ -106,6 +111,9 @@ MainWindow::MainWindow(Session& session, Prompts& prompts, const QLocale& locale
     buildOtherControls();
     setFocusOrder();
     m_boxes.front()->setFocus();
+    // No control of its own: the window's layout is fixed.
+    auto* print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, this, &MainWindow::printSheet);
 }
 
 void MainWindow::buildFieldRows() {
@@ -293,6 +301,21 @@ void MainWindow::calculate(const CalculationCommand& command, Picture picture) {
         return;
     }
     box(command.result)->setText(showValue(result.value, picture, m_locale));
+}
+
+void MainWindow::printSheet() {
+    // The box being edited is stored as leaving it would store it; text that
+    // is no number is reported as ever, and nothing is printed.
+    if (auto* edited = qobject_cast<FieldBox*>(focusWidget())) {
+        storeEntry(edited);
+    }
+    if (m_unreadable) {
+        return;
+    }
+    const SheetEngine sheet{tr("the engine in the window"), typedText(*m_owner),
+                            m_session.engine()};
+    const SheetHeader header{QDate::currentDate(), productName + QLatin1Char(' ') + productVersion};
+    tolvaric::printSheet(sheetHtml({sheet}, header, m_locale.decimalPoint()), this);
 }
 
 // The one place where a button becomes its command.

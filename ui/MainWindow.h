@@ -67,6 +67,8 @@ class MainWindow : public QWidget, public SessionView {
     void reportUnreadableEntry();
     void runCommand(Command command);
     void calculate(const CalculationCommand& command, Picture picture);
+    // Ctrl+P: the engine sheet of what the window holds, to a printer or a PDF.
+    void printSheet();
 
     Session& m_session;
     Prompts& m_prompts;

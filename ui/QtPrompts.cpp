@@ -103,35 +103,35 @@ QString QtPrompts::chooseDataFile(QWidget* parent, FileChoice choice) {
         m_host->setObjectName(QStringLiteral("cdlTolvaric"));
         m_host->setWindowTitle(QStringLiteral("Form1"));
     }
-    for (;;) {
-        // A new dialog each time, so that it starts with an empty file name.
-        DataFileDialog dialog(m_host);
-        dialog.setObjectName(QStringLiteral("CdlOpen"));
-        dialog.setDefaultSuffix(QStringLiteral("dat"));
-        dialog.setWindowModality(Qt::ApplicationModal);
-        prepareDataFileDialog(dialog, choice);
-        const int answer = dialog.exec();
-        // A file-name completion list still open when Enter accepted the name
-        // would otherwise stay on screen and swallow the next click in the window.
-        for (int open = 0; open < 8 && QApplication::activePopupWidget(); ++open) {
-            QApplication::activePopupWidget()->close();
-        }
-        // The keyboard goes back to the window, not to the dialog's hidden host.
-        if (parent) {
-            parent->window()->activateWindow();
-        }
-        if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-            return {};
-        }
-        const QString path = dialog.selectedFiles().front();
-        // A native dialog closes before its name can be refused: say why and ask again.
-        const auto refusal = dataFileRefusal(path, choice == FileChoice::Save);
-        if (refusal == FileRefusal::None) {
-            return path;
-        }
+    // A new dialog each time, so that it starts with an empty file name.
+    DataFileDialog dialog(m_host);
+    dialog.setObjectName(QStringLiteral("CdlOpen"));
+    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    prepareDataFileDialog(dialog, choice);
+    const int answer = dialog.exec();
+    // A file-name completion list still open when Enter accepted the name
+    // would otherwise stay on screen and swallow the next click in the window.
+    for (int open = 0; open < 8 && QApplication::activePopupWidget(); ++open) {
+        QApplication::activePopupWidget()->close();
+    }
+    // The keyboard goes back to the window, not to the dialog's hidden host.
+    if (parent) {
+        parent->window()->activateWindow();
+    }
+    if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    const QString path = dialog.selectedFiles().front();
+    // A native dialog closes before its name can be refused: say why, and
+    // the command ends; the user may start it again.
+    if (const auto refusal = dataFileRefusal(path, choice == FileChoice::Save);
+        refusal != FileRefusal::None) {
         inform(parent, dialog.windowTitle(), fileRefusalText(refusal, path),
                MessageIcon::Exclamation);
+        return {};
     }
+    return path;
 }
 
 bool QtPrompts::startHelpViewer() {

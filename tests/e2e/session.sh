@@ -260,9 +260,18 @@ wait_for_exit
     fail "86.5mm in Bore was kept as $(sed -n 1p tolvaric.dat | tr -d '\r')"
 cp tolvaric.dat kept.dat
 
-step "closing from the title bar keeps the files as they were"
+step "Ctrl+P prints the engine sheet to a PDF file"
 start_program
 main=$(main_window)
+keys "$main" ctrl+p
+printing=$(window "Print")
+keys "$printing" Return # Print to File (PDF), into the home folder
+for _ in $(seq 50); do [ -s "$work/home/print.pdf" ] && break; sleep 0.1; done
+[ "$(head -c 4 "$work/home/print.pdf" 2>/dev/null)" = "%PDF" ] || fail "Ctrl+P printed no PDF"
+rm -f "$work/home/print.pdf"
+cmp -s tolvaric.dat kept.dat || fail "printing changed tolvaric.dat"
+
+step "closing from the title bar keeps the files as they were"
 keys "$main" ctrl+a
 type_text "$main" "7"
 keys "$main" Return

@@ -1,0 +1,233 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+// The engine sheet: its figures against independent ones, the shape of each
+// format, and the command line's failures.
+
+#include "model/Calculations.h"
+#include "model/DisplayPicture.h"
+#include "model/SheetFigures.h"
+#include "tests/TestFiles.h"
+#include "ui/Sheet.h"
+#include "ui/SheetCommand.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+using namespace tolvaric;
+
+namespace {
+
+QString shown(double value, Picture picture) {
+    return QString::fromStdString(formatPicture(value, picture));
+}
+
+// Runs the command line; gives the exit status, standard output and error.
+int run(const QStringList& arguments, QByteArray& out, QByteArray& err) {
+    QBuffer output(&out);
+    QBuffer errors(&err);
+    output.open(QIODevice::WriteOnly);
+    errors.open(QIODevice::WriteOnly);
+    return runSheetCommand(QStringList{"tolvaric"} + arguments, output, errors);
+}
+
+// RFC 4180 fields of each record.
+QList<QStringList> parseCsv(const QString& text) {
+    QList<QStringList> records{QStringList()};
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                field += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            records.last() << field;
+            field.clear();
+        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            records.last() << field;
+            field.clear();
+            records.append(QStringList());
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    records.removeLast(); // after the last line end
+    return records;
+}
+
+} // namespace
+
+class TestSheet : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void figures_data();
+    void figures();
+    void formats();
+    void commandLineFailures_data();
+    void commandLineFailures();
+
+  private:
+    QTemporaryDir m_dir;
+    QString m_previousFolder;
+};
+
+void TestSheet::init() {
+    m_previousFolder = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    writeBytes("tolvaric.dat", sampleFile());
+    writeBytes("b.dat", sampleFile().replace("3.75\r\n", "3.48\r\n"));
+    writeBytes("owner", "\"Q.L.N. Racing\"\r\n");
+}
+
+void TestSheet::cleanup() {
+    QDir::setCurrent(m_previousFolder);
+}
+
+void TestSheet::figures_data() {
+    QTest::addColumn<QList<double>>("values");
+    QTest::addColumn<QString>("ratio");
+    QTest::addColumn<double>("swept"); // cubic inches
+    QTest::addColumn<QString>("source");
+
+    // The engine the window starts with, as the help's worked example shows it.
+    QTest::newRow("the window's engine")
+        << QList<double>{4, 3.75, 0.005, 4.02, 0.036, 0.25, 0.05, 85, 0, 0, 0, 7, 310, 106, 10, 150}
+        << "9.15" << 47.124 << "help document, A worked example";
+    QFile published(QFINDTESTDATA("data/published-engines.txt"));
+    QVERIFY(published.open(QIODevice::ReadOnly | QIODevice::Text));
+    while (!published.atEnd()) {
+        const QString line = QString::fromUtf8(published.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith('#')) {
+            continue;
+        }
+        const QStringList item = line.split('|');
+        QList<double> values;
+        for (const auto& value : item[1].split(',')) {
+            values << value.toDouble();
+        }
+        QTest::addRow("%s", qPrintable(item[0]))
+            << values << item[2] << item[3].toDouble() << item[4];
+    }
+}
+
+void TestSheet::figures() {
+    QFETCH(QList<double>, values);
+    QFETCH(QString, ratio);
+    QFETCH(double, swept);
+    QFETCH(QString, source);
+    EngineData engine;
+    for (std::size_t i = 0; i < fieldCount; ++i) {
+        engine.*engineFields[i].member = values.value(qsizetype(i));
+    }
+    const auto f = sheetFigures(engine);
+    // The window's own results, to the last bit.
+    QCOMPARE(f.compressionRatio.value, compressionRatio(engine).value);
+    QCOMPARE(f.requiredChamberCc.value, requiredChamberVolume(engine).value);
+    QCOMPARE(f.crankingPressure.value, cylinderPressure(engine).value);
+    // Against the published figures, as published.
+    QVERIFY2(shown(f.compressionRatio.value, Picture::TwoDecimals) == ratio, qPrintable(source));
+    QVERIFY2(std::abs(f.sweptCubicInches.value - swept) < 0.0005, qPrintable(source));
+    // Each part alone gives back the record's ratio.
+    auto withDome = engine;
+    withDome.Dome_Volume = f.domeForRatio.value;
+    auto withGasket = engine;
+    withGasket.Gasket_Thickness = f.gasketForRatio.value;
+    auto withDeck = engine;
+    withDeck.Deck_Clearance = f.deckForRatio.value;
+    for (const auto& changed : {withDome, withGasket, withDeck}) {
+        QVERIFY(std::abs(compressionRatio(changed).value - engine.Compression_Ratio) < 1e-9);
+    }
+}
+
+void TestSheet::formats() {
+    QByteArray out;
+    QByteArray err;
+    // Text: the window's three results, in aligned columns.
+    QCOMPARE(run({"--sheet"}, out, err), 0);
+    const QString text = QString::fromUtf8(out);
+    for (const char* result : {" 9.15\n", " 76.01\n", " 113.15\n", "Q.L.N. Racing"}) {
+        QVERIFY2(text.contains(result), result);
+    }
+    // CSV: a header row and one row per engine, every row as wide.
+    out.clear();
+    QCOMPARE(run({"--sheet", "--format", "csv", "tolvaric.dat", "b.dat"}, out, err), 0);
+    const auto records = parseCsv(QString::fromUtf8(out));
+    QCOMPARE(records.size(), 3);
+    QCOMPARE(records[1].size(), records[0].size());
+    QCOMPARE(records[2].size(), records[0].size());
+    QCOMPARE(records[1][records[0].indexOf("Static compression ratio")], "9.15");
+    // HTML: one well-formed page.
+    out.clear();
+    QCOMPARE(run({"--sheet", "--format", "html", "tolvaric.dat", "b.dat"}, out, err), 0);
+    QXmlStreamReader xml(out);
+    while (!xml.atEnd()) {
+        xml.readNext();
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    // PDF: one page for one engine; ten engines side by side within a second.
+    QCOMPARE(run({"--sheet", "--format", "pdf", "-o", "one.pdf"}, out, err), 0);
+    const QByteArray pdf = readBytes("one.pdf");
+    QVERIFY(pdf.startsWith("%PDF"));
+    QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "),
+             1);
+    QElapsedTimer clock;
+    clock.start();
+    QStringList ten{"--sheet", "--format", "pdf", "-o", "ten.pdf"};
+    for (int i = 0; i < 10; ++i) {
+        ten << "tolvaric.dat";
+    }
+    QCOMPARE(run(ten, out, err), 0);
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(readBytes("ten.pdf").startsWith("%PDF"));
+}
+
+void TestSheet::commandLineFailures_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("said");      // on standard error
+    QTest::addColumn<bool>("sheetWritten"); // of the readable files
+    QTest::newRow("an unknown option") << QStringList{"--sheet", "--bogus"} << "bogus" << false;
+    QTest::newRow("an unknown format")
+        << QStringList{"--sheet", "--format", "doc"} << "unknown format" << false;
+    QTest::newRow("a missing file")
+        << QStringList{"--sheet", "missing.dat", "b.dat"} << "missing.dat: " << true;
+    QTest::newRow("a malformed file")
+        << QStringList{"--sheet", "short.dat", "b.dat"} << "short.dat: the file ends after" << true;
+    QTest::newRow("a folder") << QStringList{"--sheet", ".", "b.dat"} << "folder" << true;
+    QTest::newRow("the output onto a data file")
+        << QStringList{"--sheet", "-o", "b.dat", "b.dat"} << "would replace a data file" << false;
+}
+
+void TestSheet::commandLineFailures() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, said);
+    QFETCH(bool, sheetWritten);
+    writeBytes("short.dat", "4\r\n3.75\r\n");
+    const QByteArray before = readBytes("b.dat");
+    QByteArray out;
+    QByteArray err;
+    QCOMPARE(run(arguments, out, err), 2);
+    QCOMPARE(err.count('\n'), 1); // one clear line
+    QVERIFY2(QString::fromUtf8(err).contains(said), err.constData());
+    QCOMPARE(out.contains("Static compression ratio"), sheetWritten);
+    QCOMPARE(readBytes("b.dat"), before); // no data file is ever written
+}
+
+QTEST_MAIN(TestSheet)
+#include "tst_sheet.moc"

@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The engine sheet on paper: a PDF file, or the desktop's print dialog (its
+// printers and printing to a PDF file). Pages are A4, or Letter where the
+// locale measures in inches.
+
+#include <QLocale>
+#include <QString>
+
+class QIODevice;
+class QWidget;
+
+namespace tolvaric {
+
+// False when the output could not be written.
+bool writeSheetPdf(const QString& html, QIODevice& output, const QLocale& locale = QLocale());
+void printSheet(const QString& html, QWidget* parent);
+
+} // namespace tolvaric
