@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-// How long one click's worth of math, one formatted box text and one typed
-// value with its unit take.
+// How long one click's worth of math, one formatted box text, one typed
+// value with its unit and the figures of one engine sheet take.
 #include "model/Calculations.h"
 #include "model/DisplayPicture.h"
+#include "model/SheetFigures.h"
 #include "model/TypedValue.h"
 
 #include <benchmark/benchmark.h>
@@ -53,5 +54,13 @@ void readValueWithUnit(benchmark::State& state) {
     }
 }
 BENCHMARK(readValueWithUnit);
+
+void sheetFiguresOfOneEngine(benchmark::State& state) {
+    const auto engine = tolvaric::initialEngineData();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tolvaric::sheetFigures(engine));
+    }
+}
+BENCHMARK(sheetFiguresOfOneEngine);
 
 } // namespace

@@ -19,6 +19,13 @@ package=$(ls "$work"/tolvaric_"$version"_*.deb)
     [ "$(dpkg-deb --field "$package" Version)" = "$version" ] ||
     { echo "FAIL: package name or version"; exit 1; }
 
+# The version is written by hand in two more places; both follow project().
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+head -n1 "$source_dir/resources/debian/changelog" | grep -q "^tolvaric ($version) " ||
+    { echo "FAIL: resources/debian/changelog does not start with version $version"; exit 1; }
+grep -q "<release version=\"$version\"" "$source_dir/resources/io.github.tolvaric.tolvaric.metainfo.xml" ||
+    { echo "FAIL: the AppStream file names no release $version"; exit 1; }
+
 expected="./usr/bin/tolvaric
 ./usr/share/applications/tolvaric.desktop
 ./usr/share/doc/tolvaric/changelog.gz
