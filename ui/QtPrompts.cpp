@@ -12,7 +12,10 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
+
+#include <memory>
 
 namespace tolvaric {
 
@@ -104,12 +107,23 @@ QString QtPrompts::chooseDataFile(QWidget* parent, FileChoice choice) {
         m_host->setWindowTitle(QStringLiteral("Form1"));
     }
     // A new dialog each time, so that it starts with an empty file name.
-    DataFileDialog dialog(m_host);
+    auto* used = new DataFileDialog(m_host);
+    DataFileDialog& dialog = *used;
     dialog.setObjectName(QStringLiteral("CdlOpen"));
     dialog.setDefaultSuffix(QStringLiteral("dat"));
     dialog.setWindowModality(Qt::ApplicationModal);
     prepareDataFileDialog(dialog, choice);
     const int answer = dialog.exec();
+    // Qt's dialog writes its history and view to the settings when it is
+    // destroyed. Elsewhere those go nowhere; Windows keeps them in the
+    // registry, so there a used dialog is let go of, never destroyed.
+    std::unique_ptr<DataFileDialog> owned(used);
+#ifdef Q_OS_WIN
+    const auto letGo = qScopeGuard([&owned] {
+        owned->setParent(nullptr);
+        owned.release();
+    });
+#endif
     // A file-name completion list still open when Enter accepted the name
     // would otherwise stay on screen and swallow the next click in the window.
     for (int open = 0; open < 8 && QApplication::activePopupWidget(); ++open) {

@@ -140,6 +140,13 @@ session() {
         sleep 1
         gone "Save This" || fail "the second Save This stayed open"
     fi
+    # Help opens a viewer of its own: killing it leaves the calculator working.
+    click "$main" 248 384
+    local viewer
+    viewer=$(window "tolvaric Help" 30)
+    xdotool windowkill "$viewer"
+    sleep 1
+    kill -0 "$program_pid" 2>/dev/null || fail "killing the help viewer ended tolvaric"
     # The window takes the keyboard again: a new bore, typed at once.
     click "$main" 272 16
     xdotool key --delay 50 ctrl+a
@@ -161,6 +168,11 @@ done
     fail "engine2.dat does not start with the typed bore"
 [ "$(head -n1 "$work/windows/tolvaric.dat")" = $'4.25\r' ] ||
     fail "tolvaric.dat does not start with the typed bore: $(od -c "$work/windows/tolvaric.dat" | head -n2)"
+
+# Qt's file dialog left nothing in the registry.
+if wine reg query 'HKCU\Software\QtProject' >/dev/null 2>&1; then
+    fail "the file dialogs left settings in the registry"
+fi
 
 step "the shortcut's way of starting: in the user's Documents, from any folder"
 documents="$WINEPREFIX/drive_c/users/$(id -un)/Documents"
