@@ -4,6 +4,7 @@
 #include "ui/SheetOutput.h"
 
 #include <QIODevice>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -17,6 +18,20 @@ namespace {
 QPageSize pageSizeFor(const QLocale& locale) {
     return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
                                                                              : QPageSize::A4);
+}
+
+// One engine's sheet on one page, whatever the fonts at hand: the type gets
+// smaller, down to a size still readable, until it fits.
+void fitOnOnePage(QTextDocument& document, const QString& html, const QPageLayout& page) {
+    constexpr double pixelsPerPoint = 96.0 / 72.0; // the document's own resolution
+    document.setPageSize(page.paintRect(QPageLayout::Point).size() * pixelsPerPoint);
+    for (const double points : {8.0, 7.5, 7.0, 6.5, 6.0}) {
+        document.setHtml(QString(html).replace(QStringLiteral("font-size:8pt"),
+                                               QStringLiteral("font-size:%1pt").arg(points)));
+        if (document.pageCount() <= 1) {
+            return;
+        }
+    }
 }
 
 } // namespace
@@ -33,7 +48,7 @@ bool writeSheetPdf(const QString& html, QIODevice& output, const QLocale& locale
     pdf.setTitle(QStringLiteral("tolvaric"));
     pdf.setCreator(QStringLiteral("tolvaric"));
     QTextDocument document;
-    document.setHtml(html);
+    fitOnOnePage(document, html, pdf.pageLayout());
     document.print(&pdf);
     return true;
 }
@@ -46,7 +61,7 @@ void printSheet(const QString& html, QWidget* parent) {
         return;
     }
     QTextDocument document;
-    document.setHtml(html);
+    fitOnOnePage(document, html, printer.pageLayout());
     document.print(&printer);
 }
 
