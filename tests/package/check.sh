@@ -21,9 +21,9 @@ package=$(ls "$work"/tolvaric_"$version"_*.deb)
 
 # The version is written by hand in two more places; both follow project().
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
-head -n1 "$source_dir/resources/debian/changelog" | grep -q "^tolvaric ($version) " ||
-    { echo "FAIL: resources/debian/changelog does not start with version $version"; exit 1; }
-grep -q "<release version=\"$version\"" "$source_dir/resources/io.github.tolvaric.tolvaric.metainfo.xml" ||
+head -n1 "$source_dir/packaging/debian/changelog" | grep -q "^tolvaric ($version) " ||
+    { echo "FAIL: packaging/debian/changelog does not start with version $version"; exit 1; }
+grep -q "<release version=\"$version\"" "$source_dir/packaging/io.github.tolvaric.tolvaric.metainfo.xml" ||
     { echo "FAIL: the AppStream file names no release $version"; exit 1; }
 
 expected="./usr/bin/tolvaric
