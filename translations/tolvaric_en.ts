@@ -630,6 +630,22 @@ Choose another name.</source>
         <source>Engine sheet</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Combustion Chamber Volume, cu in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dome Volume, cu in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valve Relief Volume, cu in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gage Correction, cu in</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::SheetCommand</name>

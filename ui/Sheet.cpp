@@ -23,6 +23,7 @@ class Sheet {
 };
 
 constexpr double millimetresPerInch = 25.4;
+constexpr double inchesPerCc = 1 / 16.387064; // cubic inches in a cubic centimetre
 
 // A row's figure for one engine, from its record and its sheet figures.
 using Figure = std::function<SheetFigure(const EngineData&, const SheetFigures&)>;
@@ -101,12 +102,20 @@ const QList<Section>& sections() {
               field(&EngineData::Top_Land_Allowance, millimetresPerInch), 3},
              {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Combustion Chamber Volume, cc"),
               field(&EngineData::Combustion_Chamber_Volume), 2},
+             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Combustion Chamber Volume, cu in"),
+              field(&EngineData::Combustion_Chamber_Volume, inchesPerCc), 4},
              {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Dome Volume, cc"),
               field(&EngineData::Dome_Volume), 2},
+             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Dome Volume, cu in"),
+              field(&EngineData::Dome_Volume, inchesPerCc), 4},
              {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Valve Relief Volume, cc"),
               field(&EngineData::Valve_Relief_Volume), 2},
+             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Valve Relief Volume, cu in"),
+              field(&EngineData::Valve_Relief_Volume, inchesPerCc), 4},
              {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Gage Correction, cc"),
               field(&EngineData::Gage_Correction), 2},
+             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Gage Correction, cu in"),
+              field(&EngineData::Gage_Correction, inchesPerCc), 4},
              {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Rod Length, in"),
               field(&EngineData::Rod_Length), 4},
              {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Rod Length, mm"),
