@@ -17,6 +17,10 @@
 
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace tolvaric {
 
 void prepareDataFileDialog(QFileDialog& dialog, FileChoice choice) {
@@ -36,8 +40,26 @@ namespace {
 // Qt's file dialog keeps its history, last folder and view in a settings file
 // when it is destroyed. tolvaric keeps nothing beyond its two files: settings
 // files go below a path that can never be a folder, so none is written.
+#ifdef Q_OS_WIN
+// Whether Qt's registry key was there when the program first asked.
+bool qtKeyWasThere() {
+    static const bool there = [] {
+        HKEY key = nullptr;
+        const bool open = RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\QtProject", 0, KEY_READ,
+                                        &key) == ERROR_SUCCESS;
+        if (open) {
+            RegCloseKey(key);
+        }
+        return open;
+    }();
+    return there;
+}
+#endif
+
 void keepNoSettings() {
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+    qtKeyWasThere();
+#else
     for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
         for (const auto scope : {QSettings::UserScope, QSettings::SystemScope}) {
             QSettings::setPath(format, scope, QStringLiteral("/dev/null"));
@@ -122,6 +144,11 @@ QString QtPrompts::chooseDataFile(QWidget* parent, FileChoice choice) {
     const auto letGo = qScopeGuard([&owned] {
         owned->setParent(nullptr);
         owned.release();
+        // Reading its settings made Qt's key, empty: a key that was not there
+        // before the program goes again.
+        if (!qtKeyWasThere()) {
+            RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QtProject");
+        }
     });
 #endif
     // A file-name completion list still open when Enter accepted the name
