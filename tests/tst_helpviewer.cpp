@@ -12,10 +12,12 @@
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class TestHelpViewer : public QObject {
     Q_OBJECT
@@ -29,6 +31,7 @@ class TestHelpViewer : public QObject {
     void picturesDecodeOnceWithinABudget();
     void helpSendsWebLinksToTheDesktop();
     void helpViewerNavigatesFindsAndZooms();
+    void printRefusesAPipe();
 
   private:
     QTemporaryDir m_dir;
@@ -221,6 +224,41 @@ void TestHelpViewer::helpViewerNavigatesFindsAndZooms() {
     QVERIFY(page->font().pointSizeF() < size);
     QTest::keyClick(page, Qt::Key_0, Qt::ControlModifier);
     QCOMPARE(page->font().pointSizeF(), size);
+}
+
+// Print to File with a pipe of that name would block every window: the name
+// is refused with a message, and the dialog stays open.
+void TestHelpViewer::printRefusesAPipe() {
+    MAKE_PIPE("fifo");
+    tolvaric::HelpViewer viewer;
+    viewer.showContents(QFINDTESTDATA("../resources/tolvaric.hlp"), {});
+    viewer.show();
+    QApplication::setActiveWindow(&viewer);
+    QVERIFY(QTest::qWaitForWindowActive(&viewer));
+    QString refusal;
+    bool stayedOpen = false;
+    QTimer::singleShot(100, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        auto* file = dialog ? dialog->findChild<QLineEdit*>("filename") : nullptr;
+        if (!file) {
+            dialog ? dialog->reject() : void();
+            return;
+        }
+        file->setEnabled(true);
+        file->setText(m_dir.filePath("fifo"));
+        QTimer::singleShot(100, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                refusal = box->text();
+                box->accept();
+            }
+        });
+        QMetaObject::invokeMethod(dialog, "accept"); // returns once the message is answered
+        stayedOpen = dialog->isVisible();
+        dialog->reject();
+    });
+    QTest::keyClick(viewer.browser(), Qt::Key_P, Qt::ControlModifier);
+    QVERIFY2(refusal.contains("not a regular file"), qPrintable(refusal));
+    QVERIFY(stayedOpen);
 }
 
 QTEST_MAIN(TestHelpViewer)

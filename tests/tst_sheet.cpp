@@ -194,7 +194,9 @@ void TestSheet::formats() {
         ten << "tolvaric.dat";
     }
     QCOMPARE(run(ten, out, err), 0);
+#ifndef __SANITIZE_ADDRESS__ // a sanitized build runs several times slower
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+#endif
     QVERIFY(readBytes("ten.pdf").startsWith("%PDF"));
 }
 

@@ -335,7 +335,7 @@ QString sheetHtml(const QList<SheetEngine>& engines, const SheetHeader& header,
         QStringLiteral(
             "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"/><title>%1</title>"
             "<style>body{font-family:sans-serif;font-size:8pt}table{border-collapse:collapse}"
-            "td,th{padding:0px 6px}td.n{text-align:right}"
+            "td,th{padding:0px 6px;white-space:nowrap}td.n{text-align:right}"
             "th{text-align:left;padding-top:4px}</style></head><body>\n<h2>%1</h2>\n<table>\n")
             .arg(Sheet::tr("Engine sheet").toHtmlEscaped());
     for (const auto& row : rows) {

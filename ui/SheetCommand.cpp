@@ -162,7 +162,7 @@ int runSheetCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
     const QString point = QStringLiteral(".");
     bool written = true;
     if (format == QLatin1String("pdf")) {
-        written = writeSheetPdf(sheetHtml(engines, header, point), *output);
+        written = writeSheetPdf(sheetHtml(engines, header, point), *output, int(engines.size()));
     } else {
         const QString text = format == QLatin1String("csv")    ? sheetCsv(engines, header)
                              : format == QLatin1String("html") ? sheetHtml(engines, header, point)

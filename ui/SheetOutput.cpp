@@ -36,7 +36,7 @@ void fitOnOnePage(QTextDocument& document, const QString& html, const QPageLayou
 
 } // namespace
 
-bool writeSheetPdf(const QString& html, QIODevice& output, const QLocale& locale) {
+bool writeSheetPdf(const QString& html, QIODevice& output, int engines, const QLocale& locale) {
     if (!output.isOpen() || !output.isWritable()) {
         return false;
     }
@@ -45,6 +45,7 @@ bool writeSheetPdf(const QString& html, QIODevice& output, const QLocale& locale
         return false;
     }
     pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    pdf.setPageOrientation(engines > 3 ? QPageLayout::Landscape : QPageLayout::Portrait);
     pdf.setTitle(QStringLiteral("tolvaric"));
     pdf.setCreator(QStringLiteral("tolvaric"));
     QTextDocument document;

@@ -15,7 +15,9 @@ class QWidget;
 namespace tolvaric {
 
 // False when the output could not be written.
-bool writeSheetPdf(const QString& html, QIODevice& output, const QLocale& locale = QLocale());
+// More than three engines side by side go on landscape pages.
+bool writeSheetPdf(const QString& html, QIODevice& output, int engines = 1,
+                   const QLocale& locale = QLocale());
 void printSheet(const QString& html, QWidget* parent);
 
 } // namespace tolvaric
