@@ -340,8 +340,12 @@ void TestMainWindow::navigation() {
     start->setFocus();
     const QString before = start->text();
     QTest::keyClick(start, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(focusedBox(), m_window->box(tolvaric::engineFields[std::size_t(to)].member));
+    auto* reached = m_window->box(tolvaric::engineFields[std::size_t(to)].member);
+    QCOMPARE(focusedBox(), reached);
     QCOMPARE(start->text(), before); // the key itself typed nothing
+    if (reached != start) {
+        QCOMPARE(reached->selectedText(), reached->text()); // typing replaces the value
+    }
     QVERIFY(m_prompts.messages.isEmpty());
 }
 
