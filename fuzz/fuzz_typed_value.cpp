@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using Kind = tolvaric::TypedReading::Kind;
     for (const auto quantity :
          {tolvaric::Quantity::Length, tolvaric::Quantity::Volume, tolvaric::Quantity::Angle,
-          tolvaric::Quantity::Ratio, tolvaric::Quantity::Plain}) {
+          tolvaric::Quantity::Ratio, tolvaric::Quantity::Pressure, tolvaric::Quantity::Plain}) {
         const auto reading = tolvaric::readTypedValue(text, quantity);
         if (reading.kind == Kind::Number && !std::isfinite(reading.value)) {
             std::abort();

@@ -32,8 +32,13 @@ Checked sweptVolume(const EngineData& e, Checked pi) {
     return cylinder(e.Bore, e.Stroke, pi);
 }
 
-// Top land, deck, gasket and piston side: the clearance without the chamber.
-Checked clearanceWithoutChamber(const EngineData& e, Checked pi) {
+// The clearance volume's parts, and their sums in the order the figures were
+// always added up: deck, top land, gasket, piston side, then the chamber.
+struct ClearanceSteps {
+    Checked chamber, topLand, deck, gasket, pistonSide, withoutChamber, total;
+};
+
+ClearanceSteps clearanceSteps(const EngineData& e, Checked pi) {
     const Checked topLand = (squared(e.Bore) - squared(Checked(e.Bore) - e.Top_Land_Allowance)) *
                             pi / 4 * e.Top_Land_Height;
     const Checked deck = cylinder(e.Bore, e.Deck_Clearance, pi);
@@ -41,12 +46,18 @@ Checked clearanceWithoutChamber(const EngineData& e, Checked pi) {
     const Checked gasket = cylinder(e.Gasket_Bore, e.Gasket_Thickness, pi);
     sum = gasket + sum;
     const Checked pistonSide = (Checked(e.Valve_Relief_Volume) - e.Dome_Volume) / ccPerCubicInch();
-    return pistonSide + sum;
+    const Checked withoutChamber = pistonSide + sum;
+    const Checked chamber = Checked(e.Combustion_Chamber_Volume) / ccPerCubicInch();
+    return {chamber, topLand, deck, gasket, pistonSide, withoutChamber, chamber + withoutChamber};
+}
+
+// Top land, deck, gasket and piston side: the clearance without the chamber.
+Checked clearanceWithoutChamber(const EngineData& e, Checked pi) {
+    return clearanceSteps(e, pi).withoutChamber;
 }
 
 Checked clearanceVolume(const EngineData& e, Checked pi) {
-    const Checked withoutChamber = clearanceWithoutChamber(e, pi);
-    return Checked(e.Combustion_Chamber_Volume) / ccPerCubicInch() + withoutChamber;
+    return clearanceSteps(e, pi).total;
 }
 
 constexpr CalculationResult failure{Outcome::ComputationFailure, 0};
@@ -136,23 +147,22 @@ CalculationResult cylinderPressure(const EngineData& e) {
 
 ClearanceParts clearanceParts(const EngineData& e) {
     const Checked p = pi();
-    const Checked topLand = (squared(e.Bore) - squared(Checked(e.Bore) - e.Top_Land_Allowance)) *
-                            p / 4 * e.Top_Land_Height;
-    const Checked deck = cylinder(e.Bore, e.Deck_Clearance, p);
-    const Checked gasket = cylinder(e.Gasket_Bore, e.Gasket_Thickness, p);
-    const Checked pistonSide = (Checked(e.Valve_Relief_Volume) - e.Dome_Volume) / ccPerCubicInch();
-    const Checked chamber = Checked(e.Combustion_Chamber_Volume) / ccPerCubicInch();
-    const Checked withoutChamber = clearanceWithoutChamber(e, p);
-    const Checked total = clearanceVolume(e, p);
+    const auto steps = clearanceSteps(e, p);
     const Checked swept = sweptVolume(e, p);
     ClearanceParts parts;
-    for (const Checked& step :
-         {topLand, deck, gasket, pistonSide, chamber, withoutChamber, total, swept}) {
+    for (const Checked& step : {steps.chamber, steps.topLand, steps.deck, steps.gasket,
+                                steps.pistonSide, steps.withoutChamber, steps.total, swept}) {
         parts.failed = parts.failed || step.failed();
     }
     if (!parts.failed) {
-        parts = {false,          chamber.value(),    topLand.value(),        deck.value(),
-                 gasket.value(), pistonSide.value(), withoutChamber.value(), total.value(),
+        parts = {false,
+                 steps.chamber.value(),
+                 steps.topLand.value(),
+                 steps.deck.value(),
+                 steps.gasket.value(),
+                 steps.pistonSide.value(),
+                 steps.withoutChamber.value(),
+                 steps.total.value(),
                  swept.value()};
     }
     return parts;

@@ -66,7 +66,7 @@ inline constexpr std::array<FieldInfo, fieldCount> engineFields{{
     {"Intake_Seat_Duration", Picture::OneDecimal, "310.0", &EngineData::Intake_Seat_Duration, Quantity::Angle},
     {"Intake_Centerline", Picture::OneDecimal, "106", &EngineData::Intake_Centerline, Quantity::Angle},
     {"Compression_Ratio", Picture::TwoDecimals, "10.00", &EngineData::Compression_Ratio, Quantity::Ratio},
-    {"Cylinder_Pressure", Picture::TwoDecimalsWide, "150.0", &EngineData::Cylinder_Pressure, Quantity::Plain},
+    {"Cylinder_Pressure", Picture::TwoDecimalsWide, "150.0", &EngineData::Cylinder_Pressure, Quantity::Pressure},
 }};
 // clang-format on
 

@@ -14,11 +14,12 @@
 namespace tolvaric {
 
 enum class Quantity {
-    Length, // inches: in, inch, ", mm, cm
-    Volume, // cubic centimetres: cc, ml, cm3, cm³, ci, cu in, in3, in³
-    Angle,  // crank degrees: °, deg
-    Ratio,  // n to 1: ":1"
-    Plain,  // a number alone
+    Length,   // inches: in, inch, ", mm, cm
+    Volume,   // cubic centimetres: cc, ml, cm3, cm³, ci, cu in, in3, in³
+    Angle,    // crank degrees: °, deg
+    Ratio,    // n to 1: ":1"
+    Pressure, // psi gauge: a number alone
+    Plain,    // a number alone
 };
 
 struct TypedReading {

@@ -14,13 +14,6 @@ namespace tolvaric {
 
 namespace {
 
-// Write permission in the file's own mode bits, whoever runs the program.
-bool markedWritable(const QFileInfo& info) {
-    constexpr auto anyWrite =
-        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return (info.permissions() & anyWrite) != 0;
-}
-
 bool roomFor(const QString& folder, qint64 bytes) {
     const QStorageInfo storage(folder);
     return !storage.isValid() || storage.bytesAvailable() < 0 || storage.bytesAvailable() >= bytes;

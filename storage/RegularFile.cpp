@@ -8,6 +8,12 @@
 
 namespace tolvaric {
 
+bool markedWritable(const QFileInfo& info) {
+    constexpr auto anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return (info.permissions() & anyWrite) != 0;
+}
+
 FileStatus checkNotSpecial(const QString& path) {
     const QFileInfo info(path);
     if (info.isDir()) {

@@ -9,12 +9,17 @@
 #include "storage/FileStatus.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QString>
 
 #include <functional>
 #include <string_view>
 
 namespace tolvaric {
+
+// Write permission in the file's own mode bits, whoever runs the program: a
+// file or folder marked read-only for everyone stays so, root included.
+bool markedWritable(const QFileInfo& info);
 
 // Success for a regular file or no file at all; a folder, pipe or device is
 // refused, neither read nor replaced.

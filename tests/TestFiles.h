@@ -5,13 +5,33 @@
 // Small file helpers shared by the tests that work on real files.
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 
 #ifndef Q_OS_WIN
 #include <sys/stat.h>
 #endif
+
+// A fresh, empty working folder for each test function, and the previous
+// one back afterwards.
+class ScratchFolder {
+  public:
+    bool enter() {
+        m_previous = QDir::currentPath();
+        return QDir(m_dir.path()).removeRecursively() && QDir().mkpath(m_dir.path()) &&
+               QDir::setCurrent(m_dir.path());
+    }
+    void leave() { QDir::setCurrent(m_previous); }
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+
+  private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
 
 inline void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);

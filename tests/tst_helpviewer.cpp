@@ -15,7 +15,6 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -34,19 +33,15 @@ class TestHelpViewer : public QObject {
     void printRefusesAPipe();
 
   private:
-    QTemporaryDir m_dir;
-    QString m_previousFolder;
+    ScratchFolder m_dir;
 };
 
 void TestHelpViewer::init() {
-    m_previousFolder = QDir::currentPath();
-    QVERIFY(QDir(m_dir.path()).removeRecursively());
-    QVERIFY(QDir().mkpath(m_dir.path()));
-    QVERIFY(QDir::setCurrent(m_dir.path()));
+    QVERIFY(m_dir.enter());
 }
 
 void TestHelpViewer::cleanup() {
-    QDir::setCurrent(m_previousFolder);
+    m_dir.leave();
 }
 
 void TestHelpViewer::helpSearchOrder() {

@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -37,19 +36,15 @@ class TestPrompts : public QObject {
     void realMessageBoxes();
 
   private:
-    QTemporaryDir m_dir;
-    QString m_previousFolder;
+    ScratchFolder m_dir;
 };
 
 void TestPrompts::init() {
-    m_previousFolder = QDir::currentPath();
-    QVERIFY(QDir(m_dir.path()).removeRecursively());
-    QVERIFY(QDir().mkpath(m_dir.path()));
-    QVERIFY(QDir::setCurrent(m_dir.path()));
+    QVERIFY(m_dir.enter());
 }
 
 void TestPrompts::cleanup() {
-    QDir::setCurrent(m_previousFolder);
+    m_dir.leave();
 }
 
 void TestPrompts::dataFileDialogSettings() {

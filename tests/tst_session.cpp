@@ -7,7 +7,6 @@
 #include "tests/TestFiles.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 using tolvaric::EngineData;
@@ -23,18 +22,15 @@ class TestSession : public QObject {
     void saveFetchAndKeep();
 
   private:
-    QTemporaryDir m_dir;
-    QString m_previousFolder;
+    ScratchFolder m_dir;
 };
 
 void TestSession::init() {
-    m_previousFolder = QDir::currentPath();
-    QVERIFY(QDir(m_dir.path()).removeRecursively() && QDir().mkpath(m_dir.path()));
-    QVERIFY(QDir::setCurrent(m_dir.path()));
+    QVERIFY(m_dir.enter());
 }
 
 void TestSession::cleanup() {
-    QDir::setCurrent(m_previousFolder);
+    m_dir.leave();
 }
 
 void TestSession::startUp_data() {

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 
@@ -59,8 +58,7 @@ class TestSessionCommands : public QObject {
   private:
     void start(bool proceed = true);
 
-    QTemporaryDir m_dir;
-    QString m_previousFolder;
+    ScratchFolder m_dir;
     FakePrompts m_prompts;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<tolvaric::Session> m_session;
@@ -70,10 +68,7 @@ class TestSessionCommands : public QObject {
 };
 
 void TestSessionCommands::init() {
-    m_previousFolder = QDir::currentPath();
-    QVERIFY(QDir(m_dir.path()).removeRecursively());
-    QVERIFY(QDir().mkpath(m_dir.path()));
-    QVERIFY(QDir::setCurrent(m_dir.path()));
+    QVERIFY(m_dir.enter());
     m_prompts = FakePrompts();
     m_endRequests = 0;
     m_session = std::make_unique<tolvaric::Session>();
@@ -86,7 +81,7 @@ void TestSessionCommands::init() {
 void TestSessionCommands::cleanup() {
     m_commands.reset();
     m_window.reset();
-    QDir::setCurrent(m_previousFolder);
+    m_dir.leave();
 }
 
 void TestSessionCommands::start(bool proceed) {

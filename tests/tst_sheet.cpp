@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -84,20 +83,18 @@ class TestSheet : public QObject {
     void commandLineFailures();
 
   private:
-    QTemporaryDir m_dir;
-    QString m_previousFolder;
+    ScratchFolder m_dir;
 };
 
 void TestSheet::init() {
-    m_previousFolder = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(m_dir.path()));
+    QVERIFY(m_dir.enter());
     writeBytes("tolvaric.dat", sampleFile());
     writeBytes("b.dat", sampleFile().replace("3.75\r\n", "3.48\r\n"));
     writeBytes("owner", "\"Q.L.N. Racing\"\r\n");
 }
 
 void TestSheet::cleanup() {
-    QDir::setCurrent(m_previousFolder);
+    m_dir.leave();
 }
 
 void TestSheet::figures_data() {

@@ -387,110 +387,6 @@ Choose another name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Bore, in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bore, mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stroke, in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stroke, mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Deck Clearance, in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Deck Clearance, mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Gasket Bore, in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Gasket Bore, mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Gasket Thickness, in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Gasket Thickness, mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Top Land Height, in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Top Land Height, mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Top Land Allowance, in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Top Land Allowance, mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Combustion Chamber Volume, cc</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dome Volume, cc</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Valve Relief Volume, cc</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Gage Correction, cc</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rod Length, in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rod Length, mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Intake Seat Duration, degrees</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Intake Centerline, degrees</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compression Ratio</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cylinder Pressure, psi</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cylinder Pressure, bar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cylinder Pressure, kPa</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Volumes</source>
         <translation type="unfinished"></translation>
     </message>
@@ -631,19 +527,35 @@ Choose another name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Combustion Chamber Volume, cu in</source>
+        <source>%1, in</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Dome Volume, cu in</source>
+        <source>%1, mm</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Valve Relief Volume, cu in</source>
+        <source>%1, cc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Gage Correction, cu in</source>
+        <source>%1, cu in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, psi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, kPa</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

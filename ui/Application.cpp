@@ -18,6 +18,8 @@
 #include <QIcon>
 #include <QTranslator>
 
+#include <memory>
+
 #include <cstdio>
 #ifdef _WIN32
 #include <io.h>
@@ -46,26 +48,27 @@ void loadTranslation(QTranslator& translator) {
     }
 }
 
-QIcon programIcon() {
+// What the window and the help viewer share: names, resources, the texts
+// in the user's language and the icon.
+void setUpWindows(QTranslator& translator) {
+    QCoreApplication::setApplicationName(productName);
+    QCoreApplication::setApplicationVersion(productVersion);
+    initResources();
+    loadTranslation(translator);
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/tolvaric-16.png"));
     icon.addFile(QStringLiteral(":/icons/tolvaric-32.png"));
-    return icon;
+    QApplication::setWindowIcon(icon);
 }
 
 } // namespace
 
 int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& shown) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(productName);
-    QApplication::setApplicationVersion(productVersion);
-    QApplication::setOrganizationName(productName);
-    initResources();
     QTranslator translator;
-    loadTranslation(translator);
+    setUpWindows(translator);
+    QApplication::setOrganizationName(productName);
     askForDetectableAutoRepeat();
-
-    QApplication::setWindowIcon(programIcon());
 
     QtPrompts prompts;
     // The session holds the run's one engine record and the owner's name:
@@ -88,12 +91,8 @@ int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& sho
 
 int runHelpViewer(int& argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(productName);
-    QApplication::setApplicationVersion(productVersion);
-    initResources();
     QTranslator translator;
-    loadTranslation(translator);
-    QApplication::setWindowIcon(programIcon());
+    setUpWindows(translator);
     HelpViewer viewer;
     const auto folders = helpSearchFolders();
     viewer.showContents(findHelpDocument(helpDocumentName, folders), folders);
@@ -111,15 +110,14 @@ int runCommandLine(int& argc, char** argv) {
     out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
     err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
     const bool outIsTerminal = isatty(fileno(stdout));
+    std::unique_ptr<QCoreApplication> application;
     if (sheetNeedsGui(arguments)) {
         // A PDF lays its text out with fonts, which need a GUI, never a display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        QGuiApplication application(argc, argv);
-        QCoreApplication::setApplicationName(productName);
-        QCoreApplication::setApplicationVersion(productVersion);
-        return runSheetCommand(arguments, out, err, outIsTerminal);
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
     }
-    QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(productName);
     QCoreApplication::setApplicationVersion(productVersion);
     return runSheetCommand(arguments, out, err, outIsTerminal);

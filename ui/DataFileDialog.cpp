@@ -3,6 +3,7 @@
 
 #include "ui/DataFileDialog.h"
 
+#include "storage/RegularFile.h"
 #include "ui/Messages.h"
 
 #include <QFileInfo>
@@ -13,12 +14,9 @@ namespace tolvaric {
 
 namespace {
 
-// Write permission in the file's own mode bits: a file or folder marked
-// read-only for everyone stays so, even for an administrator.
-bool markedWritable(const QFileInfo& info) {
-    constexpr auto anyWrite =
-        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return info.isWritable() && (info.permissions() & anyWrite);
+// The user may write it, and its mode bits do not mark it read-only.
+bool writable(const QFileInfo& info) {
+    return info.isWritable() && markedWritable(info);
 }
 
 } // namespace
@@ -32,10 +30,10 @@ FileRefusal dataFileRefusal(const QString& path, bool saving) {
     if (file.exists() && !file.isFile()) {
         return FileRefusal::NotAFile;
     }
-    if (file.exists() && !markedWritable(file)) {
+    if (file.exists() && !writable(file)) {
         return FileRefusal::ReadOnlyFile;
     }
-    if ((file.exists() || saving) && !markedWritable(folder)) {
+    if ((file.exists() || saving) && !writable(folder)) {
         return FileRefusal::ShutFolder;
     }
     return FileRefusal::None;

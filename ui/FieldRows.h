@@ -59,4 +59,13 @@ constexpr const FieldRow& rowOf(double EngineData::*member) {
     return fieldRows[fieldIndex(member)];
 }
 
+// A row's caption as the user reads it ("Bore:"), and the field's name
+// without the colon, as messages, screen readers and the sheet say it ("Bore").
+inline QString caption(const FieldRow& row) {
+    return QCoreApplication::translate("tolvaric::MainWindow", row.caption.data());
+}
+inline QString fieldName(const FieldRow& row) {
+    return caption(row).chopped(1); // the colon
+}
+
 } // namespace tolvaric::layout

@@ -3,7 +3,6 @@
 
 #include "ui/MainWindow.h"
 
-#include "resources/Version.h"
 #include "storage/Session.h"
 #include "ui/ColorButton.h"
 #include "ui/FieldBox.h"
@@ -18,7 +17,6 @@
 #include "ui/SheetOutput.h"
 #include "ui/Twips.h"
 
-#include <QDate>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPixmap>
@@ -71,16 +69,6 @@ QFont script(double pointSize) {
         {QStringLiteral("ScriptS"), QStringLiteral("Z003"), QStringLiteral("URW Chancery L")},
         QStringLiteral("ScriptS"));
     return boldFont(family, pointSize, QFont::Cursive);
-}
-
-// A field row's caption, as the user reads it ("Bore:"), and the field's
-// name without the colon, as messages and screen readers say it ("Bore").
-QString caption(const layout::FieldRow& row) {
-    return MainWindow::tr(row.caption.data()); // the table's texts are literals
-}
-
-QString fieldName(const layout::FieldRow& row) {
-    return caption(row).chopped(1); // the colon
 }
 
 // The owner's name as typed; toPlainText() would turn a non-breaking space
@@ -280,7 +268,7 @@ void MainWindow::reportUnreadableEntry() {
     if (!m_unreadable) {
         return;
     }
-    const QString name = fieldName(layout::rowOf(m_unreadable->field().member));
+    const QString name = layout::fieldName(layout::rowOf(m_unreadable->field().member));
     const QString text = m_unreadable->text();
     // Only the start of a long entry, so the box stays a sensible width.
     const Quantity quantity = m_unreadable->field().quantity;
@@ -314,8 +302,7 @@ void MainWindow::printSheet() {
     }
     const SheetEngine sheet{tr("the engine in the window"), typedText(*m_owner),
                             m_session.engine()};
-    const SheetHeader header{QDate::currentDate(), productName + QLatin1Char(' ') + productVersion};
-    tolvaric::printSheet(sheetHtml({sheet}, header, m_locale.decimalPoint()), this);
+    tolvaric::printSheet(sheetHtml({sheet}, todaysHeader(), m_locale.decimalPoint()), this);
 }
 
 // The one place where a button becomes its command.

@@ -76,6 +76,7 @@ QString unreadableEntryText(const QString& caption, const QString& entry, TypedR
         units = Messages::tr("It takes a ratio, also written n:1 (for example %1).")
                     .arg(withPoint(QStringLiteral("10.5:1")));
         break;
+    case Quantity::Pressure:
     case Quantity::Plain:
         break;
     }

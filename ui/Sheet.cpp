@@ -4,7 +4,9 @@
 #include "ui/Sheet.h"
 
 #include "model/SheetFigures.h"
+#include "resources/Version.h"
 #include "storage/DataFiles.h"
+#include "ui/FieldRows.h"
 #include "ui/Messages.h"
 
 #include <QCoreApplication>
@@ -25,39 +27,27 @@ class Sheet {
 constexpr double millimetresPerInch = 25.4;
 constexpr double inchesPerCc = 1 / 16.387064; // cubic inches in a cubic centimetre
 
+// From a figure's own unit to another; none: the figure as it is.
+using Unit = double (*)(double);
+double toMillimetres(double inches) {
+    return inches * millimetresPerInch;
+}
+double toCubicInches(double cc) {
+    return cc * inchesPerCc;
+}
+
 // A row's figure for one engine, from its record and its sheet figures.
 using Figure = std::function<SheetFigure(const EngineData&, const SheetFigures&)>;
 
-struct Line {
-    const char* label; // translated in the Sheet context
-    Figure figure;
-    int decimals;
-};
-
-Figure field(double EngineData::*member, double factor = 1) {
-    return [member, factor](const EngineData& e, const SheetFigures&) {
-        return SheetFigure{Outcome::Success, e.*member * factor};
+Figure held(double EngineData::*member, Unit unit = nullptr) {
+    return [member, unit](const EngineData& e, const SheetFigures&) {
+        return SheetFigure{Outcome::Success, unit ? unit(e.*member) : e.*member};
     };
 }
 
-Figure derived(SheetFigure SheetFigures::*member, double factor = 1) {
-    return [member, factor](const EngineData&, const SheetFigures& f) {
+Figure derived(SheetFigure SheetFigures::*member, Unit unit = nullptr) {
+    return [member, unit](const EngineData&, const SheetFigures& f) {
         SheetFigure figure = f.*member;
-        figure.value *= factor;
-        return figure;
-    };
-}
-
-Figure pressureIn(double (*unit)(double)) {
-    return [unit](const EngineData& e, const SheetFigures&) {
-        return SheetFigure{Outcome::Success,
-                           unit ? unit(e.Cylinder_Pressure) : e.Cylinder_Pressure};
-    };
-}
-
-Figure crankingIn(double (*unit)(double)) {
-    return [unit](const EngineData&, const SheetFigures& f) {
-        SheetFigure figure = f.crankingPressure;
         if (figure.ok() && unit) {
             figure.value = unit(figure.value);
         }
@@ -65,139 +55,103 @@ Figure crankingIn(double (*unit)(double)) {
     };
 }
 
+struct Line {
+    QString label;
+    Figure figure;
+    int decimals;
+};
+
 struct Section {
-    const char* heading;
+    QString heading;
     QList<Line> lines;
 };
 
-const QList<Section>& sections() {
-    static const QList<Section> all = {
-        {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Values"),
+// A value of the record in its own unit, then in the others the sheet shows.
+struct ShownUnit {
+    QString label; // "%1" is the field's name
+    Unit unit;
+    int decimals;
+};
+
+QList<ShownUnit> shownUnits(Quantity quantity) {
+    switch (quantity) {
+    case Quantity::Length:
+        return {{Sheet::tr("%1, in"), nullptr, 4}, {Sheet::tr("%1, mm"), toMillimetres, 3}};
+    case Quantity::Volume:
+        return {{Sheet::tr("%1, cc"), nullptr, 2}, {Sheet::tr("%1, cu in"), toCubicInches, 4}};
+    case Quantity::Angle:
+        return {{Sheet::tr("%1, degrees"), nullptr, 1}};
+    case Quantity::Pressure:
+        return {{Sheet::tr("%1, psi"), nullptr, 2},
+                {Sheet::tr("%1, bar"), psiToBar, 3},
+                {Sheet::tr("%1, kPa"), psiToKilopascal, 1}};
+    case Quantity::Ratio:
+    case Quantity::Plain:
+        break;
+    }
+    return {{QStringLiteral("%1"), nullptr, 2}};
+}
+
+QList<Section> sections() {
+    Section values{Sheet::tr("Values"), {}};
+    for (std::size_t i = 0; i < fieldCount; ++i) {
+        const auto& field = engineFields[i];
+        for (const auto& shown : shownUnits(field.quantity)) {
+            values.lines.append({shown.label.arg(layout::fieldName(layout::fieldRows[i])),
+                                 held(field.member, shown.unit), shown.decimals});
+        }
+    }
+    return {
+        values,
+        {Sheet::tr("Volumes"),
          {
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Bore, in"), field(&EngineData::Bore), 4},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Bore, mm"),
-              field(&EngineData::Bore, millimetresPerInch), 3},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Stroke, in"), field(&EngineData::Stroke), 4},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Stroke, mm"),
-              field(&EngineData::Stroke, millimetresPerInch), 3},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Deck Clearance, in"),
-              field(&EngineData::Deck_Clearance), 4},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Deck Clearance, mm"),
-              field(&EngineData::Deck_Clearance, millimetresPerInch), 3},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Gasket Bore, in"),
-              field(&EngineData::Gasket_Bore), 4},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Gasket Bore, mm"),
-              field(&EngineData::Gasket_Bore, millimetresPerInch), 3},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Gasket Thickness, in"),
-              field(&EngineData::Gasket_Thickness), 4},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Gasket Thickness, mm"),
-              field(&EngineData::Gasket_Thickness, millimetresPerInch), 3},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Top Land Height, in"),
-              field(&EngineData::Top_Land_Height), 4},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Top Land Height, mm"),
-              field(&EngineData::Top_Land_Height, millimetresPerInch), 3},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Top Land Allowance, in"),
-              field(&EngineData::Top_Land_Allowance), 4},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Top Land Allowance, mm"),
-              field(&EngineData::Top_Land_Allowance, millimetresPerInch), 3},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Combustion Chamber Volume, cc"),
-              field(&EngineData::Combustion_Chamber_Volume), 2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Combustion Chamber Volume, cu in"),
-              field(&EngineData::Combustion_Chamber_Volume, inchesPerCc), 4},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Dome Volume, cc"),
-              field(&EngineData::Dome_Volume), 2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Dome Volume, cu in"),
-              field(&EngineData::Dome_Volume, inchesPerCc), 4},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Valve Relief Volume, cc"),
-              field(&EngineData::Valve_Relief_Volume), 2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Valve Relief Volume, cu in"),
-              field(&EngineData::Valve_Relief_Volume, inchesPerCc), 4},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Gage Correction, cc"),
-              field(&EngineData::Gage_Correction), 2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Gage Correction, cu in"),
-              field(&EngineData::Gage_Correction, inchesPerCc), 4},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Rod Length, in"),
-              field(&EngineData::Rod_Length), 4},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Rod Length, mm"),
-              field(&EngineData::Rod_Length, millimetresPerInch), 3},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Intake Seat Duration, degrees"),
-              field(&EngineData::Intake_Seat_Duration), 1},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Intake Centerline, degrees"),
-              field(&EngineData::Intake_Centerline), 1},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Compression Ratio"),
-              field(&EngineData::Compression_Ratio), 2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Cylinder Pressure, psi"), pressureIn(nullptr),
-              2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Cylinder Pressure, bar"), pressureIn(psiToBar),
-              3},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Cylinder Pressure, kPa"),
-              pressureIn(psiToKilopascal), 1},
-         }},
-        {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Volumes"),
-         {
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Swept volume per cylinder, cc"),
-              derived(&SheetFigures::sweptCc), 2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Swept volume per cylinder, cu in"),
+             {Sheet::tr("Swept volume per cylinder, cc"), derived(&SheetFigures::sweptCc), 2},
+             {Sheet::tr("Swept volume per cylinder, cu in"),
               derived(&SheetFigures::sweptCubicInches), 3},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Clearance volume, cc"),
-              derived(&SheetFigures::clearanceCc), 2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "  chamber, cc"),
-              derived(&SheetFigures::chamberCc), 2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "  head gasket, cc"),
-              derived(&SheetFigures::gasketCc), 2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "  deck, cc"), derived(&SheetFigures::deckCc),
-              2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "  top land, cc"),
-              derived(&SheetFigures::topLandCc), 2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "  dome (taken away), cc"),
-              derived(&SheetFigures::domeCc), 2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "  valve relief, cc"),
-              derived(&SheetFigures::reliefCc), 2},
+             {Sheet::tr("Clearance volume, cc"), derived(&SheetFigures::clearanceCc), 2},
+             {Sheet::tr("  chamber, cc"), derived(&SheetFigures::chamberCc), 2},
+             {Sheet::tr("  head gasket, cc"), derived(&SheetFigures::gasketCc), 2},
+             {Sheet::tr("  deck, cc"), derived(&SheetFigures::deckCc), 2},
+             {Sheet::tr("  top land, cc"), derived(&SheetFigures::topLandCc), 2},
+             {Sheet::tr("  dome (taken away), cc"), derived(&SheetFigures::domeCc), 2},
+             {Sheet::tr("  valve relief, cc"), derived(&SheetFigures::reliefCc), 2},
          }},
-        {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Results"),
+        {Sheet::tr("Results"),
          {
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Static compression ratio"),
-              derived(&SheetFigures::compressionRatio), 2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Chamber volume for the Compression Ratio, cc"),
+             {Sheet::tr("Static compression ratio"), derived(&SheetFigures::compressionRatio), 2},
+             {Sheet::tr("Chamber volume for the Compression Ratio, cc"),
               derived(&SheetFigures::requiredChamberCc), 2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Intake closing, degrees after BDC"),
-              derived(&SheetFigures::intakeClosing), 1},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Effective stroke at intake closing, in"),
+             {Sheet::tr("Intake closing, degrees after BDC"), derived(&SheetFigures::intakeClosing),
+              1},
+             {Sheet::tr("Effective stroke at intake closing, in"),
               derived(&SheetFigures::effectiveStroke), 4},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Effective stroke at intake closing, mm"),
-              derived(&SheetFigures::effectiveStroke, millimetresPerInch), 3},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Dynamic compression ratio"),
-              derived(&SheetFigures::dynamicRatio), 2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Cranking cylinder pressure, psi"),
-              crankingIn(nullptr), 2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Cranking cylinder pressure, bar"),
-              crankingIn(psiToBar), 3},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Cranking cylinder pressure, kPa"),
-              crankingIn(psiToKilopascal), 1},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Quench, in"), derived(&SheetFigures::quench),
-              4},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Quench, mm"),
-              derived(&SheetFigures::quench, millimetresPerInch), 3},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Rod-to-stroke ratio"),
-              derived(&SheetFigures::rodRatio), 3},
+             {Sheet::tr("Effective stroke at intake closing, mm"),
+              derived(&SheetFigures::effectiveStroke, toMillimetres), 3},
+             {Sheet::tr("Dynamic compression ratio"), derived(&SheetFigures::dynamicRatio), 2},
+             {Sheet::tr("Cranking cylinder pressure, psi"),
+              derived(&SheetFigures::crankingPressure), 2},
+             {Sheet::tr("Cranking cylinder pressure, bar"),
+              derived(&SheetFigures::crankingPressure, psiToBar), 3},
+             {Sheet::tr("Cranking cylinder pressure, kPa"),
+              derived(&SheetFigures::crankingPressure, psiToKilopascal), 1},
+             {Sheet::tr("Quench, in"), derived(&SheetFigures::quench), 4},
+             {Sheet::tr("Quench, mm"), derived(&SheetFigures::quench, toMillimetres), 3},
+             {Sheet::tr("Rod-to-stroke ratio"), derived(&SheetFigures::rodRatio), 3},
          }},
-        {QT_TRANSLATE_NOOP("tolvaric::Sheet", "For the Compression Ratio, one part alone"),
+        {Sheet::tr("For the Compression Ratio, one part alone"),
          {
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Chamber volume, cc"),
-              derived(&SheetFigures::requiredChamberCc), 2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Dome volume (negative: dish), cc"),
-              derived(&SheetFigures::domeForRatio), 2},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Compressed gasket thickness, in"),
-              derived(&SheetFigures::gasketForRatio), 4},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Compressed gasket thickness, mm"),
-              derived(&SheetFigures::gasketForRatio, millimetresPerInch), 3},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Deck clearance, in"),
-              derived(&SheetFigures::deckForRatio), 4},
-             {QT_TRANSLATE_NOOP("tolvaric::Sheet", "Deck clearance, mm"),
-              derived(&SheetFigures::deckForRatio, millimetresPerInch), 3},
+             {Sheet::tr("Chamber volume, cc"), derived(&SheetFigures::requiredChamberCc), 2},
+             {Sheet::tr("Dome volume (negative: dish), cc"), derived(&SheetFigures::domeForRatio),
+              2},
+             {Sheet::tr("Compressed gasket thickness, in"), derived(&SheetFigures::gasketForRatio),
+              4},
+             {Sheet::tr("Compressed gasket thickness, mm"),
+              derived(&SheetFigures::gasketForRatio, toMillimetres), 3},
+             {Sheet::tr("Deck clearance, in"), derived(&SheetFigures::deckForRatio), 4},
+             {Sheet::tr("Deck clearance, mm"), derived(&SheetFigures::deckForRatio, toMillimetres),
+              3},
          }},
     };
-    return all;
 }
 
 QString number(const SheetFigure& figure, int decimals, const QString& point) {
@@ -214,6 +168,10 @@ QString number(const SheetFigure& figure, int decimals, const QString& point) {
 }
 
 } // namespace
+
+SheetHeader todaysHeader() {
+    return {QDate::currentDate(), productName + QLatin1Char(' ') + productVersion};
+}
 
 FileStatus readSheetEngine(const QString& path, SheetEngine& sheet) {
     SheetEngine read;
@@ -254,13 +212,13 @@ QList<SheetRow> sheetRows(const QList<SheetEngine>& engines, const SheetHeader& 
         figures.append(sheetFigures(sheet.engine));
     }
     for (const auto& section : sections()) {
-        add(Sheet::tr(section.heading), {}, true);
+        add(section.heading, {}, true);
         for (const auto& line : section.lines) {
             QStringList values;
             for (qsizetype i = 0; i < engines.size(); ++i) {
                 values << number(line.figure(engines[i].engine, figures[i]), line.decimals, point);
             }
-            add(Sheet::tr(line.label), values);
+            add(line.label, values);
         }
     }
     return rows;

@@ -29,6 +29,9 @@ struct SheetHeader {
     QString program; // "tolvaric 1.00"
 };
 
+// Today's date and this program's name and version.
+SheetHeader todaysHeader();
+
 // Reads a data file and the owner file in the same folder.
 FileStatus readSheetEngine(const QString& path, SheetEngine& sheet);
 

@@ -11,7 +11,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -148,7 +147,7 @@ int runSheetCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
         return status;
     }
 
-    const SheetHeader header{QDate::currentDate(), program + QLatin1Char(' ') + productVersion};
+    const SheetHeader header = todaysHeader();
     QFile file(target);
     QIODevice* output = &out;
     if (!target.isEmpty()) {
