@@ -4,10 +4,16 @@
 // tolvaric: compression ratio, chamber volume and cranking pressure for one
 // cylinder of a piston engine.
 
+#include "app/GuiPart.h"
+#include "resources/Version.h"
+#include "text/SheetCommand.h"
 #include "ui/Application.h"
-#include "ui/SheetCommand.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLibrary>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QtGlobal>
@@ -22,6 +28,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -70,6 +77,48 @@ void startInDocuments() {
     }
 }
 
+// The folder of this program's file, before there is an application
+// object to ask.
+QString programFolder() {
+#ifdef _WIN32
+    std::wstring path(32768, L'\0');
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+    return QFileInfo(QString::fromWCharArray(path.data(), int(length))).absolutePath();
+#else
+    return QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
+#endif
+}
+
+// Runs `part` from the GUI module: beside the program in the build folder
+// and on Windows, in the package's private library folder once installed.
+int runGuiPart(int& argc, char** argv, tolvaric::GuiPart part) {
+    const QString folder = programFolder();
+    QLibrary module(folder + QStringLiteral("/" TOLVARIC_GUI_PART_FILE));
+    if (!module.load()) {
+        module.setFileName(folder + QStringLiteral("/" TOLVARIC_GUI_PART_INSTALLED));
+        module.load();
+    }
+    const auto entry =
+        reinterpret_cast<tolvaric::GuiPartEntry>(module.resolve(tolvaric::guiPartEntryName));
+    if (entry == nullptr) {
+        std::fprintf(stderr, "tolvaric: its window could not be loaded (%s); install it again.\n",
+                     qUtf8Printable(module.errorString()));
+        return 1;
+    }
+    return entry(&argc, argv, static_cast<int>(part));
+}
+
+// The text sheets, --help and --version need QtCore alone.
+int runCommandLine(int& argc, char** argv, const QStringList& arguments) {
+    if (tolvaric::sheetNeedsGui(arguments)) {
+        return runGuiPart(argc, argv, tolvaric::GuiPart::PdfSheet);
+    }
+    const QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(tolvaric::productName);
+    QCoreApplication::setApplicationVersion(tolvaric::productVersion);
+    return tolvaric::runSheetCommand(arguments);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -80,7 +129,7 @@ int main(int argc, char* argv[]) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
     if (tolvaric::wantsCommandLine(arguments)) {
-        return tolvaric::runCommandLine(argc, argv);
+        return runCommandLine(argc, argv, arguments);
     }
     if (!displayAvailable()) {
         std::fputs("tolvaric: no display to open its window on; run it on a desktop, or set "
@@ -89,10 +138,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     if (argc == 2 && std::strcmp(argv[1], tolvaric::helpViewerOption) == 0) {
-        return tolvaric::runHelpViewer(argc, argv);
+        return runGuiPart(argc, argv, tolvaric::GuiPart::HelpViewer);
     }
     if (argc == 2 && std::strcmp(argv[1], "--in-documents") == 0) {
         startInDocuments();
     }
-    return tolvaric::runTolvaric(argc, argv);
+    return runGuiPart(argc, argv, tolvaric::GuiPart::Window);
 }

@@ -5,7 +5,7 @@
 // The engine record: sixteen numbers that describe one cylinder, and the one
 // table of its fields that everything else iterates over (the data files, the
 // window's rows, the navigation chain, the tests). Where a field sits in the
-// window is the window's business (ui/FieldRows.h).
+// window is the window's business (text/FieldRows.h).
 
 #include "model/DisplayPicture.h"
 #include "model/TypedValue.h"

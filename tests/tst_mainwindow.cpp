@@ -3,9 +3,9 @@
 
 #include "storage/Session.h"
 #include "tests/FakePrompts.h"
+#include "text/FieldRows.h"
 #include "ui/ColorButton.h"
 #include "ui/FieldBox.h"
-#include "ui/FieldRows.h"
 #include "ui/MainWindow.h"
 #include "ui/ReadableText.h"
 #include "ui/WindowLayout.h"

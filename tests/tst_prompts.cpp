@@ -5,8 +5,8 @@
 // the names the dialog refuses, and the questions only Yes or No answers.
 
 #include "tests/TestFiles.h"
+#include "text/Messages.h"
 #include "ui/DataFileDialog.h"
-#include "ui/Messages.h"
 #include "ui/QtPrompts.h"
 
 #include <QApplication>

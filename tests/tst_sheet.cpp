@@ -8,8 +8,9 @@
 #include "model/DisplayPicture.h"
 #include "model/SheetFigures.h"
 #include "tests/TestFiles.h"
-#include "ui/Sheet.h"
-#include "ui/SheetCommand.h"
+#include "text/Sheet.h"
+#include "text/SheetCommand.h"
+#include "ui/SheetOutput.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -32,7 +33,10 @@ int run(const QStringList& arguments, QByteArray& out, QByteArray& err) {
     QBuffer errors(&err);
     output.open(QIODevice::WriteOnly);
     errors.open(QIODevice::WriteOnly);
-    return runSheetCommand(QStringList{"tolvaric"} + arguments, output, errors);
+    return runSheetCommand(QStringList{"tolvaric"} + arguments, output, errors, false,
+                           [](const QString& html, QIODevice& pdf, int engines) {
+                               return writeSheetPdf(html, pdf, engines);
+                           });
 }
 
 // RFC 4180 fields of each record.

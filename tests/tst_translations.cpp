@@ -8,10 +8,10 @@
 
 #include "storage/Session.h"
 #include "tests/FakePrompts.h"
+#include "text/Messages.h"
 #include "ui/ColorButton.h"
 #include "ui/HelpViewer.h"
 #include "ui/MainWindow.h"
-#include "ui/Messages.h"
 #include "ui/QtPrompts.h"
 
 #include <QAction>

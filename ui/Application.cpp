@@ -5,29 +5,19 @@
 
 #include "resources/Resources.h"
 #include "resources/Version.h"
+#include "text/SheetCommand.h"
 #include "ui/HelpViewer.h"
 #include "ui/KeyRepeat.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompts.h"
 #include "ui/SessionCommands.h"
-#include "ui/SheetCommand.h"
+#include "ui/SheetOutput.h"
 #include "ui/WindowGone.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
 #include <QTranslator>
 
-#include <memory>
-
-#include <cstdio>
-#ifdef _WIN32
-#include <io.h>
-#define isatty _isatty
-#define fileno _fileno
-#else
-#include <unistd.h>
-#endif
 namespace tolvaric {
 
 namespace {
@@ -100,27 +90,19 @@ int runHelpViewer(int& argc, char** argv) {
     return QApplication::exec();
 }
 
-int runCommandLine(int& argc, char** argv) {
+int runPdfSheetCommand(int& argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
-    QFile out;
-    QFile err;
-    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    const bool outIsTerminal = isatty(fileno(stdout));
-    std::unique_ptr<QCoreApplication> application;
-    if (sheetNeedsGui(arguments)) {
-        // A PDF lays its text out with fonts, which need a GUI, never a display.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        application = std::make_unique<QCoreApplication>(argc, argv);
-    }
+    // A PDF lays its text out with fonts, which need a GUI, never a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName(productName);
     QCoreApplication::setApplicationVersion(productVersion);
-    return runSheetCommand(arguments, out, err, outIsTerminal);
+    return runSheetCommand(arguments, [](const QString& html, QIODevice& output, int engines) {
+        return writeSheetPdf(html, output, engines);
+    });
 }
 
 } // namespace tolvaric

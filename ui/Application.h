@@ -19,8 +19,8 @@ int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& sho
 inline constexpr const char* helpViewerOption = "--help-viewer";
 int runHelpViewer(int& argc, char** argv);
 
-// The command line (--sheet, --help, --version), with no window and no
-// display needed.
-int runCommandLine(int& argc, char** argv);
+// The command line when it asks for a PDF sheet, which needs Qt's GUI
+// library but no display. The other formats need QtCore alone.
+int runPdfSheetCommand(int& argc, char** argv);
 
 } // namespace tolvaric

@@ -4,7 +4,7 @@
 #include "ui/DataFileDialog.h"
 
 #include "storage/RegularFile.h"
-#include "ui/Messages.h"
+#include "text/Messages.h"
 
 #include <QFileInfo>
 #include <QLineEdit>

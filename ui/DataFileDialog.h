@@ -8,7 +8,7 @@
 // and stays open. A native dialog has closed before it can be refused: the
 // caller checks its answer again, says why, and ends the command.
 
-#include "ui/FileRefusal.h"
+#include "text/FileRefusal.h"
 
 #include <QFileDialog>
 

@@ -4,7 +4,7 @@
 #include "ui/HelpBrowser.h"
 
 #include "storage/RegularFile.h"
-#include "ui/Messages.h"
+#include "text/Messages.h"
 
 #include <QBuffer>
 #include <QDesktopServices>

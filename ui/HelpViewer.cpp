@@ -3,7 +3,7 @@
 
 #include "ui/HelpViewer.h"
 
-#include "ui/Messages.h"
+#include "text/Messages.h"
 
 #include <QAction>
 #include <QCoreApplication>

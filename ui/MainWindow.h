@@ -13,8 +13,8 @@
 // The session owns the record; the window only wires controls to commands.
 
 #include "model/CalculationCommand.h"
+#include "text/FieldRows.h"
 #include "ui/Command.h"
-#include "ui/FieldRows.h"
 #include "ui/SessionView.h"
 #include "ui/WindowLayout.h"
 

@@ -5,7 +5,7 @@
 // Every message box and file dialog the window shows goes through here, so
 // that tests can answer them without a person.
 
-#include "ui/Message.h"
+#include "text/Message.h"
 
 #include <QString>
 

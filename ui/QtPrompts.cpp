@@ -3,9 +3,9 @@
 
 #include "ui/QtPrompts.h"
 
+#include "text/Messages.h"
 #include "ui/Application.h"
 #include "ui/DataFileDialog.h"
-#include "ui/Messages.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -3,8 +3,8 @@
 
 #include "ui/SessionCommands.h"
 
+#include "text/Messages.h"
 #include "ui/Logo.h"
-#include "ui/Messages.h"
 #include "ui/Prompts.h"
 #include "ui/SessionView.h"
 

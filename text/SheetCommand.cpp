@@ -1,19 +1,27 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "ui/SheetCommand.h"
+#include "text/SheetCommand.h"
 
 #include "resources/Version.h"
 #include "storage/Session.h"
-#include "ui/Messages.h"
-#include "ui/Sheet.h"
-#include "ui/SheetOutput.h"
+#include "text/Messages.h"
+#include "text/Sheet.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cstdio>
+#ifdef _WIN32
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
 
 namespace tolvaric {
 
@@ -84,7 +92,7 @@ bool sheetNeedsGui(const QStringList& arguments) {
 }
 
 int runSheetCommand(const QStringList& arguments, QIODevice& out, QIODevice& err,
-                    bool outIsTerminal) {
+                    bool outIsTerminal, const PdfWriter& writePdf) {
     QCommandLineParser parser;
     const Options options;
     prepare(parser, options);
@@ -161,7 +169,8 @@ int runSheetCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
     const QString point = QStringLiteral(".");
     bool written = true;
     if (format == QLatin1String("pdf")) {
-        written = writeSheetPdf(sheetHtml(engines, header, point), *output, int(engines.size()));
+        written =
+            writePdf && writePdf(sheetHtml(engines, header, point), *output, int(engines.size()));
     } else {
         const QString text = format == QLatin1String("csv")    ? sheetCsv(engines, header)
                              : format == QLatin1String("html") ? sheetHtml(engines, header, point)
@@ -175,6 +184,14 @@ int runSheetCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
         return 2;
     }
     return status;
+}
+
+int runSheetCommand(const QStringList& arguments, const PdfWriter& writePdf) {
+    QFile out;
+    QFile err;
+    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    return runSheetCommand(arguments, out, err, isatty(fileno(stdout)) != 0, writePdf);
 }
 
 } // namespace tolvaric

@@ -9,8 +9,8 @@
 #include "model/TypedValue.h"
 #include "storage/FileStatus.h"
 #include "storage/Session.h"
-#include "ui/FileRefusal.h"
-#include "ui/Message.h"
+#include "text/FileRefusal.h"
+#include "text/Message.h"
 
 #include <QString>
 

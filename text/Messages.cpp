@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "ui/Messages.h"
+#include "text/Messages.h"
 
 #include <QCoreApplication>
 #include <QDir>

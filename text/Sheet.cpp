@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "ui/Sheet.h"
+#include "text/Sheet.h"
 
 #include "model/SheetFigures.h"
 #include "resources/Version.h"
 #include "storage/DataFiles.h"
-#include "ui/FieldRows.h"
-#include "ui/Messages.h"
+#include "text/FieldRows.h"
+#include "text/Messages.h"
 
 #include <QCoreApplication>
 #include <QDir>

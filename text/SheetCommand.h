@@ -11,6 +11,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class QIODevice;
 
 namespace tolvaric {
@@ -18,11 +20,19 @@ namespace tolvaric {
 // True when the arguments ask for the command line rather than the window.
 bool wantsCommandLine(const QStringList& arguments);
 
-// `arguments` as main() has them, the program's name first. `standardOutput`
-// says whether `out` is standard output, where a PDF goes only when it is no
-// terminal. Needs a QCoreApplication, or a QGuiApplication for PDF.
+// Lays the sheet's HTML out as PDF pages on `output`; false when they could
+// not be written. It needs Qt's GUI library, which the text formats do not
+// load.
+using PdfWriter = std::function<bool(const QString& html, QIODevice& output, int engines)>;
+
+// `arguments` as main() has them, the program's name first. `outIsTerminal`
+// says whether `out` is a terminal, where a PDF never goes. Needs a
+// QCoreApplication, or a QGuiApplication and `writePdf` for PDF.
 int runSheetCommand(const QStringList& arguments, QIODevice& out, QIODevice& err,
-                    bool outIsTerminal = false);
+                    bool outIsTerminal = false, const PdfWriter& writePdf = {});
+
+// The same on the process's standard output and standard error.
+int runSheetCommand(const QStringList& arguments, const PdfWriter& writePdf = {});
 
 // Whether the arguments ask for a PDF, which needs a QGuiApplication.
 bool sheetNeedsGui(const QStringList& arguments);
