@@ -4,6 +4,8 @@
 // Start-up of tolvaric against the floor of a bare Qt window with the same 42
 // controls: time from exec to the first paint, and peak memory, as whole
 // processes, alternating the two. Offscreen always; on X too when DISPLAY is set.
+// Then `tolvaric --sheet` of one file, to its end, against a bare
+// QCoreApplication that starts and ends.
 //   bench_startup [rounds]
 #include <algorithm>
 #include <climits>
@@ -88,6 +90,29 @@ bool runOnce(const std::string& program, const std::string& platform, Sample& sa
     return true;
 }
 
+// Milliseconds from exec to the end of `arguments`, output thrown away.
+bool timeToEnd(std::vector<std::string> arguments, double& milliseconds) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::vector<char*> argv;
+    for (auto& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    const long long started = monotonicNanoseconds();
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    if (spawned != 0 || waitpid(child, &status, 0) != child) {
+        return false;
+    }
+    milliseconds = static_cast<double>(monotonicNanoseconds() - started) / 1e6;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const auto middle = values.size() / 2;
@@ -142,6 +167,26 @@ int main(int argc, char* argv[]) {
                     "%.2f memory %.2f (medians of %zu)\n",
                     platform.c_str(), time0, memory0, time1, memory1, time0 / time1,
                     memory0 / memory1, times[0].size());
+    }
+    std::vector<double> sheet[2];
+    for (int round = 0; round < std::max(rounds, 21); ++round) {
+        double milliseconds = 0;
+        if (timeToEnd({TOLVARIC_PROGRAM, "--sheet"}, milliseconds)) {
+            sheet[0].push_back(milliseconds);
+        } else {
+            ++failures;
+        }
+        if (timeToEnd({folder + "bench_sheet_floor"}, milliseconds)) {
+            sheet[1].push_back(milliseconds);
+        } else {
+            ++failures;
+        }
+    }
+    if (!sheet[0].empty() && !sheet[1].empty()) {
+        const double time0 = median(sheet[0]), time1 = median(sheet[1]);
+        std::printf("--sheet   tolvaric %6.1f ms | floor %6.1f ms | ratio time %.2f (medians of "
+                    "%zu)\n",
+                    time0, time1, time0 / time1, sheet[0].size());
     }
     std::remove("tolvaric.dat");
     std::remove("owner");

@@ -95,8 +95,11 @@ int runPdfSheetCommand(int& argc, char** argv) {
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
-    // A PDF lays its text out with fonts, which need a GUI, never a display.
+    // A PDF lays its text out with fonts, which need a GUI but no display;
+    // Windows always has its desktop, and its installer ships no other.
+#ifndef _WIN32
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName(productName);
     QCoreApplication::setApplicationVersion(productVersion);

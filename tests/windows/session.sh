@@ -7,7 +7,8 @@
 # should, and the installed tolvaric.exe, driven with xdotool on Xvfb, writes
 # the same files as the Linux build for the same keystrokes: a refused
 # read-only name and a second Save This with Enter at once on the way, and a
-# JPEG logo shown. The Start-menu shortcut starts in the user's Documents.
+# JPEG logo shown. Its engine sheet is written as text and as a PDF. The
+# Start-menu shortcut starts in the user's Documents.
 # An uninstaller run while tolvaric runs fails and removes nothing; then it
 # removes everything.
 #   session.sh WINDOWS_BUILD_DIR LINUX_BUILD_DIR
@@ -171,6 +172,13 @@ done
     fail "engine2.dat does not start with the typed bore"
 [ "$(head -n1 "$work/windows/tolvaric.dat")" = $'4.25\r' ] ||
     fail "tolvaric.dat does not start with the typed bore: $(od -c "$work/windows/tolvaric.dat" | head -n2)"
+
+step "the installed program's engine sheet: text to standard output, and a PDF"
+(cd "$work/windows" && wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --sheet >sheet.txt &&
+    wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --sheet --format pdf -o sheet.pdf) ||
+    fail "the sheet command failed"
+grep -q "^Data file  *tolvaric.dat" "$work/windows/sheet.txt" || fail "no text sheet"
+[ "$(head -c4 "$work/windows/sheet.pdf")" = "%PDF" ] || fail "no PDF sheet"
 
 # Qt's file dialog left nothing in the registry.
 if wine reg query 'HKCU\Software\QtProject' >/dev/null 2>&1; then
