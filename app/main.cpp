@@ -101,7 +101,9 @@ int runGuiPart(int& argc, char** argv, tolvaric::GuiPart part) {
     const auto entry =
         reinterpret_cast<tolvaric::GuiPartEntry>(module.resolve(tolvaric::guiPartEntryName));
     if (entry == nullptr) {
-        std::fprintf(stderr, "tolvaric: its window could not be loaded (%s); install it again.\n",
+        std::fprintf(stderr,
+                     "tolvaric: the module of its window, help and PDF sheets could not be "
+                     "loaded (%s); install tolvaric again.\n",
                      qUtf8Printable(module.errorString()));
         return 1;
     }
