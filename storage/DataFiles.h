@@ -18,6 +18,13 @@ namespace tolvaric {
 
 inline constexpr qint64 ownerFileLimit = 4 * 1024 * 1024;
 inline constexpr qsizetype ownerTextLimit = 16384;
+// `owner` cut to ownerTextLimit characters, never inside a surrogate pair.
+inline QString ownerWithinLimit(QString owner) {
+    if (owner.size() > ownerTextLimit) {
+        owner.truncate(ownerTextLimit - (owner.at(ownerTextLimit - 1).isHighSurrogate() ? 1 : 0));
+    }
+    return owner;
+}
 
 FileStatus Write_Engine_File(const QString& path, const EngineData& engine);
 // On failure `engine` is left exactly as it was.

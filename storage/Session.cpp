@@ -11,9 +11,7 @@ FileStatus Session::startUp() {
     m_owner = Read_Owner_File(ownerFile, owner).ok() ? owner : defaultOwner;
     m_ownerCutFromFile.clear();
     if (m_owner.size() > ownerTextLimit) {
-        // Not inside a pair of surrogates.
-        m_owner.truncate(ownerTextLimit -
-                         (m_owner.at(ownerTextLimit - 1).isHighSurrogate() ? 1 : 0));
+        m_owner = ownerWithinLimit(m_owner);
         m_ownerCutFromFile = m_owner;
     }
     return status;

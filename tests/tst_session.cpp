@@ -3,6 +3,7 @@
 
 // Start-up, Save, Fetch and Quit as file work alone: no window, no widget.
 
+#include "storage/DataFiles.h"
 #include "storage/Session.h"
 #include "tests/TestFiles.h"
 
@@ -42,6 +43,14 @@ void TestSession::startUp_data() {
     QTest::newRow("both files") << sampleFile() << QByteArray("\"Q.L.N.\"\r\n") << true << "Q.L.N.";
     QTest::newRow("a short data file, an empty owner")
         << sampleFile().left(20) << QByteArray("\"\"\r\n") << false << "";
+    // Cut to the longest name the window takes, never inside a surrogate pair.
+    const QString longName = QString(tolvaric::ownerTextLimit - 1, 'a');
+    const QString longOwner = "\"" + longName + QString::fromUtf8("\U0001F3C1") + "\"\r\n";
+    QTest::newRow("a long owner ending in a flag, UTF-16")
+        << QByteArray()
+        << QByteArray("\xff\xfe") +
+               QByteArray(reinterpret_cast<const char*>(longOwner.utf16()), longOwner.size() * 2)
+        << false << longName;
 }
 
 void TestSession::startUp() {

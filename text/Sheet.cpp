@@ -183,7 +183,7 @@ FileStatus readSheetEngine(const QString& path, SheetEngine& sheet) {
     if (QFileInfo(owner).isFile()) {
         QString name;
         if (Read_Owner_File(owner, name).ok()) {
-            read.owner = name.left(ownerTextLimit);
+            read.owner = ownerWithinLimit(name);
         }
     }
     sheet = read;
