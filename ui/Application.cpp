@@ -18,6 +18,8 @@
 #include <QIcon>
 #include <QTranslator>
 
+#include <cstdio>
+
 namespace tolvaric {
 
 namespace {
@@ -100,6 +102,14 @@ int runPdfSheetCommand(int& argc, char** argv) {
 #ifndef _WIN32
     qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
+    // Qt's notes on the desktop it would draw on (no XDG_RUNTIME_DIR, say)
+    // are not the sheet's business: the command reports its own failures.
+    qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) {
+                std::fputs(qPrintable(qFormatLogMessage(type, context, message) + u'\n'), stderr);
+            }
+        });
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName(productName);
     QCoreApplication::setApplicationVersion(productVersion);

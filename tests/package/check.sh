@@ -47,12 +47,13 @@ fi
 grep -q "^License: MIT" <(dpkg-deb --fsys-tarfile "$package" | tar -xO ./usr/share/doc/tolvaric/copyright) ||
     { echo "FAIL: the copyright file names no MIT licence"; exit 1; }
 # The installed program finds its GUI module in the package's own folder
-# (a PDF sheet is the part of it that needs no display).
+# (a PDF sheet is the part of it that needs no display), and says nothing
+# on success.
 dpkg-deb --extract "$package" "$work/root"
 cp "$source_dir/tests/data/sample.dat" "$work/tolvaric.dat"
-(cd "$work" && "$work/root/usr/bin/tolvaric" --sheet --format pdf -o sheet.pdf 2>/dev/null) &&
-    [ "$(head -c4 "$work/sheet.pdf")" = "%PDF" ] ||
-    { echo "FAIL: the installed program wrote no PDF sheet"; exit 1; }
+(cd "$work" && "$work/root/usr/bin/tolvaric" --sheet --format pdf -o sheet.pdf 2>errors) &&
+    [ "$(head -c4 "$work/sheet.pdf")" = "%PDF" ] && [ ! -s "$work/errors" ] ||
+    { echo "FAIL: the installed program wrote no PDF sheet, or said more"; cat "$work/errors"; exit 1; }
 # Debian's own checks: no error and no warning (informational tags are fine).
 lintian --fail-on error,warning "$package" 2>/dev/null ||
     { echo "FAIL: lintian"; lintian "$package" 2>/dev/null; exit 1; }
