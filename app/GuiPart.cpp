@@ -8,6 +8,8 @@
 
 #include <QtGlobal>
 
+#include <type_traits>
+
 extern "C" Q_DECL_EXPORT int tolvaricGuiPart(int* argc, char** argv, int part) {
     switch (static_cast<tolvaric::GuiPart>(part)) {
     case tolvaric::GuiPart::HelpViewer:
@@ -19,3 +21,4 @@ extern "C" Q_DECL_EXPORT int tolvaricGuiPart(int* argc, char** argv, int part) {
     }
     return tolvaric::runTolvaric(*argc, argv);
 }
+static_assert(std::is_same_v<decltype(&tolvaricGuiPart), tolvaric::GuiPartEntry>);

@@ -93,11 +93,11 @@ QString programFolder() {
 // and on Windows, in the package's private library folder once installed.
 int runGuiPart(int& argc, char** argv, tolvaric::GuiPart part) {
     const QString folder = programFolder();
-    QLibrary module(folder + QStringLiteral("/" TOLVARIC_GUI_PART_FILE));
-    if (!module.load()) {
-        module.setFileName(folder + QStringLiteral("/" TOLVARIC_GUI_PART_INSTALLED));
-        module.load();
-    }
+    const QString beside = folder + QStringLiteral("/" TOLVARIC_GUI_PART_FILE);
+    QLibrary module(
+        QFileInfo::exists(beside)
+            ? beside
+            : QDir::cleanPath(folder + QStringLiteral("/" TOLVARIC_GUI_PART_INSTALLED)));
     const auto entry =
         reinterpret_cast<tolvaric::GuiPartEntry>(module.resolve(tolvaric::guiPartEntryName));
     if (entry == nullptr) {
