@@ -4,7 +4,7 @@
 // tolvaric: compression ratio, chamber volume and cranking pressure for one
 // cylinder of a piston engine.
 
-#include "app/GuiPart.h"
+#include "app/GuiModule.h"
 #include "resources/Version.h"
 #include "text/SheetCommand.h"
 #include "ui/Application.h"
@@ -89,17 +89,17 @@ QString programFolder() {
 #endif
 }
 
-// Runs `part` from the GUI module: beside the program in the build folder
+// Runs `role` from the GUI module: beside the program in the build folder
 // and on Windows, in the package's private library folder once installed.
-int runGuiPart(int& argc, char** argv, tolvaric::GuiPart part) {
+int runGuiModule(int& argc, char** argv, tolvaric::GuiRole role) {
     const QString folder = programFolder();
-    const QString beside = folder + QStringLiteral("/" TOLVARIC_GUI_PART_FILE);
+    const QString beside = folder + QStringLiteral("/" TOLVARIC_GUI_MODULE_FILE);
     QLibrary module(
         QFileInfo::exists(beside)
             ? beside
-            : QDir::cleanPath(folder + QStringLiteral("/" TOLVARIC_GUI_PART_INSTALLED)));
+            : QDir::cleanPath(folder + QStringLiteral("/" TOLVARIC_GUI_MODULE_INSTALLED)));
     const auto entry =
-        reinterpret_cast<tolvaric::GuiPartEntry>(module.resolve(tolvaric::guiPartEntryName));
+        reinterpret_cast<tolvaric::GuiModuleEntry>(module.resolve(tolvaric::guiModuleEntryName));
     if (entry == nullptr) {
         std::fprintf(stderr,
                      "tolvaric: the module of its window, help and PDF sheets could not be "
@@ -107,13 +107,13 @@ int runGuiPart(int& argc, char** argv, tolvaric::GuiPart part) {
                      qUtf8Printable(module.errorString()));
         return 1;
     }
-    return entry(&argc, argv, static_cast<int>(part));
+    return entry(&argc, argv, static_cast<int>(role));
 }
 
 // The text sheets, --help and --version need QtCore alone.
 int runCommandLine(int& argc, char** argv, const QStringList& arguments) {
     if (tolvaric::sheetNeedsGui(arguments)) {
-        return runGuiPart(argc, argv, tolvaric::GuiPart::PdfSheet);
+        return runGuiModule(argc, argv, tolvaric::GuiRole::PdfSheet);
     }
     const QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(tolvaric::productName);
@@ -140,10 +140,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     if (argc == 2 && std::strcmp(argv[1], tolvaric::helpViewerOption) == 0) {
-        return runGuiPart(argc, argv, tolvaric::GuiPart::HelpViewer);
+        return runGuiModule(argc, argv, tolvaric::GuiRole::HelpViewer);
     }
     if (argc == 2 && std::strcmp(argv[1], "--in-documents") == 0) {
         startInDocuments();
     }
-    return runGuiPart(argc, argv, tolvaric::GuiPart::Window);
+    return runGuiModule(argc, argv, tolvaric::GuiRole::Window);
 }

@@ -8,11 +8,11 @@
 
 namespace tolvaric {
 
-enum class GuiPart : int { Window = 0, HelpViewer = 1, PdfSheet = 2 };
+enum class GuiRole : int { Window = 0, HelpViewer = 1, PdfSheet = 2 };
 
 // The module's one entry, looked up by this name. `argc` and `argv` are
 // main()'s; the module makes the application object and runs its loop.
-inline constexpr const char* guiPartEntryName = "tolvaricGuiPart";
-using GuiPartEntry = int (*)(int* argc, char** argv, int part);
+inline constexpr const char* guiModuleEntryName = "tolvaricGuiModule";
+using GuiModuleEntry = int (*)(int* argc, char** argv, int role);
 
 } // namespace tolvaric

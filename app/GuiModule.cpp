@@ -3,22 +3,23 @@
 
 // The module that holds the window, the help viewer and the PDF sheet.
 
-#include "app/GuiPart.h"
+#include "app/GuiModule.h"
 #include "ui/Application.h"
 
 #include <QtGlobal>
 
 #include <type_traits>
 
-extern "C" Q_DECL_EXPORT int tolvaricGuiPart(int* argc, char** argv, int part) {
-    switch (static_cast<tolvaric::GuiPart>(part)) {
-    case tolvaric::GuiPart::HelpViewer:
+extern "C" Q_DECL_EXPORT int tolvaricGuiModule(int* argc, char** argv, int role) {
+    switch (static_cast<tolvaric::GuiRole>(role)) {
+    case tolvaric::GuiRole::HelpViewer:
         return tolvaric::runHelpViewer(*argc, argv);
-    case tolvaric::GuiPart::PdfSheet:
+    case tolvaric::GuiRole::PdfSheet:
         return tolvaric::runPdfSheetCommand(*argc, argv);
-    case tolvaric::GuiPart::Window:
+    case tolvaric::GuiRole::Window:
         break;
     }
     return tolvaric::runTolvaric(*argc, argv);
 }
-static_assert(std::is_same_v<decltype(&tolvaricGuiPart), tolvaric::GuiPartEntry>);
+
+static_assert(std::is_same_v<decltype(&tolvaricGuiModule), tolvaric::GuiModuleEntry>);
