@@ -126,10 +126,7 @@ int runCommandLine(int& argc, char** argv, const QStringList& arguments) {
 int main(int argc, char* argv[]) {
     openClosedStandardStreams();
     markRunning();
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
+    const QStringList arguments = tolvaric::argumentList(argc, argv);
     if (tolvaric::wantsCommandLine(arguments)) {
         return runCommandLine(argc, argv, arguments);
     }

@@ -36,6 +36,16 @@ long long monotonicNanoseconds() {
     return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
 }
 
+// The null-terminated array of C strings that exec takes, into `strings`.
+std::vector<char*> pointersTo(std::vector<std::string>& strings) {
+    std::vector<char*> pointers;
+    for (auto& string : strings) {
+        pointers.push_back(string.data());
+    }
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
 bool runOnce(const std::string& program, const std::string& platform, Sample& sample) {
     int channel[2];
     if (pipe(channel) != 0) {
@@ -54,11 +64,7 @@ bool runOnce(const std::string& program, const std::string& platform, Sample& sa
         }
     }
     variables.push_back("QT_QPA_PLATFORM=" + platform);
-    std::vector<char*> environment;
-    for (auto& variable : variables) {
-        environment.push_back(variable.data());
-    }
-    environment.push_back(nullptr);
+    std::vector<char*> environment = pointersTo(variables);
     std::string path = program;
     char* arguments[] = {path.data(), nullptr};
 
@@ -96,11 +102,7 @@ bool timeToEnd(std::vector<std::string> arguments, double& milliseconds) {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::vector<char*> argv;
-    for (auto& argument : arguments) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
+    std::vector<char*> argv = pointersTo(arguments);
     pid_t child = 0;
     const long long started = monotonicNanoseconds();
     const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);

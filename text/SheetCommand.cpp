@@ -72,6 +72,14 @@ QString oneLine(const QString& text) {
 
 } // namespace
 
+QStringList argumentList(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
 bool wantsCommandLine(const QStringList& arguments) {
     for (const auto& argument : arguments.mid(1)) {
         if (argument == QLatin1String("--sheet") || argument == QLatin1String("--help") ||

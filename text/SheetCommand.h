@@ -17,6 +17,9 @@ class QIODevice;
 
 namespace tolvaric {
 
+// main()'s arguments as text, the program's name first.
+QStringList argumentList(int argc, char** argv);
+
 // True when the arguments ask for the command line rather than the window.
 bool wantsCommandLine(const QStringList& arguments);
 

@@ -93,10 +93,7 @@ int runHelpViewer(int& argc, char** argv) {
 }
 
 int runPdfSheetCommand(int& argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
+    const QStringList arguments = argumentList(argc, argv);
     // A PDF lays its text out with fonts, which need a GUI but no display;
     // Windows always has its desktop, and its installer ships no other.
 #ifndef _WIN32
