@@ -3,23 +3,27 @@
 
 // tolvaric: compression ratio, chamber volume and cranking pressure for one
 // cylinder of a piston engine.
+//
+// The command line is read once, before any application object: Qt gets
+// the program's name alone, never an argument the user typed. Then one of
+// the window, the help viewer, a sheet, or the help and version texts.
 
-#include "app/GuiModule.h"
 #include "resources/Version.h"
+#include "text/CommandLine.h"
 #include "text/SheetCommand.h"
 #include "ui/Application.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QLibrary>
 #include <QStandardPaths>
-#include <QStringList>
 #include <QtGlobal>
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
 #else
 #include <fcntl.h>
 #include <unistd.h>
@@ -27,18 +31,19 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <string>
 
 namespace {
 
 // A descriptor 0, 1 or 2 left closed by whoever started the program would be
 // taken by the next file opened (the X connection, a data file), and the
 // first warning would be written into it: each one closed gets /dev/null.
-void openClosedStandardStreams() {
+// True when standard output was closed, where no sheet can go.
+bool openClosedStandardStreams() {
+    bool outputClosed = false;
 #ifndef _WIN32
     for (int descriptor = 0; descriptor <= 2; ++descriptor) {
         if (fcntl(descriptor, F_GETFD) == -1 && errno == EBADF) {
+            outputClosed = outputClosed || descriptor == STDOUT_FILENO;
             const int opened = open("/dev/null", O_RDWR);
             if (opened >= 0 && opened != descriptor) {
                 close(opened); // not the lowest free one: leave it alone
@@ -46,6 +51,7 @@ void openClosedStandardStreams() {
         }
     }
 #endif
+    return outputClosed;
 }
 
 // Without a display Qt would abort with a long message; say it in one line.
@@ -77,58 +83,58 @@ void startInDocuments() {
     }
 }
 
-// The folder of this program's file, before there is an application
-// object to ask.
-QString programFolder() {
-#ifdef _WIN32
-    std::wstring path(32768, L'\0');
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
-    return QFileInfo(QString::fromWCharArray(path.data(), int(length))).absolutePath();
-#else
-    return QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
-#endif
+void writeToStandardOutput(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+    std::fflush(stdout);
 }
 
-// Runs `role` from the GUI module: beside the program in the build folder
-// and on Windows, in the package's private library folder once installed.
-int runGuiModule(int& argc, char** argv, tolvaric::GuiRole role) {
-    const QString folder = programFolder();
-    const QString beside = folder + QStringLiteral("/" TOLVARIC_GUI_MODULE_FILE);
-    QLibrary module(
-        QFileInfo::exists(beside)
-            ? beside
-            : QDir::cleanPath(folder + QStringLiteral("/" TOLVARIC_GUI_MODULE_INSTALLED)));
-    const auto entry =
-        reinterpret_cast<tolvaric::GuiModuleEntry>(module.resolve(tolvaric::guiModuleEntryName));
-    if (entry == nullptr) {
-        std::fprintf(stderr,
-                     "tolvaric: the module of its window, help and PDF sheets could not be "
-                     "loaded (%s); install tolvaric again.\n",
-                     qUtf8Printable(module.errorString()));
-        return 1;
-    }
-    return entry(&argc, argv, static_cast<int>(role));
-}
-
-// The text sheets, --help and --version need QtCore alone.
-int runCommandLine(int& argc, char** argv, const QStringList& arguments) {
-    if (tolvaric::sheetNeedsGui(arguments)) {
-        return runGuiModule(argc, argv, tolvaric::GuiRole::PdfSheet);
+// The text sheets need QtCore alone; a PDF lays its text out with fonts.
+int runSheet(int& argc, char** argv, const tolvaric::SheetRequest& request, bool outputClosed) {
+    if (request.format == tolvaric::SheetFormat::Pdf) {
+        return tolvaric::runPdfSheet(argc, argv, request, outputClosed);
     }
     const QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(tolvaric::productName);
     QCoreApplication::setApplicationVersion(tolvaric::productVersion);
-    return tolvaric::runSheetCommand(arguments);
+    return tolvaric::runSheetOnStandardStreams(request, outputClosed);
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    openClosedStandardStreams();
+    const bool outputClosed = openClosedStandardStreams();
     markRunning();
-    const QStringList arguments = tolvaric::argumentList(argc, argv);
-    if (tolvaric::wantsCommandLine(arguments)) {
-        return runCommandLine(argc, argv, arguments);
+#ifdef _WIN32
+    // The same bytes through ">" as with -o: no line ends added.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    const auto commandLine = tolvaric::parseCommandLine(tolvaric::argumentList(argc, argv));
+
+    // What Qt sees: the program's name, nothing typed.
+    char programName[] = "tolvaric";
+    char* qtArguments[] = {programName, nullptr};
+    int qtArgumentCount = 1;
+
+    using Mode = tolvaric::CommandLine::Mode;
+    switch (commandLine.mode) {
+    case Mode::Refused:
+        tolvaric::sayOnStandardError(commandLine.refusal);
+        return 2;
+    case Mode::Help:
+    case Mode::Version: {
+        const QCoreApplication application(qtArgumentCount, qtArguments);
+        writeToStandardOutput(commandLine.mode == Mode::Help
+                                  ? tolvaric::commandLineHelp()
+                                  : tolvaric::productName + u' ' + tolvaric::productVersion +
+                                        u'\n');
+        return 0;
+    }
+    case Mode::Sheet:
+        return runSheet(qtArgumentCount, qtArguments, commandLine.sheet, outputClosed);
+    case Mode::HelpViewer:
+    case Mode::Window:
+        break;
     }
     if (!displayAvailable()) {
         std::fputs("tolvaric: no display to open its window on; run it on a desktop, or set "
@@ -136,11 +142,11 @@ int main(int argc, char* argv[]) {
                    stderr);
         return 1;
     }
-    if (argc == 2 && std::strcmp(argv[1], tolvaric::helpViewerOption) == 0) {
-        return runGuiModule(argc, argv, tolvaric::GuiRole::HelpViewer);
+    if (commandLine.mode == Mode::HelpViewer) {
+        return tolvaric::runHelpViewer(qtArgumentCount, qtArguments);
     }
-    if (argc == 2 && std::strcmp(argv[1], "--in-documents") == 0) {
+    if (commandLine.inDocuments) {
         startInDocuments();
     }
-    return runGuiModule(argc, argv, tolvaric::GuiRole::Window);
+    return tolvaric::runTolvaric(qtArgumentCount, qtArguments);
 }

@@ -5,6 +5,7 @@
 
 #include "model/Checked.h"
 #include "model/InverseTrig.h"
+#include "model/Units.h"
 
 #include <cmath>
 
@@ -15,12 +16,8 @@ namespace {
 // The steps below keep the order and the operands in which the builders'
 // figures were always worked out; the order decides the last bits.
 
-Checked pi() {
-    return *acos(-1); // -1 is the case acos works out without a step that can fail
-}
-
 Checked ccPerCubicInch() {
-    return std::pow(2.54, 3.0);
+    return cubicCentimetresPerCubicInch();
 }
 
 // A cylinder of the given diameter and height, in cubic inches.
@@ -71,7 +68,7 @@ CalculationResult outcomeOf(Checked value) {
 // A failed step decides before any warning does.
 
 CalculationResult compressionRatio(const EngineData& e) {
-    const Checked p = pi();
+    const Checked p = pi;
     const Checked swept = sweptVolume(e, p);
     const Checked clearance = clearanceVolume(e, p);
     if (swept.failed() || clearance.failed()) {
@@ -84,7 +81,7 @@ CalculationResult compressionRatio(const EngineData& e) {
 }
 
 CalculationResult requiredChamberVolume(const EngineData& e) {
-    const Checked p = pi();
+    const Checked p = pi;
     const Checked swept = sweptVolume(e, p);
     const Checked withoutChamber = clearanceWithoutChamber(e, p);
     if (swept.failed() || withoutChamber.failed()) {
@@ -99,7 +96,7 @@ CalculationResult requiredChamberVolume(const EngineData& e) {
 
 PressureSteps cylinderPressureSteps(const EngineData& e) {
     PressureSteps steps;
-    const Checked p = pi();
+    const Checked p = pi;
     const Checked degreesPerRadian = Checked(180) / p;
     const Checked clearance = clearanceVolume(e, p);
     if (degreesPerRadian.failed() || clearance.failed()) {
@@ -146,7 +143,7 @@ CalculationResult cylinderPressure(const EngineData& e) {
 }
 
 ClearanceParts clearanceParts(const EngineData& e) {
-    const Checked p = pi();
+    const Checked p = pi;
     const auto steps = clearanceSteps(e, p);
     const Checked swept = sweptVolume(e, p);
     ClearanceParts parts;
@@ -168,8 +165,5 @@ ClearanceParts clearanceParts(const EngineData& e) {
     return parts;
 }
 
-double cubicCentimetresPerCubicInch() {
-    return ccPerCubicInch().value();
-}
 
 } // namespace tolvaric

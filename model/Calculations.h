@@ -52,6 +52,5 @@ struct PressureSteps {
 };
 PressureSteps cylinderPressureSteps(const EngineData& engine);
 
-double cubicCentimetresPerCubicInch();
 
 } // namespace tolvaric

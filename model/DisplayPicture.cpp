@@ -52,10 +52,14 @@ ShortestDigits shortestDigits(double magnitude) {
 } // namespace
 
 std::string formatPicture(double value, Picture picture, std::string_view separator) {
+    return formatFixed(value, pictureDecimals(picture), separator);
+}
+
+std::string formatFixed(double value, int decimals, std::string_view separator,
+                        bool zeroBeforeSeparator) {
     if (!std::isfinite(value)) {
         return {};
     }
-    const int decimals = pictureDecimals(picture);
     std::string digits;
     int exponent = 0;
     if (value != 0) {
@@ -96,10 +100,12 @@ std::string formatPicture(double value, Picture picture, std::string_view separa
     if (value < 0 && !isZero) {
         text += '-';
     }
-    if (!isZero) {
+    if (!isZero && exponent >= 0) {
         for (long weight = exponent; weight >= 0; --weight) {
             text += digitAt(weight);
         }
+    } else if (zeroBeforeSeparator) {
+        text += '0';
     }
     text += separator;
     for (long weight = -1; weight >= -decimals; --weight) {

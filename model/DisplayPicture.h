@@ -21,9 +21,15 @@ enum class Picture {
 
 int pictureDecimals(Picture picture);
 
-// A value exactly halfway, judged on its shortest round-trip decimal text,
-// rounds away from zero; a value that rounds to zero never shows a "-".
-// A non-finite value gives an empty text.
+// The one rounding of every figure the program shows, in a box or on a
+// sheet: `decimals` decimals; a value exactly halfway, judged on its
+// shortest round-trip decimal text, rounds away from zero; a value that
+// rounds to zero never shows a "-". A non-finite value gives an empty text.
+// The boxes write no zero before the separator (".005"); a sheet does.
+std::string formatFixed(double value, int decimals, std::string_view separator = ".",
+                        bool zeroBeforeSeparator = false);
+
+// As the boxes show a value: formatFixed with the picture's decimals.
 std::string formatPicture(double value, Picture picture, std::string_view separator = ".");
 
 } // namespace tolvaric

@@ -4,6 +4,7 @@
 #include "model/InverseTrig.h"
 
 #include "model/Checked.h"
+#include "model/Units.h"
 
 #include <cmath>
 
@@ -19,7 +20,7 @@ std::optional<double> valueOf(Checked result) {
 
 std::optional<double> acos(double x) {
     if (x == -1) {
-        return 4 * std::atan(1.0);
+        return pi;
     }
     const Checked minusX = -Checked(x);
     const Checked root = squareRoot(minusX * x + 1);

@@ -5,12 +5,11 @@
 
 #include "model/Checked.h"
 #include "model/InverseTrig.h"
+#include "model/Units.h"
 
 namespace tolvaric {
 
 namespace {
-
-constexpr double pascalPerPsi = 6894.757293168;
 
 SheetFigure figureOf(Checked value) {
     return value.failed() ? SheetFigure{Outcome::ComputationFailure, 0}
@@ -24,11 +23,11 @@ SheetFigure failed(Outcome outcome) {
 } // namespace
 
 double psiToBar(double psi) {
-    return psi * pascalPerPsi / 100000;
+    return psi * pascalsPerPsi / pascalsPerBar;
 }
 
 double psiToKilopascal(double psi) {
-    return psi * pascalPerPsi / 1000;
+    return psi * pascalsPerPsi / 1000;
 }
 
 SheetFigures sheetFigures(const EngineData& e) {
@@ -77,7 +76,7 @@ SheetFigures sheetFigures(const EngineData& e) {
         if (e.Compression_Ratio == 1) {
             f.domeForRatio = f.gasketForRatio = f.deckForRatio = failed(Outcome::RatioWarning);
         } else {
-            const Checked p = *acos(-1);
+            const Checked p = pi;
             const Checked required = Checked(parts.swept) / (Checked(e.Compression_Ratio) - 1);
             const Checked relief = Checked(e.Valve_Relief_Volume) / cc;
             // Everything but the part itself, in cubic inches.

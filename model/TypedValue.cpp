@@ -3,6 +3,8 @@
 
 #include "model/TypedValue.h"
 
+#include "model/Units.h"
+
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -26,16 +28,16 @@ constexpr std::array<Unit, 17> units{{
     {"in", Quantity::Length, 1, 1},
     {"inch", Quantity::Length, 1, 1},
     {"\"", Quantity::Length, 1, 1},
-    {"mm", Quantity::Length, 5, 127},        // 1 in = 25.4 mm = 127/5 mm
-    {"cm", Quantity::Length, 50, 127},
+    {"mm", Quantity::Length, inchInMillimetres.denominator, inchInMillimetres.numerator},
+    {"cm", Quantity::Length, inchInCentimetres.denominator, inchInCentimetres.numerator},
     {"cc", Quantity::Volume, 1, 1},
     {"ml", Quantity::Volume, 1, 1},
     {"cm3", Quantity::Volume, 1, 1},
     {"cm\u00B3", Quantity::Volume, 1, 1},
-    {"ci", Quantity::Volume, 2048383, 125000}, // 16.387064 cc
-    {"cuin", Quantity::Volume, 2048383, 125000},
-    {"in3", Quantity::Volume, 2048383, 125000},
-    {"in\u00B3", Quantity::Volume, 2048383, 125000},
+    {"ci", Quantity::Volume, cubicInchInCc.numerator, cubicInchInCc.denominator}, // 16.387064 cc
+    {"cuin", Quantity::Volume, cubicInchInCc.numerator, cubicInchInCc.denominator},
+    {"in3", Quantity::Volume, cubicInchInCc.numerator, cubicInchInCc.denominator},
+    {"in\u00B3", Quantity::Volume, cubicInchInCc.numerator, cubicInchInCc.denominator},
     {"\u00B0", Quantity::Angle, 1, 1},
     {"deg", Quantity::Angle, 1, 1},
     {":1", Quantity::Ratio, 1, 1},

@@ -8,6 +8,9 @@
 #include "storage/OwnerText.h"
 #include "storage/RegularFile.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace tolvaric {
@@ -61,6 +64,18 @@ FileStatus Read_Owner_File(const QString& path, QString& owner) {
     }
     owner = QString::fromStdString(*text);
     return FileStatus::success();
+}
+
+FileStatus readEngineAndOwner(const QString& path, EngineData& engine, OwnerReading& owner) {
+    const auto status = Read_Engine_File(path, engine);
+    QString name;
+    owner = {};
+    if (Read_Owner_File(QFileInfo(path).dir().filePath(ownerFile), name).ok()) {
+        owner.found = true;
+        owner.cut = name.size() > ownerTextLimit;
+        owner.name = ownerWithinLimit(name);
+    }
+    return status;
 }
 
 } // namespace tolvaric

@@ -16,6 +16,11 @@
 
 namespace tolvaric {
 
+// The default data file, in the working folder, and the owner file's name
+// in any folder.
+inline const QString defaultDataFile = QStringLiteral("tolvaric.dat");
+inline const QString ownerFile = QStringLiteral("owner");
+
 inline constexpr qint64 ownerFileLimit = 4 * 1024 * 1024;
 inline constexpr qsizetype ownerTextLimit = 16384;
 // `owner` cut to ownerTextLimit characters, never inside a surrogate pair.
@@ -29,6 +34,17 @@ inline QString ownerWithinLimit(QString owner) {
 FileStatus Write_Engine_File(const QString& path, const EngineData& engine);
 // On failure `engine` is left exactly as it was.
 FileStatus Read_Engine_File(const QString& path, EngineData& engine);
+
+// The owner file in the same folder as a data file, as start-up and the
+// sheet show it.
+struct OwnerReading {
+    QString name; // cut to ownerTextLimit
+    bool found = false;
+    bool cut = false; // the file held more than the box shows
+};
+// Reads a data file into `engine` (as Read_Engine_File) and the owner file
+// beside it into `owner`, whether or not the data file read.
+FileStatus readEngineAndOwner(const QString& path, EngineData& engine, OwnerReading& owner);
 
 FileStatus Write_Owner_File(const QString& path, const QString& owner);
 // Sets `owner` only on success.

@@ -6,12 +6,40 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace tolvaric {
 
 bool markedWritable(const QFileInfo& info) {
     constexpr auto anyWrite =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return (info.permissions() & anyWrite) != 0;
+}
+
+namespace {
+
+std::filesystem::path systemPath(const QString& path) {
+#ifdef _WIN32
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+} // namespace
+
+bool sameFile(const QString& one, const QString& other) {
+    std::error_code error;
+    return !one.isEmpty() && !other.isEmpty() &&
+           std::filesystem::equivalent(systemPath(one), systemPath(other), error) && !error;
 }
 
 FileStatus checkNotSpecial(const QString& path) {
@@ -35,9 +63,30 @@ FileStatus openRegular(const QString& path, QFile& file) {
         return status;
     }
     file.setFileName(path);
+#ifndef _WIN32
+    // The name may lead elsewhere by now (a pipe swapped in after the check):
+    // open without waiting for a writer, and look at what was opened.
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0) {
+        return FileStatus::failure(FileProblem::System, qt_error_string(errno));
+    }
+    struct stat opened {};
+    if (fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(descriptor);
+        return FileStatus::failure(S_ISDIR(opened.st_mode) ? FileProblem::Folder
+                                                           : FileProblem::NotRegularFile);
+    }
+    fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return FileStatus::failure(FileProblem::System, file.errorString());
+    }
+#else
     if (!file.open(QIODevice::ReadOnly)) {
         return FileStatus::failure(FileProblem::System, file.errorString());
     }
+#endif
     return FileStatus::success();
 }
 

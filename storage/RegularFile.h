@@ -21,6 +21,11 @@ namespace tolvaric {
 // file or folder marked read-only for everyone stays so, root included.
 bool markedWritable(const QFileInfo& info);
 
+// Whether two names lead to one file (the same device and inode, or volume
+// and file index): a link, another spelling or another case alike. False
+// when either does not exist.
+bool sameFile(const QString& one, const QString& other);
+
 // Success for a regular file or no file at all; a folder, pipe or device is
 // refused, neither read nor replaced.
 FileStatus checkNotSpecial(const QString& path);

@@ -6,14 +6,10 @@
 namespace tolvaric {
 
 FileStatus Session::startUp() {
-    const auto status = Read_Engine_File(defaultDataFile, m_engine);
-    QString owner;
-    m_owner = Read_Owner_File(ownerFile, owner).ok() ? owner : defaultOwner;
-    m_ownerCutFromFile.clear();
-    if (m_owner.size() > ownerTextLimit) {
-        m_owner = ownerWithinLimit(m_owner);
-        m_ownerCutFromFile = m_owner;
-    }
+    OwnerReading owner;
+    const auto status = readEngineAndOwner(defaultDataFile, m_engine, owner);
+    m_owner = owner.found ? owner.name : defaultOwner;
+    m_ownerCutFromFile = owner.cut ? owner.name : QString();
     return status;
 }
 

@@ -16,8 +16,6 @@
 
 namespace tolvaric {
 
-inline const QString defaultDataFile = QStringLiteral("tolvaric.dat");
-inline const QString ownerFile = QStringLiteral("owner");
 inline const QString logoFile = QStringLiteral("mine.bmp");
 inline const QString defaultOwner = QStringLiteral("Owner");
 

@@ -33,10 +33,14 @@ int run(const QStringList& arguments, QByteArray& out, QByteArray& err) {
     QBuffer errors(&err);
     output.open(QIODevice::WriteOnly);
     errors.open(QIODevice::WriteOnly);
-    return runSheetCommand(QStringList{"tolvaric"} + arguments, output, errors, false,
-                           [](const QString& html, QIODevice& pdf, int engines) {
-                               return writeSheetPdf(html, pdf, engines);
-                           });
+    const auto line = parseCommandLine(QStringList{"tolvaric"} + arguments);
+    if (line.mode == CommandLine::Mode::Refused) {
+        errors.write(line.refusal.toUtf8() + '\n');
+        return 2;
+    }
+    return runSheetCommand(line.sheet, {output}, errors, [](const QString& html, int engines) {
+        return sheetPdf(html, engines);
+    });
 }
 
 // RFC 4180 fields of each record.

@@ -3,12 +3,13 @@
 
 #include "text/SheetCommand.h"
 
-#include "resources/Version.h"
-#include "storage/Session.h"
+#include "storage/DataFiles.h"
+#include "storage/FileWriter.h"
+#include "storage/RegularFile.h"
 #include "text/Messages.h"
 #include "text/Sheet.h"
+#include "text/TerminalText.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -27,179 +28,137 @@ namespace tolvaric {
 
 namespace {
 
-// The command line's translation context ("tolvaric::SheetCommand").
+// The sheet command's translation context ("tolvaric::SheetCommand").
 class SheetCommand {
     Q_DECLARE_TR_FUNCTIONS(tolvaric::SheetCommand)
 };
 
-const QString sheetOption = QStringLiteral("sheet");
-const QString formatOption = QStringLiteral("format");
-const QString outputOption = QStringLiteral("output");
-
-struct Options {
-    QCommandLineOption sheet{sheetOption,
-                             SheetCommand::tr("Write the engine sheet of each FILE.dat "
-                                              "(tolvaric.dat when none is named) and end.")};
-    QCommandLineOption format{formatOption,
-                              SheetCommand::tr("text (the default), csv, html or pdf."),
-                              SheetCommand::tr("format"), QStringLiteral("text")};
-    QCommandLineOption output{{QStringLiteral("o"), outputOption},
-                              SheetCommand::tr("Write to FILE instead of standard output."),
-                              SheetCommand::tr("FILE")};
-};
-
-void prepare(QCommandLineParser& parser, const Options& options) {
-    parser.setApplicationDescription(
-        SheetCommand::tr("Compression ratio, chamber volume and cranking pressure for one "
-                         "cylinder of a piston engine. Without options, the window."));
-    parser.addOption(options.sheet);
-    parser.addOption(options.format);
-    parser.addOption(options.output);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(SheetCommand::tr("FILE.dat"),
-                                 SheetCommand::tr("Data files, side by side on one sheet."),
-                                 SheetCommand::tr("[FILE.dat ...]"));
-}
-
 void say(QIODevice& device, const QString& line) {
-    device.write((line + QLatin1Char('\n')).toUtf8());
+    device.write((QStringLiteral("tolvaric: ") + terminalText(line) + QLatin1Char('\n')).toUtf8());
 }
 
-QString oneLine(const QString& text) {
-    return QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+QString shownName(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+// Why the sheet may not go to `target`: it is one of the engines read, the
+// owner file beside one, or another engine's data file. Empty when it may.
+QString targetRefusal(const QString& target, const QStringList& files) {
+    const QFileInfo info(target);
+    const QString refusal =
+        SheetCommand::tr("%1: the sheet would replace a data file").arg(shownName(target));
+    for (const auto& file : files) {
+        // An owner file made where there was none would be read as one.
+        const QString owner = QFileInfo(file).dir().filePath(ownerFile);
+        if (sameFile(target, file) || sameFile(target, owner) ||
+            info.absoluteFilePath() == QFileInfo(owner).absoluteFilePath()) {
+            return refusal;
+        }
+    }
+    if (!info.exists()) {
+        return {};
+    }
+    EngineData engine;
+    if (info.isFile() && Read_Engine_File(target, engine).ok()) {
+        return refusal;
+    }
+    return {};
+}
+
+QByteArray sheetBytes(const SheetRequest& request, const QList<SheetEngine>& engines,
+                      const PdfWriter& writePdf) {
+    const SheetHeader header = todaysHeader();
+    const QString point = QStringLiteral(".");
+    switch (request.format) {
+    case SheetFormat::Csv:
+        return sheetCsv(engines, header).toUtf8();
+    case SheetFormat::Html:
+        return sheetHtml(engines, header, point).toUtf8();
+    case SheetFormat::Pdf:
+        return writePdf ? writePdf(sheetHtml(engines, header, point), int(engines.size()))
+                        : QByteArray();
+    case SheetFormat::Text:
+        break;
+    }
+    return sheetText(engines, header, point).toUtf8();
 }
 
 } // namespace
 
-QStringList argumentList(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
-    return arguments;
-}
-
-bool wantsCommandLine(const QStringList& arguments) {
-    for (const auto& argument : arguments.mid(1)) {
-        if (argument == QLatin1String("--sheet") || argument == QLatin1String("--help") ||
-            argument == QLatin1String("-h") || argument == QLatin1String("--help-all") ||
-            argument == QLatin1String("--version") || argument == QLatin1String("-v")) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool sheetNeedsGui(const QStringList& arguments) {
-    QCommandLineParser parser;
-    const Options options;
-    prepare(parser, options);
-    parser.parse(arguments);
-    return parser.value(options.format) == QLatin1String("pdf");
-}
-
-int runSheetCommand(const QStringList& arguments, QIODevice& out, QIODevice& err,
-                    bool outIsTerminal, const PdfWriter& writePdf) {
-    QCommandLineParser parser;
-    const Options options;
-    prepare(parser, options);
-    const QString program = QStringLiteral("tolvaric");
-    if (!parser.parse(arguments)) {
-        say(err, program + QStringLiteral(": ") + parser.errorText());
+int runSheetCommand(const SheetRequest& request, const StandardOutput& out, QIODevice& err,
+                    const PdfWriter& writePdf) {
+    const bool toStandardOutput = request.output.isEmpty() || request.output == QLatin1String("-");
+    if (toStandardOutput && out.closed) {
+        say(err, SheetCommand::tr("standard output is closed; name a file with -o FILE"));
         return 2;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        out.write(parser.helpText().toUtf8());
-        return 0;
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        say(out, program + QLatin1Char(' ') + productVersion);
-        return 0;
-    }
-    const QString format = parser.value(options.format);
-    if (!QStringList{QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("html"),
-                     QStringLiteral("pdf")}
-             .contains(format)) {
-        say(err,
-            program + QStringLiteral(": ") +
-                SheetCommand::tr("unknown format \"%1\"; use text, csv, html or pdf").arg(format));
+    if (request.format == SheetFormat::Pdf && toStandardOutput && out.isTerminal) {
+        say(err, SheetCommand::tr("a PDF goes to a file: name it with -o FILE"));
         return 2;
     }
-    QStringList files = parser.positionalArguments();
-    if (files.isEmpty()) {
-        files << defaultDataFile;
-    }
-    const QString target = parser.value(options.output);
-    if (format == QLatin1String("pdf") && target.isEmpty() && outIsTerminal) {
-        say(err, program + QStringLiteral(": ") +
-                     SheetCommand::tr("a PDF goes to a file: name it with -o FILE"));
-        return 2;
-    }
-    // The sheet never takes the place of an engine.
-    for (const auto& file : files) {
-        if (!target.isEmpty() &&
-            QFileInfo(target).absoluteFilePath() == QFileInfo(file).absoluteFilePath()) {
-            say(err, program + QStringLiteral(": ") +
-                         SheetCommand::tr("%1: the sheet would replace a data file")
-                             .arg(QDir::toNativeSeparators(target)));
+    // The sheet never takes the place of an engine or its owner.
+    if (!toStandardOutput) {
+        if (const QString refusal = targetRefusal(request.output, request.files);
+            !refusal.isEmpty()) {
+            say(err, refusal);
             return 2;
         }
     }
 
     int status = 0;
     QList<SheetEngine> engines;
-    for (const auto& file : files) {
-        SheetEngine engine;
-        if (const auto read = readSheetEngine(file, engine); !read.ok()) {
-            say(err, program + QStringLiteral(": ") + QDir::toNativeSeparators(file) +
-                         QStringLiteral(": ") + oneLine(reasonText(read)));
+    for (const auto& file : request.files) {
+        SheetEngine sheet{file, {}, {}};
+        OwnerReading owner;
+        if (const auto read = readEngineAndOwner(file, sheet.engine, owner); !read.ok()) {
+            say(err, shownName(file) + QStringLiteral(": ") + reasonText(read));
             status = 2;
             continue;
         }
-        engines.append(engine);
+        sheet.owner = owner.name;
+        engines.append(sheet);
     }
     if (engines.isEmpty()) {
         return status;
     }
 
-    const SheetHeader header = todaysHeader();
-    QFile file(target);
-    QIODevice* output = &out;
-    if (!target.isEmpty()) {
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            say(err, program + QStringLiteral(": ") + QDir::toNativeSeparators(target) +
-                         QStringLiteral(": ") + file.errorString());
+    const QByteArray bytes = sheetBytes(request, engines, writePdf);
+    if (bytes.isEmpty()) {
+        say(err, SheetCommand::tr("the sheet could not be laid out"));
+        return 2;
+    }
+    if (toStandardOutput) {
+        if (out.device.write(bytes) != bytes.size()) {
+            say(err, SheetCommand::tr("the sheet could not be written: %1")
+                         .arg(out.device.errorString()));
             return 2;
         }
-        output = &file;
+        return status;
     }
-    const QString point = QStringLiteral(".");
-    bool written = true;
-    if (format == QLatin1String("pdf")) {
-        written =
-            writePdf && writePdf(sheetHtml(engines, header, point), *output, int(engines.size()));
-    } else {
-        const QString text = format == QLatin1String("csv")    ? sheetCsv(engines, header)
-                             : format == QLatin1String("html") ? sheetHtml(engines, header, point)
-                                                               : sheetText(engines, header, point);
-        const QByteArray bytes = text.toUtf8();
-        written = output->write(bytes) == bytes.size();
-    }
-    if (!written) {
-        say(err,
-            program + QStringLiteral(": ") + SheetCommand::tr("the sheet could not be written"));
+    if (const auto written = writeWholeFile(request.output, bytes); !written.ok()) {
+        say(err, shownName(request.output) + QStringLiteral(": ") + reasonText(written));
         return 2;
     }
     return status;
 }
 
-int runSheetCommand(const QStringList& arguments, const PdfWriter& writePdf) {
+int runSheetOnStandardStreams(const SheetRequest& request, bool outputClosed,
+                              const PdfWriter& writePdf) {
     QFile out;
     QFile err;
-    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    return runSheetCommand(arguments, out, err, isatty(fileno(stdout)) != 0, writePdf);
+    // The descriptors themselves, so that a failed write shows at once and
+    // not in a C library buffer flushed at exit.
+    out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered);
+    err.open(fileno(stderr), QIODevice::WriteOnly | QIODevice::Unbuffered);
+    return runSheetCommand(request, {out, isatty(fileno(stdout)) != 0, outputClosed}, err,
+                           writePdf);
+}
+
+void sayOnStandardError(const QString& line) {
+    const QByteArray bytes =
+        (QStringLiteral("tolvaric: ") + terminalText(line) + QLatin1Char('\n')).toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
+    std::fflush(stderr);
 }
 
 } // namespace tolvaric

@@ -7,9 +7,13 @@
 // is named), side by side, to standard output or FILE, and nothing written
 // to any data file. Needs no display. A file that cannot be read is named on
 // standard error with the reason, the others' sheets are still written, and
-// the exit status is then 2 (as for an unknown option).
+// the exit status is then 2. A sheet that could not be written is said in
+// one line, exit status 2, and a file already at FILE stays as it was.
 
-#include <QStringList>
+#include "text/CommandLine.h"
+
+#include <QByteArray>
+#include <QString>
 
 #include <functional>
 
@@ -17,27 +21,26 @@ class QIODevice;
 
 namespace tolvaric {
 
-// main()'s arguments as text, the program's name first.
-QStringList argumentList(int argc, char** argv);
+// Lays the sheet's HTML out as PDF pages; empty when that failed. It needs
+// Qt's GUI library, which the text formats do not load.
+using PdfWriter = std::function<QByteArray(const QString& html, int engines)>;
 
-// True when the arguments ask for the command line rather than the window.
-bool wantsCommandLine(const QStringList& arguments);
+// Where the sheet goes when no FILE is named.
+struct StandardOutput {
+    QIODevice& device;
+    bool isTerminal = false; // where a PDF never goes
+    bool closed = false;     // closed by whoever started the program
+};
 
-// Lays the sheet's HTML out as PDF pages on `output`; false when they could
-// not be written. It needs Qt's GUI library, which the text formats do not
-// load.
-using PdfWriter = std::function<bool(const QString& html, QIODevice& output, int engines)>;
-
-// `arguments` as main() has them, the program's name first. `outIsTerminal`
-// says whether `out` is a terminal, where a PDF never goes. Needs a
-// QCoreApplication, or a QGuiApplication and `writePdf` for PDF.
-int runSheetCommand(const QStringList& arguments, QIODevice& out, QIODevice& err,
-                    bool outIsTerminal = false, const PdfWriter& writePdf = {});
+// Needs a QCoreApplication, or a QGuiApplication and `writePdf` for PDF.
+int runSheetCommand(const SheetRequest& request, const StandardOutput& out, QIODevice& err,
+                    const PdfWriter& writePdf = {});
 
 // The same on the process's standard output and standard error.
-int runSheetCommand(const QStringList& arguments, const PdfWriter& writePdf = {});
+int runSheetOnStandardStreams(const SheetRequest& request, bool outputClosed,
+                              const PdfWriter& writePdf = {});
 
-// Whether the arguments ask for a PDF, which needs a QGuiApplication.
-bool sheetNeedsGui(const QStringList& arguments);
+// One line on standard error, control characters shown, not sent.
+void sayOnStandardError(const QString& line);
 
 } // namespace tolvaric

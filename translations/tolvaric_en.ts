@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>tolvaric::CommandLine</name>
+    <message>
+        <source>Write the engine sheet of each FILE.dat (tolvaric.dat when none is named) and end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text (the default), csv, html or pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write to FILE instead of standard output (- is standard output).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compression ratio, chamber volume and cranking pressure for one cylinder of a piston engine. Without options, the window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE.dat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data files, side by side on one sheet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[FILE.dat ...]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See tolvaric --help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;; use text, csv, html or pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 takes nothing else with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 goes with --sheet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not understood; data files go after --sheet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tolvaric::HelpViewer</name>
     <message>
         <source>tolvaric Help</source>
@@ -562,46 +629,6 @@ Choose another name.</source>
 <context>
     <name>tolvaric::SheetCommand</name>
     <message>
-        <source>Write the engine sheet of each FILE.dat (tolvaric.dat when none is named) and end.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>text (the default), csv, html or pdf.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>format</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Write to FILE instead of standard output.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>FILE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compression ratio, chamber volume and cranking pressure for one cylinder of a piston engine. Without options, the window.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>FILE.dat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Data files, side by side on one sheet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>[FILE.dat ...]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>unknown format &quot;%1&quot;; use text, csv, html or pdf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>a PDF goes to a file: name it with -o FILE</source>
         <translation type="unfinished"></translation>
     </message>
@@ -610,7 +637,15 @@ Choose another name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the sheet could not be written</source>
+        <source>standard output is closed; name a file with -o FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sheet could not be laid out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sheet could not be written: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

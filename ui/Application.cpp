@@ -92,8 +92,7 @@ int runHelpViewer(int& argc, char** argv) {
     return QApplication::exec();
 }
 
-int runPdfSheetCommand(int& argc, char** argv) {
-    const QStringList arguments = argumentList(argc, argv);
+int runPdfSheet(int& argc, char** argv, const SheetRequest& request, bool outputClosed) {
     // A PDF lays its text out with fonts, which need a GUI but no display;
     // Windows always has its desktop, and its installer ships no other.
 #ifndef _WIN32
@@ -110,8 +109,8 @@ int runPdfSheetCommand(int& argc, char** argv) {
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName(productName);
     QCoreApplication::setApplicationVersion(productVersion);
-    return runSheetCommand(arguments, [](const QString& html, QIODevice& output, int engines) {
-        return writeSheetPdf(html, output, engines);
+    return runSheetOnStandardStreams(request, outputClosed, [](const QString& html, int engines) {
+        return sheetPdf(html, engines);
     });
 }
 

@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// The whole program after the display check: the application object, the
-// window, start-up, and the event loop.
+// What needs Qt's GUI: the window with its start-up and event loop, the
+// help viewer, and the PDF sheet. `argc` and `argv` are what Qt sees: the
+// program's name alone.
+
+#include "text/CommandLine.h"
 
 #include <functional>
 
@@ -14,13 +17,12 @@ namespace tolvaric {
 // `shown` runs once the window is shown (the start-up benchmark watches it).
 int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& shown = {});
 
-// The first argument that starts the program as the help viewer alone: it
-// shows the help document's contents and reads or writes no data file.
-inline constexpr const char* helpViewerOption = "--help-viewer";
+// The help viewer alone: it shows the help document's contents and reads
+// or writes no data file.
 int runHelpViewer(int& argc, char** argv);
 
-// The command line when it asks for a PDF sheet, which needs Qt's GUI
-// library but no display. The other formats need QtCore alone.
-int runPdfSheetCommand(int& argc, char** argv);
+// A PDF sheet, which needs Qt's GUI library but no display. The other
+// formats need QtCore alone.
+int runPdfSheet(int& argc, char** argv, const SheetRequest& request, bool outputClosed);
 
 } // namespace tolvaric

@@ -3,8 +3,8 @@
 
 #include "ui/QtPrompts.h"
 
+#include "text/CommandLine.h"
 #include "text/Messages.h"
-#include "ui/Application.h"
 #include "ui/DataFileDialog.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 #include "ui/SheetOutput.h"
 
-#include <QIODevice>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -36,22 +36,24 @@ void fitOnOnePage(QTextDocument& document, const QString& html, const QPageLayou
 
 } // namespace
 
-bool writeSheetPdf(const QString& html, QIODevice& output, int engines, const QLocale& locale) {
-    if (!output.isOpen() || !output.isWritable()) {
-        return false;
-    }
-    QPdfWriter pdf(&output);
-    if (!pdf.setPageSize(pageSizeFor(locale))) {
-        return false;
-    }
-    pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    pdf.setPageOrientation(engines > 3 ? QPageLayout::Landscape : QPageLayout::Portrait);
-    pdf.setTitle(QStringLiteral("tolvaric"));
-    pdf.setCreator(QStringLiteral("tolvaric"));
-    QTextDocument document;
-    fitOnOnePage(document, html, pdf.pageLayout());
-    document.print(&pdf);
-    return true;
+QByteArray sheetPdf(const QString& html, int engines, const QLocale& locale) {
+    QByteArray bytes;
+    QBuffer output(&bytes);
+    output.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&output);
+        if (!pdf.setPageSize(pageSizeFor(locale))) {
+            return {};
+        }
+        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        pdf.setPageOrientation(engines > 3 ? QPageLayout::Landscape : QPageLayout::Portrait);
+        pdf.setTitle(QStringLiteral("tolvaric"));
+        pdf.setCreator(QStringLiteral("tolvaric"));
+        QTextDocument document;
+        fitOnOnePage(document, html, pdf.pageLayout());
+        document.print(&pdf);
+    } // the writer ends the file when it goes
+    return bytes;
 }
 
 void printSheet(const QString& html, QWidget* parent) {

@@ -6,18 +6,17 @@
 // printers and printing to a PDF file). Pages are A4, or Letter where the
 // locale measures in inches.
 
+#include <QByteArray>
 #include <QLocale>
 #include <QString>
 
-class QIODevice;
 class QWidget;
 
 namespace tolvaric {
 
-// False when the output could not be written.
-// More than three engines side by side go on landscape pages.
-bool writeSheetPdf(const QString& html, QIODevice& output, int engines = 1,
-                   const QLocale& locale = QLocale());
+// The PDF file's bytes; empty when it could not be laid out. More than
+// three engines side by side go on landscape pages.
+QByteArray sheetPdf(const QString& html, int engines = 1, const QLocale& locale = QLocale());
 void printSheet(const QString& html, QWidget* parent);
 
 } // namespace tolvaric

@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The program's constants, each defined here once with its source. The inch
+// is 25.4 mm exactly (international yard and pound, 1959), so a cubic inch
+// is 16.387064 cc exactly; the pound per square inch is 6894.757293168 Pa
+// (NIST SP 811). The typed-value reader converts with the exact fractions;
+// the sheet with their nearest doubles.
+
+#include <cmath>
+#include <cstdint>
+
+namespace tolvaric {
+
+// One unit in another as an exact fraction.
+struct UnitRatio {
+    std::uint64_t numerator;
+    std::uint64_t denominator;
+};
+constexpr double valueOf(UnitRatio ratio) {
+    return double(ratio.numerator) / double(ratio.denominator);
+}
+
+inline constexpr UnitRatio inchInMillimetres{127, 5};
+inline constexpr UnitRatio inchInCentimetres{127, 50};
+inline constexpr UnitRatio cubicInchInCc{127 * 127 * 127, 50 * 50 * 50};
+
+inline constexpr double millimetresPerInch = valueOf(inchInMillimetres);
+inline constexpr double pascalsPerPsi = 6894.757293168;
+inline constexpr double pascalsPerBar = 100000;
+// The double nearest pi, as 4 arctan 1 gives it.
+inline constexpr double pi = 3.141592653589793;
+
+// Cubic centimetres in a cubic inch as the calculations have always worked
+// it out, the centimetre inch cubed: its last bit lies above 16.387064's,
+// and the builders' reference figures carry it.
+inline double cubicCentimetresPerCubicInch() {
+    return std::pow(valueOf(inchInCentimetres), 3.0);
+}
+
+} // namespace tolvaric

@@ -1,0 +1,222 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+#include "text/CommandLine.h"
+
+#include "resources/Version.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <array>
+#include <optional>
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <shellapi.h>
+#endif
+
+namespace tolvaric {
+
+namespace {
+
+// The command line's translation context ("tolvaric::CommandLine").
+class CommandLineText {
+    Q_DECLARE_TR_FUNCTIONS(tolvaric::CommandLine)
+};
+
+enum class Option { Sheet, Format, Output, Help, Version, HelpViewer, InDocuments };
+
+struct OptionRow {
+    Option option;
+    const char* names;       // blank-separated
+    const char* description; // empty: the program's own, not listed
+    const char* valueName;   // empty: a switch
+    bool windowsOnly = false;
+};
+
+// Every option the program knows, once.
+const std::array<OptionRow, 7> optionTable{{
+    {Option::Sheet, "sheet",
+     QT_TRANSLATE_NOOP("tolvaric::CommandLine", "Write the engine sheet of each FILE.dat (tolvaric.dat when none is named) "
+                      "and end."),
+     ""},
+    {Option::Format, "format", QT_TRANSLATE_NOOP("tolvaric::CommandLine", "text (the default), csv, html or pdf."),
+     QT_TRANSLATE_NOOP("tolvaric::CommandLine", "format")},
+    {Option::Output, "o output",
+     QT_TRANSLATE_NOOP("tolvaric::CommandLine", "Write to FILE instead of standard output (- is standard output)."),
+     QT_TRANSLATE_NOOP("tolvaric::CommandLine", "FILE")},
+    {Option::Help, "h help", QT_TRANSLATE_NOOP("tolvaric::CommandLine", "Show this help and end."), ""},
+    {Option::Version, "v version", QT_TRANSLATE_NOOP("tolvaric::CommandLine", "Show the version and end."), ""},
+    {Option::HelpViewer, "help-viewer", "", ""},
+    {Option::InDocuments, "in-documents", "", "", true},
+}};
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("tolvaric::CommandLine", text);
+}
+
+bool available(const OptionRow& row) {
+#ifdef _WIN32
+    return true;
+#else
+    return !row.windowsOnly;
+#endif
+}
+
+// The parser with every option of the table, in the table's order.
+struct Parser {
+    QCommandLineParser parser;
+    std::array<QCommandLineOption, optionTable.size()> options;
+
+    Parser() : options(makeOptions()) {
+        parser.setApplicationDescription(
+            CommandLineText::tr("Compression ratio, chamber volume and cranking pressure for one "
+                                "cylinder of a piston engine. Without options, the window."));
+        for (std::size_t i = 0; i < optionTable.size(); ++i) {
+            if (available(optionTable[i])) {
+                parser.addOption(options[i]);
+            }
+        }
+        parser.addPositionalArgument(CommandLineText::tr("FILE.dat"),
+                                     CommandLineText::tr("Data files, side by side on one sheet."),
+                                     CommandLineText::tr("[FILE.dat ...]"));
+    }
+
+    static std::array<QCommandLineOption, optionTable.size()> makeOptions() {
+        auto make = [](const OptionRow& row) {
+            QCommandLineOption option(QString::fromLatin1(row.names).split(QLatin1Char(' ')),
+                                      translated(row.description));
+            if (*row.valueName != '\0') {
+                option.setValueName(translated(row.valueName));
+            }
+            if (*row.description == '\0') {
+                option.setFlags(QCommandLineOption::HiddenFromHelp);
+            }
+            return option;
+        };
+        return {make(optionTable[0]), make(optionTable[1]), make(optionTable[2]),
+                make(optionTable[3]), make(optionTable[4]), make(optionTable[5]),
+                make(optionTable[6])};
+    }
+
+    const QCommandLineOption& operator[](Option option) const {
+        return options[static_cast<std::size_t>(option)];
+    }
+    bool isSet(Option option) const {
+        return available(optionTable[static_cast<std::size_t>(option)]) &&
+               parser.isSet((*this)[option]);
+    }
+};
+
+CommandLine refused(const QString& why) {
+    CommandLine line;
+    line.mode = CommandLine::Mode::Refused;
+    line.refusal = why + QLatin1Char(' ') + CommandLineText::tr("See tolvaric --help.");
+    return line;
+}
+
+std::optional<SheetFormat> formatNamed(const QString& name) {
+    static const std::array<std::pair<const char*, SheetFormat>, 4> formats{{
+        {"text", SheetFormat::Text},
+        {"csv", SheetFormat::Csv},
+        {"html", SheetFormat::Html},
+        {"pdf", SheetFormat::Pdf},
+    }};
+    for (const auto& [text, format] : formats) {
+        if (name == QLatin1String(text)) {
+            return format;
+        }
+    }
+    return std::nullopt;
+}
+
+CommandLine sheetLine(const Parser& p) {
+    CommandLine line;
+    line.mode = CommandLine::Mode::Sheet;
+    const QString format =
+        p.isSet(Option::Format) ? p.parser.value(p[Option::Format]) : QStringLiteral("text");
+    const auto named = formatNamed(format);
+    if (!named) {
+        return refused(
+            CommandLineText::tr("unknown format \"%1\"; use text, csv, html or pdf.").arg(format));
+    }
+    line.sheet.format = *named;
+    line.sheet.output = p.parser.value(p[Option::Output]);
+    line.sheet.files = p.parser.positionalArguments();
+    if (line.sheet.files.isEmpty()) {
+        line.sheet.files << QStringLiteral("tolvaric.dat");
+    }
+    return line;
+}
+
+} // namespace
+
+QStringList argumentList(int argc, char** argv) {
+    QStringList arguments;
+#ifdef _WIN32
+    // The wide command line carries every name; argv has the code page's.
+    (void)argc;
+    (void)argv;
+    int count = 0;
+    if (LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int i = 0; i < count; ++i) {
+            arguments << QString::fromWCharArray(wide[i]);
+        }
+        LocalFree(wide);
+    }
+#else
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+#endif
+    if (arguments.isEmpty()) {
+        arguments << productName;
+    }
+    return arguments;
+}
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    Parser p;
+    if (!p.parser.parse(arguments)) {
+        return refused(p.parser.errorText());
+    }
+    if (p.isSet(Option::Help)) {
+        return {CommandLine::Mode::Help, {}, false, {}};
+    }
+    if (p.isSet(Option::Version)) {
+        return {CommandLine::Mode::Version, {}, false, {}};
+    }
+    // The program's own options come alone, as it passes them.
+    for (const Option own : {Option::HelpViewer, Option::InDocuments}) {
+        if (p.isSet(own)) {
+            if (arguments.size() != 2) {
+                return refused(CommandLineText::tr("--%1 takes nothing else with it.")
+                                   .arg(p[own].names().constFirst()));
+            }
+            return own == Option::HelpViewer ? CommandLine{CommandLine::Mode::HelpViewer, {}, false, {}}
+                                             : CommandLine{CommandLine::Mode::Window, {}, true, {}};
+        }
+    }
+    if (p.isSet(Option::Sheet)) {
+        return sheetLine(p);
+    }
+    for (const Option sheetOnly : {Option::Format, Option::Output}) {
+        if (p.isSet(sheetOnly)) {
+            return refused(CommandLineText::tr("--%1 goes with --sheet.")
+                               .arg(p[sheetOnly].names().constLast()));
+        }
+    }
+    if (!p.parser.positionalArguments().isEmpty()) {
+        return refused(CommandLineText::tr("\"%1\" was not understood; data files go after --sheet.")
+                           .arg(p.parser.positionalArguments().constFirst()));
+    }
+    return {};
+}
+
+QString commandLineHelp() {
+    return Parser().parser.helpText();
+}
+
+} // namespace tolvaric
