@@ -165,5 +165,4 @@ ClearanceParts clearanceParts(const EngineData& e) {
     return parts;
 }
 
-
 } // namespace tolvaric

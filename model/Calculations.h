@@ -52,5 +52,4 @@ struct PressureSteps {
 };
 PressureSteps cylinderPressureSteps(const EngineData& engine);
 
-
 } // namespace tolvaric

@@ -51,6 +51,18 @@ ShortestDigits shortestDigits(double magnitude) {
 
 } // namespace
 
+std::string formatFigure(double value, int decimals, std::string_view separator) {
+    if (std::isfinite(value) && std::fabs(value) >= 1e12) {
+        char buffer[64];
+        const auto written =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 5);
+        std::string text(buffer, written.ptr);
+        text.replace(text.find('.'), 1, separator);
+        return text;
+    }
+    return formatFixed(value, decimals, separator, true);
+}
+
 std::string formatPicture(double value, Picture picture, std::string_view separator) {
     return formatFixed(value, pictureDecimals(picture), separator);
 }

@@ -29,6 +29,11 @@ int pictureDecimals(Picture picture);
 std::string formatFixed(double value, int decimals, std::string_view separator = ".",
                         bool zeroBeforeSeparator = false);
 
+// A figure on a sheet: formatFixed with a zero before the separator; a
+// value of a thousand billion or more, which no engine has, in six
+// significant digits and an exponent ("1.00000e+150") so a sheet stays narrow.
+std::string formatFigure(double value, int decimals, std::string_view separator = ".");
+
 // As the boxes show a value: formatFixed with the picture's decimals.
 std::string formatPicture(double value, Picture picture, std::string_view separator = ".");
 

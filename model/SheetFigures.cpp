@@ -90,8 +90,10 @@ SheetFigures sheetFigures(const EngineData& e) {
             const Checked withoutDeck =
                 Checked(parts.chamber) + parts.topLand + parts.gasket + parts.pistonSide;
             f.deckForRatio = figureOf((required - withoutDeck) / (squared(e.Bore) * p / 4));
+            f.gasketForRatio.buildable = !f.gasketForRatio.ok() || f.gasketForRatio.value > 0;
         }
     }
+    f.requiredChamberCc.buildable = !f.requiredChamberCc.ok() || f.requiredChamberCc.value > 0;
     return f;
 }
 

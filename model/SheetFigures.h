@@ -18,6 +18,9 @@ namespace tolvaric {
 struct SheetFigure {
     Outcome outcome = Outcome::Success;
     double value = 0; // meaningful on success
+    // False for a part that cannot be built at that size (a gasket or a
+    // chamber at or below zero): the target is out of that part's reach.
+    bool buildable = true;
     bool ok() const { return outcome == Outcome::Success; }
 };
 
@@ -29,7 +32,7 @@ struct SheetFigures {
     // head gasket, deck, top land, dome (taken away) and valve relief.
     SheetFigure chamberCc, gasketCc, deckCc, topLandCc, domeCc, reliefCc, clearanceCc;
     SheetFigure compressionRatio;  // as Calculate Compression Ratio gives it
-    SheetFigure requiredChamberCc; // for the record's Compression Ratio
+    SheetFigure requiredChamberCc; // for the record's Compression Ratio; buildable above 0
     SheetFigure intakeClosing;     // degrees after bottom dead centre
     SheetFigure effectiveStroke;   // inches
     SheetFigure dynamicRatio;
@@ -38,7 +41,7 @@ struct SheetFigures {
     SheetFigure rodRatio;
     // Each part alone, every other value unchanged, for the record's ratio.
     SheetFigure domeForRatio;   // cc; negative: a dish of that size
-    SheetFigure gasketForRatio; // compressed thickness, inches
+    SheetFigure gasketForRatio; // compressed thickness, inches; buildable above 0
     SheetFigure deckForRatio;   // inches
 };
 

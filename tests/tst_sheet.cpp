@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSet>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -87,6 +88,8 @@ class TestSheet : public QObject {
     void figures_data();
     void figures();
     void formats();
+    void csvCells_data();
+    void csvCells();
     void commandLineFailures_data();
     void commandLineFailures();
 
@@ -205,6 +208,68 @@ void TestSheet::formats() {
     QVERIFY(readBytes("ten.pdf").startsWith("%PDF"));
 }
 
+void TestSheet::csvCells_data() {
+    QTest::addColumn<QByteArray>("owner"); // the owner file's name
+    QTest::addColumn<QByteArray>("ratio"); // the data file's target ratio
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("cell");
+    const QByteArray plain = "Q.L.N. Racing";
+    // Rounded as the window's boxes round, never as the binary double falls.
+    QTest::newRow("halfway 10.145 as the window: 10.15")
+        << plain << QByteArray("10.145") << "Target compression ratio"
+        << "10.15";
+    QTest::newRow("9.995 as the window: 10.00")
+        << plain << QByteArray("9.995") << "Target compression ratio"
+        << "10.00";
+    QTest::newRow("2.675 as the window: 2.68")
+        << plain << QByteArray("2.675") << "Target compression ratio"
+        << "2.68";
+    // A name a spreadsheet would run as a formula stays text.
+    QTest::newRow("owner starting with =")
+        << QByteArray("=WEBSERVICE(1)") << QByteArray("10") << "Owner"
+        << "'=WEBSERVICE(1)";
+    QTest::newRow("owner starting with +")
+        << QByteArray("+cmd|' /C calc'!A0") << QByteArray("10") << "Owner"
+        << "'+cmd|' /C calc'!A0";
+    QTest::newRow("owner starting with @") << QByteArray("@SUM(1)") << QByteArray("10") << "Owner"
+                                           << "'@SUM(1)";
+    QTest::newRow("owner starting with -") << QByteArray("-2+3") << QByteArray("10") << "Owner"
+                                           << "'-2+3";
+    QTest::newRow("a negative figure stays a number")
+        << plain << QByteArray("10") << "Deck clearance for the target ratio, in"
+        << "-0.0387";
+    // No gasket is thinner than nothing.
+    QTest::newRow("a gasket out of reach")
+        << plain << QByteArray("10") << "Gasket thickness for the target ratio, in"
+        << "not reachable with the gasket alone";
+    QTest::newRow("a gasket within reach")
+        << plain << QByteArray("9") << "Gasket thickness for the target ratio, in"
+        << "0.0443"; // 96.53 cc needed, 207.99 cc an inch of gasket
+}
+
+void TestSheet::csvCells() {
+    QFETCH(QByteArray, owner);
+    QFETCH(QByteArray, ratio);
+    QFETCH(QString, column);
+    QFETCH(QString, cell);
+    writeBytes("owner", "\"" + owner + "\"\r\n");
+    writeBytes("tolvaric.dat", sampleFile().replace("\r\n10\r\n150", "\r\n" + ratio + "\r\n150"));
+    QByteArray out;
+    QByteArray err;
+    QCOMPARE(run({"--sheet", "--format", "csv", "tolvaric.dat", "b.dat"}, out, err), 0);
+    const auto records = parseCsv(QString::fromUtf8(out));
+    QCOMPARE(records.size(), 3);
+    QCOMPARE(records[1].value(records[0].indexOf(column)), cell);
+    // Every label says what it is without its section: none twice, whatever
+    // the case, and one cranking pressure.
+    QSet<QString> labels;
+    for (const auto& label : records[0]) {
+        QVERIFY2(!labels.contains(label.toLower()), qPrintable(label));
+        labels.insert(label.toLower());
+    }
+    QCOMPARE(records[0].filter("pressure, psi", Qt::CaseInsensitive).size(), 1);
+}
+
 void TestSheet::commandLineFailures_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("said");      // on standard error
@@ -219,6 +284,32 @@ void TestSheet::commandLineFailures_data() {
     QTest::newRow("a folder") << QStringList{"--sheet", ".", "b.dat"} << "folder" << true;
     QTest::newRow("the output onto a data file")
         << QStringList{"--sheet", "-o", "b.dat", "b.dat"} << "would replace a data file" << false;
+    QTest::newRow("the output onto another data file")
+        << QStringList{"--sheet", "-o", "tolvaric.dat", "b.dat"} << "would replace a data file"
+        << false;
+    QTest::newRow("the output onto the owner file")
+        << QStringList{"--sheet", "-o", "owner", "b.dat"} << "would replace a data file" << false;
+    QTest::newRow("the output onto a data file by another name")
+        << QStringList{"--sheet", "-o", "./sub/../b.dat", "b.dat"} << "would replace a data file"
+        << false;
+#ifndef Q_OS_WIN
+    QTest::newRow("the output onto a link to a data file")
+        << QStringList{"--sheet", "-o", "link.dat", "b.dat"} << "would replace a data file"
+        << false;
+#endif
+    // The window's options and file names are refused, not ignored.
+    QTest::newRow("an unknown option without --sheet")
+        << QStringList{"--bogus"} << "bogus" << false;
+    QTest::newRow("a file name without --sheet")
+        << QStringList{"b.dat"} << "not understood" << false;
+    QTest::newRow("a format without --sheet")
+        << QStringList{"--format", "csv"} << "goes with --sheet" << false;
+    QTest::newRow("an output without --sheet")
+        << QStringList{"-o", "x.txt"} << "goes with --sheet" << false;
+    QTest::newRow("--help-all") << QStringList{"--help-all"} << "help-all" << false;
+    QTest::newRow("a value after --sheet") << QStringList{"--sheet=1"} << "sheet" << false;
+    QTest::newRow("the help viewer with more")
+        << QStringList{"--help-viewer", "x"} << "nothing else" << false;
 }
 
 void TestSheet::commandLineFailures() {
@@ -226,14 +317,19 @@ void TestSheet::commandLineFailures() {
     QFETCH(QString, said);
     QFETCH(bool, sheetWritten);
     writeBytes("short.dat", "4\r\n3.75\r\n");
-    const QByteArray before = readBytes("b.dat");
+    QVERIFY(QDir().mkpath("sub"));
+#ifndef Q_OS_WIN
+    QVERIFY(QFile::link("b.dat", "link.dat"));
+#endif
+    const QByteArray before = readBytes("b.dat") + readBytes("tolvaric.dat") + readBytes("owner");
     QByteArray out;
     QByteArray err;
     QCOMPARE(run(arguments, out, err), 2);
     QCOMPARE(err.count('\n'), 1); // one clear line
     QVERIFY2(QString::fromUtf8(err).contains(said), err.constData());
     QCOMPARE(out.contains("Static compression ratio"), sheetWritten);
-    QCOMPARE(readBytes("b.dat"), before); // no data file is ever written
+    // no data file is ever written
+    QCOMPARE(readBytes("b.dat") + readBytes("tolvaric.dat") + readBytes("owner"), before);
 }
 
 QTEST_MAIN(TestSheet)

@@ -39,16 +39,21 @@ struct OptionRow {
 // Every option the program knows, once.
 const std::array<OptionRow, 7> optionTable{{
     {Option::Sheet, "sheet",
-     QT_TRANSLATE_NOOP("tolvaric::CommandLine", "Write the engine sheet of each FILE.dat (tolvaric.dat when none is named) "
-                      "and end."),
+     QT_TRANSLATE_NOOP("tolvaric::CommandLine",
+                       "Write the engine sheet of each FILE.dat (tolvaric.dat when none is named) "
+                       "and end."),
      ""},
-    {Option::Format, "format", QT_TRANSLATE_NOOP("tolvaric::CommandLine", "text (the default), csv, html or pdf."),
+    {Option::Format, "format",
+     QT_TRANSLATE_NOOP("tolvaric::CommandLine", "text (the default), csv, html or pdf."),
      QT_TRANSLATE_NOOP("tolvaric::CommandLine", "format")},
     {Option::Output, "o output",
-     QT_TRANSLATE_NOOP("tolvaric::CommandLine", "Write to FILE instead of standard output (- is standard output)."),
+     QT_TRANSLATE_NOOP("tolvaric::CommandLine",
+                       "Write to FILE instead of standard output (- is standard output)."),
      QT_TRANSLATE_NOOP("tolvaric::CommandLine", "FILE")},
-    {Option::Help, "h help", QT_TRANSLATE_NOOP("tolvaric::CommandLine", "Show this help and end."), ""},
-    {Option::Version, "v version", QT_TRANSLATE_NOOP("tolvaric::CommandLine", "Show the version and end."), ""},
+    {Option::Help, "h help", QT_TRANSLATE_NOOP("tolvaric::CommandLine", "Show this help and end."),
+     ""},
+    {Option::Version, "v version",
+     QT_TRANSLATE_NOOP("tolvaric::CommandLine", "Show the version and end."), ""},
     {Option::HelpViewer, "help-viewer", "", ""},
     {Option::InDocuments, "in-documents", "", "", true},
 }};
@@ -195,8 +200,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                 return refused(CommandLineText::tr("--%1 takes nothing else with it.")
                                    .arg(p[own].names().constFirst()));
             }
-            return own == Option::HelpViewer ? CommandLine{CommandLine::Mode::HelpViewer, {}, false, {}}
-                                             : CommandLine{CommandLine::Mode::Window, {}, true, {}};
+            return own == Option::HelpViewer
+                       ? CommandLine{CommandLine::Mode::HelpViewer, {}, false, {}}
+                       : CommandLine{CommandLine::Mode::Window, {}, true, {}};
         }
     }
     if (p.isSet(Option::Sheet)) {
@@ -209,8 +215,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         }
     }
     if (!p.parser.positionalArguments().isEmpty()) {
-        return refused(CommandLineText::tr("\"%1\" was not understood; data files go after --sheet.")
-                           .arg(p.parser.positionalArguments().constFirst()));
+        return refused(
+            CommandLineText::tr("\"%1\" was not understood; data files go after --sheet.")
+                .arg(p.parser.positionalArguments().constFirst()));
     }
     return {};
 }

@@ -6,15 +6,14 @@
 // in metric, and every derived figure, for one engine or several side by
 // side, as aligned text, CSV (RFC 4180, "." decimals) or one self-contained
 // HTML page (which the PDF and the printer take). A figure that could not be
-// worked out shows the words the window's message would use.
+// worked out shows the words the window's message would use. Every figure
+// is rounded as the window's boxes round.
 
 #include "model/EngineData.h"
-#include "storage/FileStatus.h"
 
 #include <QDate>
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 namespace tolvaric {
 
@@ -24,30 +23,24 @@ struct SheetEngine {
     EngineData engine;
 };
 
+// What the sheet says once for all engines.
 struct SheetHeader {
     QDate date;
     QString program; // "tolvaric 1.00"
 };
 
+// How the sheet is written, the same for every engine on it.
+struct SheetSettings {
+    QString point = QStringLiteral("."); // the decimal separator of the figures
+};
+
 // Today's date and this program's name and version.
 SheetHeader todaysHeader();
 
-// Reads a data file and the owner file in the same folder.
-FileStatus readSheetEngine(const QString& path, SheetEngine& sheet);
-
-struct SheetRow {
-    QString label;      // empty for a section heading's value cells
-    QStringList values; // one per engine
-    bool heading = false;
-};
-// `point` is the decimal separator of the numbers.
-QList<SheetRow> sheetRows(const QList<SheetEngine>& engines, const SheetHeader& header,
-                          const QString& point);
-
 QString sheetText(const QList<SheetEngine>& engines, const SheetHeader& header,
-                  const QString& point);
+                  const SheetSettings& settings = {});
 QString sheetCsv(const QList<SheetEngine>& engines, const SheetHeader& header);
 QString sheetHtml(const QList<SheetEngine>& engines, const SheetHeader& header,
-                  const QString& point);
+                  const SheetSettings& settings = {});
 
 } // namespace tolvaric

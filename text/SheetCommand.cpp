@@ -68,19 +68,17 @@ QString targetRefusal(const QString& target, const QStringList& files) {
 QByteArray sheetBytes(const SheetRequest& request, const QList<SheetEngine>& engines,
                       const PdfWriter& writePdf) {
     const SheetHeader header = todaysHeader();
-    const QString point = QStringLiteral(".");
     switch (request.format) {
     case SheetFormat::Csv:
         return sheetCsv(engines, header).toUtf8();
     case SheetFormat::Html:
-        return sheetHtml(engines, header, point).toUtf8();
+        return sheetHtml(engines, header).toUtf8();
     case SheetFormat::Pdf:
-        return writePdf ? writePdf(sheetHtml(engines, header, point), int(engines.size()))
-                        : QByteArray();
+        return writePdf ? writePdf(sheetHtml(engines, header), int(engines.size())) : QByteArray();
     case SheetFormat::Text:
         break;
     }
-    return sheetText(engines, header, point).toUtf8();
+    return sheetText(engines, header).toUtf8();
 }
 
 } // namespace

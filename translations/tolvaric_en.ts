@@ -470,39 +470,11 @@ Choose another name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>  chamber, cc</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>  head gasket, cc</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>  deck, cc</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>  top land, cc</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>  dome (taken away), cc</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>  valve relief, cc</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Results</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Static compression ratio</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Chamber volume for the Compression Ratio, cc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -546,34 +518,6 @@ Choose another name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>For the Compression Ratio, one part alone</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Chamber volume, cc</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dome volume (negative: dish), cc</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compressed gasket thickness, in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compressed gasket thickness, mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Deck clearance, in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Deck clearance, mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Owner</source>
         <translation type="unfinished"></translation>
     </message>
@@ -614,15 +558,67 @@ Choose another name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1, psi</source>
+        <source>Target compression ratio</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1, bar</source>
+        <source>not reachable with the gasket alone</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1, kPa</source>
+        <source>Clearance part: chamber, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clearance part: head gasket, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clearance part: deck, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clearance part: top land, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clearance part: dome (taken away), cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clearance part: valve relief, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For the target ratio, one part alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chamber volume for the target ratio, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not reachable with the chamber alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dome volume for the target ratio (negative: dish), cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gasket thickness for the target ratio, in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gasket thickness for the target ratio, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deck clearance for the target ratio, in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deck clearance for the target ratio, mm</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

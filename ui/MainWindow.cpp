@@ -302,7 +302,7 @@ void MainWindow::printSheet() {
     }
     const SheetEngine sheet{tr("the engine in the window"), typedText(*m_owner),
                             m_session.engine()};
-    tolvaric::printSheet(sheetHtml({sheet}, todaysHeader(), m_locale.decimalPoint()), this);
+    tolvaric::printSheet(sheetHtml({sheet}, todaysHeader(), {m_locale.decimalPoint()}), this);
 }
 
 // The one place where a button becomes its command.

@@ -1,0 +1,203 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+#include "text/SheetRows.h"
+
+#include "model/DisplayPicture.h"
+#include "model/SheetFigures.h"
+#include "model/Units.h"
+#include "text/FieldRows.h"
+#include "text/Messages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <functional>
+
+namespace tolvaric {
+
+namespace {
+
+// The sheet's translation context ("tolvaric::Sheet").
+class Sheet {
+    Q_DECLARE_TR_FUNCTIONS(tolvaric::Sheet)
+};
+
+// From a figure's own unit to another; none: the figure as it is.
+using Unit = double (*)(double);
+double toMillimetres(double inches) {
+    return inches * millimetresPerInch;
+}
+double toCubicInches(double cc) {
+    return cc / valueOf(cubicInchInCc);
+}
+
+// A row's figure for one engine, from its record and its sheet figures.
+using Figure = std::function<SheetFigure(const EngineData&, const SheetFigures&)>;
+
+Figure held(double EngineData::*member, Unit unit = nullptr) {
+    return [member, unit](const EngineData& e, const SheetFigures&) {
+        return SheetFigure{Outcome::Success, unit ? unit(e.*member) : e.*member};
+    };
+}
+
+Figure derived(SheetFigure SheetFigures::*member, Unit unit = nullptr) {
+    return [member, unit](const EngineData&, const SheetFigures& f) {
+        SheetFigure figure = f.*member;
+        if (figure.ok() && unit) {
+            figure.value = unit(figure.value);
+        }
+        return figure;
+    };
+}
+
+struct Line {
+    QString label;
+    Figure figure;
+    int decimals;
+    QString unbuildable = {}; // what a figure that cannot be built shows
+};
+
+struct Section {
+    QString heading;
+    QList<Line> lines;
+};
+
+// A value of the record in its own unit, then in the others the sheet shows.
+struct ShownUnit {
+    QString label; // "%1" is the field's name
+    Unit unit;
+    int decimals;
+};
+
+QList<ShownUnit> shownUnits(Quantity quantity) {
+    switch (quantity) {
+    case Quantity::Length:
+        return {{Sheet::tr("%1, in"), nullptr, 4}, {Sheet::tr("%1, mm"), toMillimetres, 3}};
+    case Quantity::Volume:
+        return {{Sheet::tr("%1, cc"), nullptr, 2}, {Sheet::tr("%1, cu in"), toCubicInches, 4}};
+    case Quantity::Angle:
+        return {{Sheet::tr("%1, degrees"), nullptr, 1}};
+    case Quantity::Ratio:
+    case Quantity::Pressure:
+    case Quantity::Plain:
+        break;
+    }
+    return {{QStringLiteral("%1"), nullptr, 2}};
+}
+
+Section valuesSection() {
+    Section values{Sheet::tr("Values"), {}};
+    for (std::size_t i = 0; i < fieldCount; ++i) {
+        const auto& field = engineFields[i];
+        if (field.member == &EngineData::Cylinder_Pressure) {
+            continue; // the last result the window showed: the sheet works it out below
+        }
+        if (field.member == &EngineData::Compression_Ratio) {
+            values.lines.append({Sheet::tr("Target compression ratio"), held(field.member), 2});
+            continue;
+        }
+        for (const auto& shown : shownUnits(field.quantity)) {
+            values.lines.append({shown.label.arg(layout::fieldName(layout::fieldRows[i])),
+                                 held(field.member, shown.unit), shown.decimals});
+        }
+    }
+    return values;
+}
+
+QList<Section> sections() {
+    using F = SheetFigures;
+    const QString gasketAlone = Sheet::tr("not reachable with the gasket alone");
+    return {
+        valuesSection(),
+        {Sheet::tr("Volumes"),
+         {
+             {Sheet::tr("Swept volume per cylinder, cc"), derived(&F::sweptCc), 2},
+             {Sheet::tr("Swept volume per cylinder, cu in"), derived(&F::sweptCubicInches), 3},
+             {Sheet::tr("Clearance volume, cc"), derived(&F::clearanceCc), 2},
+             {Sheet::tr("Clearance part: chamber, cc"), derived(&F::chamberCc), 2},
+             {Sheet::tr("Clearance part: head gasket, cc"), derived(&F::gasketCc), 2},
+             {Sheet::tr("Clearance part: deck, cc"), derived(&F::deckCc), 2},
+             {Sheet::tr("Clearance part: top land, cc"), derived(&F::topLandCc), 2},
+             {Sheet::tr("Clearance part: dome (taken away), cc"), derived(&F::domeCc), 2},
+             {Sheet::tr("Clearance part: valve relief, cc"), derived(&F::reliefCc), 2},
+         }},
+        {Sheet::tr("Results"),
+         {
+             {Sheet::tr("Static compression ratio"), derived(&F::compressionRatio), 2},
+             {Sheet::tr("Intake closing, degrees after BDC"), derived(&F::intakeClosing), 1},
+             {Sheet::tr("Effective stroke at intake closing, in"), derived(&F::effectiveStroke), 4},
+             {Sheet::tr("Effective stroke at intake closing, mm"),
+              derived(&F::effectiveStroke, toMillimetres), 3},
+             {Sheet::tr("Dynamic compression ratio"), derived(&F::dynamicRatio), 2},
+             {Sheet::tr("Cranking cylinder pressure, psi"), derived(&F::crankingPressure), 2},
+             {Sheet::tr("Cranking cylinder pressure, bar"), derived(&F::crankingPressure, psiToBar),
+              3},
+             {Sheet::tr("Cranking cylinder pressure, kPa"),
+              derived(&F::crankingPressure, psiToKilopascal), 1},
+             {Sheet::tr("Quench, in"), derived(&F::quench), 4},
+             {Sheet::tr("Quench, mm"), derived(&F::quench, toMillimetres), 3},
+             {Sheet::tr("Rod-to-stroke ratio"), derived(&F::rodRatio), 3},
+         }},
+        {Sheet::tr("For the target ratio, one part alone"),
+         {
+             {Sheet::tr("Chamber volume for the target ratio, cc"), derived(&F::requiredChamberCc),
+              2, Sheet::tr("not reachable with the chamber alone")},
+             {Sheet::tr("Dome volume for the target ratio (negative: dish), cc"),
+              derived(&F::domeForRatio), 2},
+             {Sheet::tr("Gasket thickness for the target ratio, in"), derived(&F::gasketForRatio),
+              4, gasketAlone},
+             {Sheet::tr("Gasket thickness for the target ratio, mm"),
+              derived(&F::gasketForRatio, toMillimetres), 3, gasketAlone},
+             {Sheet::tr("Deck clearance for the target ratio, in"), derived(&F::deckForRatio), 4},
+             {Sheet::tr("Deck clearance for the target ratio, mm"),
+              derived(&F::deckForRatio, toMillimetres), 3},
+         }},
+    };
+}
+
+QString shown(const SheetFigure& figure, const Line& line, const QString& point) {
+    if (!figure.ok()) {
+        return messageFor(figure.outcome).text;
+    }
+    if (!figure.buildable && !line.unbuildable.isEmpty()) {
+        return line.unbuildable;
+    }
+    return QString::fromStdString(formatFigure(figure.value, line.decimals, point.toStdString()));
+}
+
+} // namespace
+
+QList<SheetRow> sheetRows(const QList<SheetEngine>& engines, const SheetHeader& header,
+                          const SheetSettings& settings) {
+    QList<SheetRow> rows;
+    QStringList owners, files, dates, programs;
+    for (const auto& sheet : engines) {
+        owners << QString(sheet.owner).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        files << QDir::toNativeSeparators(sheet.file);
+        dates << header.date.toString(Qt::ISODate);
+        programs << header.program;
+    }
+    using Kind = SheetRow::Kind;
+    rows.append({Kind::Header, Sheet::tr("Owner"), owners});
+    rows.append({Kind::Header, Sheet::tr("Data file"), files});
+    rows.append({Kind::Header, Sheet::tr("Date"), dates});
+    rows.append({Kind::Header, Sheet::tr("Program"), programs});
+    QList<SheetFigures> figures;
+    for (const auto& sheet : engines) {
+        figures.append(sheetFigures(sheet.engine));
+    }
+    for (const auto& section : sections()) {
+        rows.append({Kind::Heading, section.heading, {}});
+        for (const auto& line : section.lines) {
+            QStringList values;
+            for (qsizetype i = 0; i < engines.size(); ++i) {
+                values << shown(line.figure(engines[i].engine, figures[i]), line, settings.point);
+            }
+            rows.append({Kind::Figure, line.label, values});
+        }
+    }
+    return rows;
+}
+
+} // namespace tolvaric

@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The sheet's rows, which every format writes: this library's own.
+
+#include "text/Sheet.h"
+
+#include <QStringList>
+
+namespace tolvaric {
+
+struct SheetRow {
+    enum class Kind {
+        Header,  // who, which file, when: text, one per engine
+        Heading, // a section's heading: a label alone
+        Figure,  // a figure per engine, or the words for why there is none
+    };
+    Kind kind = Kind::Figure;
+    QString label;      // unique on the sheet, whatever the case
+    QStringList values; // one per engine; none for a heading
+};
+
+QList<SheetRow> sheetRows(const QList<SheetEngine>& engines, const SheetHeader& header,
+                          const SheetSettings& settings);
+
+} // namespace tolvaric
