@@ -17,7 +17,7 @@ namespace {
 
 // A unit as a ratio to the field's own unit: value x numerator / denominator.
 struct Unit {
-    std::string_view name; // lower case, without blanks ("cu in" is "cuin")
+    std::string_view name; // as written in lower case ("cu in")
     Quantity quantity;
     std::uint64_t numerator;
     std::uint64_t denominator;
@@ -35,7 +35,7 @@ constexpr std::array<Unit, 17> units{{
     {"cm3", Quantity::Volume, 1, 1},
     {"cm\u00B3", Quantity::Volume, 1, 1},
     {"ci", Quantity::Volume, cubicInchInCc.numerator, cubicInchInCc.denominator}, // 16.387064 cc
-    {"cuin", Quantity::Volume, cubicInchInCc.numerator, cubicInchInCc.denominator},
+    {"cu in", Quantity::Volume, cubicInchInCc.numerator, cubicInchInCc.denominator},
     {"in3", Quantity::Volume, cubicInchInCc.numerator, cubicInchInCc.denominator},
     {"in\u00B3", Quantity::Volume, cubicInchInCc.numerator, cubicInchInCc.denominator},
     {"\u00B0", Quantity::Angle, 1, 1},
@@ -121,6 +121,16 @@ std::optional<double> exactlyConverted(const ExactDecimal& exact, const Unit& un
 
 } // namespace
 
+std::vector<std::string_view> unitNames(Quantity quantity) {
+    std::vector<std::string_view> names;
+    for (const auto& unit : units) {
+        if (unit.quantity == quantity && !unit.name.empty()) {
+            names.push_back(unit.name);
+        }
+    }
+    return names;
+}
+
 TypedReading readTypedValue(std::string_view text, Quantity quantity) {
     using Kind = TypedReading::Kind;
     while (!text.empty() && isBlank(text.front())) {
@@ -134,7 +144,7 @@ TypedReading readTypedValue(std::string_view text, Quantity quantity) {
     const std::string unitName = foldedUnit(text.substr(numberEnd));
     const Unit* unit = nullptr;
     for (const auto& candidate : units) {
-        if (candidate.name == unitName) {
+        if (foldedUnit(candidate.name) == unitName) {
             unit = &candidate;
         }
     }
@@ -153,8 +163,12 @@ TypedReading readTypedValue(std::string_view text, Quantity quantity) {
     }
     const auto exact = exactDecimal(number);
     auto converted = exact ? exactlyConverted(*exact, *unit) : std::nullopt;
+    // Otherwise in the wider type, so that a value near the largest double
+    // does not overflow on the way to a smaller one.
     double value = converted ? (std::signbit(reading.value) ? -*converted : *converted)
-                             : reading.value * double(unit->numerator) / double(unit->denominator);
+                             : double(static_cast<long double>(reading.value) *
+                                      static_cast<long double>(unit->numerator) /
+                                      static_cast<long double>(unit->denominator));
     if (!std::isfinite(value)) {
         return {Kind::TooLarge, 0};
     }

@@ -10,17 +10,23 @@
 #include "model/DecimalReader.h"
 
 #include <string_view>
+#include <vector>
 
 namespace tolvaric {
 
+// What a field holds; the units each takes are in one table (unitNames).
 enum class Quantity {
-    Length,   // inches: in, inch, ", mm, cm
-    Volume,   // cubic centimetres: cc, ml, cm3, cm³, ci, cu in, in3, in³
-    Angle,    // crank degrees: °, deg
-    Ratio,    // n to 1: ":1"
+    Length,   // inches
+    Volume,   // cubic centimetres
+    Angle,    // crank degrees
+    Ratio,    // n to 1
     Pressure, // psi gauge: a number alone
     Plain,    // a number alone
 };
+
+// The units a quantity takes, as the user writes them ("cu in"), in the
+// table's order. Letters may be typed in any case, blanks anywhere.
+std::vector<std::string_view> unitNames(Quantity quantity);
 
 struct TypedReading {
     enum class Kind { Number, NotANumber, TooLarge, WrongUnit };

@@ -26,7 +26,9 @@ using tolvaric::EngineData;
 using tolvaric::FieldBox;
 using tolvaric::MainWindow;
 using tolvaric::MessageIcon;
+using tolvaric::Quantity;
 using tolvaric::Session;
+using tolvaric::unitNames;
 using Command = tolvaric::Command;
 
 namespace {
@@ -502,6 +504,15 @@ void TestMainWindow::unreadableTextIsReportedAndBlocksTheClick() {
     QCOMPARE(m_session.engine().Bore, 4.0);
 }
 
+// The reader's own table of units, as a message lists them.
+static QString unitList(Quantity quantity) {
+    QStringList names;
+    for (const auto name : unitNames(quantity)) {
+        names << QString::fromUtf8(name.data(), qsizetype(name.size()));
+    }
+    return names.join(", ");
+}
+
 void TestMainWindow::unreadableEntryMessages_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("said");
@@ -516,7 +527,8 @@ void TestMainWindow::unreadableEntryMessages_data() {
         << "64cc"
         << "\"64cc\" is not in a unit this field takes.\n"
            "The field keeps its previous value; type a number such as 4.125.\n"
-           "It takes inches, or a unit: in, inch, \", mm, cm (for example 101.6 mm).";
+           "It takes inches, or a unit: " +
+               unitList(Quantity::Length) + " (for example 101.6 mm).";
 }
 
 void TestMainWindow::unreadableEntryMessages() {

@@ -4,8 +4,9 @@
 // Reading numbers: the plain decimal reader of data files and boxes, and
 // typed values with their units under the user's locale.
 #include "model/DecimalReader.h"
-#include "ui/LocaleNumbers.h"
+#include "text/LocaleNumbers.h"
 
+#include <QFile>
 #include <QTest>
 
 using Kind = tolvaric::DecimalReading::Kind;
@@ -23,6 +24,8 @@ class TestNumberReader : public QObject {
     void parse();
     void typed_data();
     void typed();
+    void helpNamesEveryUnit_data();
+    void helpNamesEveryUnit();
 };
 
 void TestNumberReader::parse_data() {
@@ -137,6 +140,7 @@ void TestNumberReader::typed_data() {
         {"10.5:1", Quantity::Ratio, 10.5},
         {"10.5 : 1", Quantity::Ratio, 10.5},
         {"150   ", Quantity::Plain, 150.0},
+        {"1e308mm", Quantity::Length, 3.937007874015748e306}, // near the largest double
     };
     const struct {
         const char* name;
@@ -164,6 +168,8 @@ void TestNumberReader::typed_data() {
         {"4mm5", Quantity::Length, Typed::NotANumber},
         {"1e999mm", Quantity::Length, Typed::TooLarge},
         {"1e308 ci", Quantity::Volume, Typed::TooLarge},
+        {"\u202E5.01", Quantity::Length, Typed::NotANumber}, // shown as "10.5"
+        {"4\u20665\u2069", Quantity::Length, Typed::NotANumber},
     };
     for (const auto& entry : refused) {
         QTest::addRow("refused: %s", entry.text)
@@ -187,6 +193,34 @@ void TestNumberReader::typed() {
     if (kind == Typed::Number) {
         QCOMPARE(reading.value, value); // to the last bit: QCOMPARE on doubles is fuzzy
         QVERIFY2(reading.value == value, qPrintable(QString::number(reading.value, 'g', 17)));
+    }
+}
+
+void TestNumberReader::helpNamesEveryUnit_data() {
+    QTest::addColumn<Quantity>("quantity");
+    QTest::addColumn<QString>("boxes"); // how the help's row starts
+    QTest::newRow("lengths") << Quantity::Length << "Bore, Stroke";
+    QTest::newRow("volumes") << Quantity::Volume << "Combustion Chamber, Dome";
+    QTest::newRow("angles") << Quantity::Angle << "Intake Seat Duration";
+    QTest::newRow("ratio") << Quantity::Ratio << "Compression Ratio";
+}
+
+// The help's table of units names every unit the reader takes.
+void TestNumberReader::helpNamesEveryUnit() {
+    QFETCH(Quantity, quantity);
+    QFETCH(QString, boxes);
+    QFile help(QFINDTESTDATA("../resources/tolvaric.hlp"));
+    QVERIFY(help.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(help.readAll()).simplified();
+    text.replace("&sup3;", "\u00B3").replace("&deg;", "\u00B0").replace("&quot;", "\"");
+    const qsizetype row = text.indexOf("<tr><td>" + boxes);
+    QVERIFY(row >= 0);
+    const QString cells = text.mid(row, text.indexOf("</tr>", row) - row);
+    const QStringList cell = cells.split("</td><td>");
+    QVERIFY(cell.size() >= 2);
+    for (const auto name : tolvaric::unitNames(quantity)) {
+        const QString unit = QString::fromUtf8(name.data(), qsizetype(name.size()));
+        QVERIFY2(cell[1].contains(unit), qPrintable(unit + " in " + cell[1]));
     }
 }
 

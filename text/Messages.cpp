@@ -56,25 +56,28 @@ QString unreadableEntryText(const QString& caption, const QString& entry, TypedR
                                 : Messages::tr("%1: \"%2\" is not a number.");
     // The examples are written with a point and shown with the user's separator.
     auto withPoint = [&point](QString example) { return example.replace(QLatin1Char('.'), point); };
+    QStringList names;
+    for (const auto name : unitNames(quantity)) {
+        names << QString::fromUtf8(name.data(), qsizetype(name.size()));
+    }
+    const QString list = names.join(QStringLiteral(", "));
     QString units;
     switch (quantity) {
     case Quantity::Length:
-        units = Messages::tr("It takes inches, or a unit: in, inch, \", mm, cm (for example %1).")
-                    .arg(withPoint(QStringLiteral("101.6 mm")));
+        units = Messages::tr("It takes inches, or a unit: %1 (for example %2).")
+                    .arg(list, withPoint(QStringLiteral("101.6 mm")));
         break;
     case Quantity::Volume:
-        units =
-            Messages::tr("It takes cubic centimetres, or a unit: cc, ml, cm3, ci, cu in, in3 (for "
-                         "example %1).")
-                .arg(withPoint(QStringLiteral("4.5 ci")));
+        units = Messages::tr("It takes cubic centimetres, or a unit: %1 (for example %2).")
+                    .arg(list, withPoint(QStringLiteral("4.5 ci")));
         break;
     case Quantity::Angle:
-        units = Messages::tr("It takes crank degrees, or a unit: \u00B0, deg (for example %1).")
-                    .arg(withPoint(QStringLiteral("106.5\u00B0")));
+        units = Messages::tr("It takes crank degrees, or a unit: %1 (for example %2).")
+                    .arg(list, withPoint(QStringLiteral("106.5\u00B0")));
         break;
     case Quantity::Ratio:
-        units = Messages::tr("It takes a ratio, also written n:1 (for example %1).")
-                    .arg(withPoint(QStringLiteral("10.5:1")));
+        units = Messages::tr("It takes a ratio, also written n%1 (for example %2).")
+                    .arg(list, withPoint(QStringLiteral("10.5:1")));
         break;
     case Quantity::Pressure:
     case Quantity::Plain:

@@ -298,22 +298,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>It takes inches, or a unit: in, inch, &quot;, mm, cm (for example %1).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It takes cubic centimetres, or a unit: cc, ml, cm3, ci, cu in, in3 (for example %1).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It takes crank degrees, or a unit: °, deg (for example %1).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It takes a ratio, also written n:1 (for example %1).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The field keeps its previous value; type a number such as %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -429,6 +413,22 @@ Choose another name.</source>
     </message>
     <message>
         <source>What was there before could not be put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It takes inches, or a unit: %1 (for example %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It takes cubic centimetres, or a unit: %1 (for example %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It takes crank degrees, or a unit: %1 (for example %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It takes a ratio, also written n%1 (for example %2).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

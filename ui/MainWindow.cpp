@@ -9,7 +9,7 @@
 #include "text/Sheet.h"
 #include "ui/ColorButton.h"
 #include "ui/FieldBox.h"
-#include "ui/LocaleNumbers.h"
+#include "text/LocaleNumbers.h"
 #include "ui/OwnerBox.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "ui/LocaleNumbers.h"
+#include "text/LocaleNumbers.h"
 
 namespace tolvaric {
 
@@ -57,6 +57,14 @@ QString plainNotation(const QString& text, const QLocale& locale) {
 }
 
 TypedReading readValue(const QString& text, const QLocale& locale, Quantity quantity) {
+    // An override or isolate reorders what the box shows ("10.5" on screen
+    // for 5.01 typed): such a text is no number. Marks alone are dropped.
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069)) {
+            return {TypedReading::Kind::NotANumber, 0};
+        }
+    }
     return readTypedValue(plainNotation(text, locale).toStdString(), quantity);
 }
 
