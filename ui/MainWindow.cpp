@@ -5,11 +5,11 @@
 
 #include "storage/Session.h"
 #include "text/FieldRows.h"
+#include "text/LocaleNumbers.h"
 #include "text/Messages.h"
 #include "text/Sheet.h"
 #include "ui/ColorButton.h"
 #include "ui/FieldBox.h"
-#include "text/LocaleNumbers.h"
 #include "ui/OwnerBox.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
