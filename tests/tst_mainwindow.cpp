@@ -257,7 +257,7 @@ void TestMainWindow::readableOnADarkDesktop() {
 }
 
 void TestMainWindow::wrappedCaptionFitsItsButton() {
-    auto* button = m_window->button(Command::Volume);
+    auto* button = m_window->button(tolvaric::Calculation::Volume);
     const QString face = QFontInfo(button->font()).family();
     if (face != "Arial" && face != "Liberation Sans") {
         QSKIP(qPrintable("the caption is laid out for Arial; this system shows " + face));
@@ -386,7 +386,7 @@ void TestMainWindow::heldKeys() {
 void TestMainWindow::typedValueReachesTheRecordBeforeTheCommand() {
     auto* bore = m_window->box(&EngineData::Bore);
     typeInto(bore, "4.125");
-    QTest::mouseClick(m_window->button(Command::Ratio), Qt::LeftButton);
+    QTest::mouseClick(m_window->button(tolvaric::Calculation::Ratio), Qt::LeftButton);
     QCOMPARE(m_session.engine().Bore, 4.125);
     QCOMPARE(bore->text(), "4.125");
     auto expected = tolvaric::initialEngineData();
@@ -424,9 +424,9 @@ void TestMainWindow::calculations_data() {
     QTest::addColumn<QString>("shown");   // the result box's text afterwards
     QTest::addColumn<QString>("message"); // "title|text|icon", empty for none
 
-    const int ratio = int(Command::Ratio);
-    const int volume = int(Command::Volume);
-    const int pressure = int(Command::Pressure);
+    const int ratio = int(tolvaric::Calculation::Ratio);
+    const int volume = int(tolvaric::Calculation::Volume);
+    const int pressure = int(tolvaric::Calculation::Pressure);
     const QString failure = "Computation Error!|Check for complete data!|critical";
     QTest::newRow("ratio") << ratio << 4.0 << 10.0 << "9.15"
                            << "";
@@ -458,10 +458,11 @@ void TestMainWindow::calculations() {
         m_session.setEngine(EngineData{});
     }
     const EngineData before = m_session.engine();
-    QTest::mouseClick(m_window->button(Command(command)), Qt::LeftButton);
+    QTest::mouseClick(m_window->button(tolvaric::Calculation(command)), Qt::LeftButton);
 
-    const auto member = Command(command) == Command::Ratio ? &EngineData::Compression_Ratio
-                        : Command(command) == Command::Volume
+    const auto member = tolvaric::Calculation(command) == tolvaric::Calculation::Ratio
+                            ? &EngineData::Compression_Ratio
+                        : tolvaric::Calculation(command) == tolvaric::Calculation::Volume
                             ? &EngineData::Combustion_Chamber_Volume
                             : &EngineData::Cylinder_Pressure;
     QCOMPARE(m_window->box(member)->text(), shown);
@@ -483,7 +484,7 @@ void TestMainWindow::calculations() {
 void TestMainWindow::unreadableTextIsReportedAndBlocksTheClick() {
     auto* bore = m_window->box(&EngineData::Bore);
     typeInto(bore, "4.1x");
-    QTest::mouseClick(m_window->button(Command::Ratio), Qt::LeftButton);
+    QTest::mouseClick(m_window->button(tolvaric::Calculation::Ratio), Qt::LeftButton);
     QTRY_COMPARE(m_prompts.messages.size(), 1);
     const auto& message = m_prompts.messages.front();
     QCOMPARE(message.title, "tolvaric");
@@ -535,7 +536,7 @@ void TestMainWindow::unreadableEntryMessages() {
     QFETCH(QString, typed);
     QFETCH(QString, said);
     typeInto(m_window->box(&EngineData::Stroke), typed);
-    QTest::mouseClick(m_window->button(Command::Volume), Qt::LeftButton);
+    QTest::mouseClick(m_window->button(tolvaric::Calculation::Volume), Qt::LeftButton);
     QTRY_COMPARE(m_prompts.messages.size(), 1);
     const auto text = m_prompts.messages.front().text;
     QVERIFY2(text.contains(said), qPrintable(text));
@@ -655,7 +656,7 @@ void TestMainWindow::otherLocales() {
     QVERIFY(QTest::qWaitForWindowActive(&window));
 
     QCOMPARE(window.box(&EngineData::Stroke)->text(), stroke);
-    QTest::mouseClick(window.button(Command::Ratio), Qt::LeftButton);
+    QTest::mouseClick(window.button(tolvaric::Calculation::Ratio), Qt::LeftButton);
     QCOMPARE(window.box(&EngineData::Compression_Ratio)->text(), ratio);
     QVERIFY(m_prompts.messages.isEmpty());
 

@@ -230,7 +230,7 @@ void TestSessionCommands::logo() {
 void TestSessionCommands::saveAndFetchRoundTrip() {
     writeBytes("tolvaric.dat", sampleFile());
     start();
-    QTest::mouseClick(m_window->button(Command::Volume), Qt::LeftButton);
+    QTest::mouseClick(m_window->button(tolvaric::Calculation::Volume), Qt::LeftButton);
     QCOMPARE(m_window->box(&EngineData::Combustion_Chamber_Volume)->text(), "76.01");
     const EngineData saved = m_session->engine();
 

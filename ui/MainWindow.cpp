@@ -3,6 +3,7 @@
 
 #include "ui/MainWindow.h"
 
+#include "model/CalculationCommand.h"
 #include "storage/Session.h"
 #include "text/FieldRows.h"
 #include "text/LocaleNumbers.h"
@@ -16,8 +17,8 @@
 #include "ui/ReadableText.h"
 #include "ui/SheetOutput.h"
 #include "ui/Twips.h"
+#include "ui/WindowFonts.h"
 
-#include <QFontDatabase>
 #include <QLabel>
 #include <QPixmap>
 #include <QShortcut>
@@ -26,50 +27,6 @@
 namespace tolvaric {
 
 namespace {
-
-// The first of the faces that is installed, as the font database names it.
-// Asking for a missing family makes Qt search every fallback through
-// fontconfig on each use, and so does QFontDatabase::hasFamily; the plain
-// list of installed families is cheap. Where a family comes from two
-// foundries the list names each ("Z003 [urw]"), as it does under some
-// locales: the foundry is not part of the name looked for.
-QString installedFamily(const QStringList& wanted, const QString& fallback) {
-    const QStringList installed = QFontDatabase::families();
-    for (const auto& family : wanted) {
-        for (const auto& name : installed) {
-            const auto foundry = name.indexOf(QLatin1String(" ["));
-            if (QStringView(name)
-                    .left(foundry < 0 ? name.size() : foundry)
-                    .compare(family, Qt::CaseInsensitive) == 0) {
-                return name;
-            }
-        }
-    }
-    return fallback;
-}
-
-QFont boldFont(const QString& family, double pointSize, QFont::StyleHint hint) {
-    QFont font(family);
-    font.setStyleHint(hint);
-    font.setPointSizeF(pointSize);
-    font.setWeight(QFont::Bold);
-    return font;
-}
-
-// "Arial", or its metric-compatible stand-in Liberation Sans.
-QFont arial(double pointSize) {
-    static const QString family = installedFamily(
-        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, QStringLiteral("Arial"));
-    return boldFont(family, pointSize, QFont::SansSerif);
-}
-
-// "ScriptS", or URW's Chancery where it is missing, or any cursive face.
-QFont script(double pointSize) {
-    static const QString family = installedFamily(
-        {QStringLiteral("ScriptS"), QStringLiteral("Z003"), QStringLiteral("URW Chancery L")},
-        QStringLiteral("ScriptS"));
-    return boldFont(family, pointSize, QFont::Cursive);
-}
 
 // The owner's name as typed; toPlainText() would turn a non-breaking space
 // into a plain one. A new paragraph (Enter) and a line break (Shift+Enter)
@@ -146,7 +103,7 @@ void MainWindow::buildButtons() {
         button->setFont(arial(layout::buttonPointSize));
         button->setGeometry(twipsRect(place.left, place.top, place.width, place.height));
         connect(button, &ColorButton::clicked, this,
-                [this, command = place.command] { runCommand(command); });
+                [this, action = place.action] { runButton(action); });
         m_buttons[i] = button;
     }
 }
@@ -215,9 +172,9 @@ void MainWindow::setFocusOrder() {
     }
 }
 
-ColorButton* MainWindow::button(Command command) const {
+ColorButton* MainWindow::button(ButtonAction action) const {
     for (std::size_t i = 0; i < layout::buttons.size(); ++i) {
-        if (layout::buttons[i].command == command) {
+        if (layout::buttons[i].action == action) {
             return m_buttons[i];
         }
     }
@@ -282,7 +239,12 @@ void MainWindow::reportUnreadableEntry() {
     m_unreadable = nullptr;
 }
 
-void MainWindow::calculate(const CalculationCommand& command, Picture picture) {
+void MainWindow::calculate(Calculation calculation) {
+    // Two decimals in the chamber box here, one after a start or fetch.
+    const auto& [command, picture] =
+        calculation == Calculation::Ratio    ? std::pair{ratioCommand, Picture::TwoDecimals}
+        : calculation == Calculation::Volume ? std::pair{volumeCommand, Picture::TwoDecimalsWide}
+                                             : std::pair{pressureCommand, Picture::TwoDecimalsWide};
     const auto result = m_session.calculate(command);
     if (!result.succeeded()) {
         m_prompts.inform(this, messageFor(result.outcome));
@@ -305,26 +267,15 @@ void MainWindow::printSheet() {
     tolvaric::printSheet(sheetHtml({sheet}, todaysHeader(), {m_locale.decimalPoint()}), this);
 }
 
-// The one place where a button becomes its command.
-void MainWindow::runCommand(Command command) {
+// The one place where a button becomes what it asks for.
+void MainWindow::runButton(ButtonAction action) {
     if (m_unreadable) {
         return; // a box shows text that the record does not hold
     }
-    switch (command) {
-    case Command::Ratio:
-        return calculate(ratioCommand, Picture::TwoDecimals);
-    case Command::Volume:
-        // Two decimals here, one after a start or fetch.
-        return calculate(volumeCommand, Picture::TwoDecimalsWide);
-    case Command::Pressure:
-        return calculate(pressureCommand, Picture::TwoDecimalsWide);
-    case Command::Fetch:
-    case Command::Save:
-    case Command::Help:
-    case Command::Quit:
-        emit commandRequested(command);
-        return;
+    if (const auto* calculation = std::get_if<Calculation>(&action)) {
+        return calculate(*calculation);
     }
+    emit commandRequested(std::get<Command>(action));
 }
 
 } // namespace tolvaric

@@ -12,7 +12,6 @@
 //   showLogo); Quit writes the record and the owner to the default files.
 // The session owns the record; the window only wires controls to commands.
 
-#include "model/CalculationCommand.h"
 #include "text/FieldRows.h"
 #include "ui/Command.h"
 #include "ui/SessionView.h"
@@ -48,7 +47,7 @@ class MainWindow : public QWidget, public SessionView {
     QWidget* promptParent() override { return this; }
 
     FieldBox* box(double EngineData::*member) const { return m_boxes[fieldIndex(member)]; }
-    ColorButton* button(Command command) const;
+    ColorButton* button(ButtonAction action) const;
     QTextEdit* ownerBox() const { return m_owner; }
     QLabel* logo() const { return m_logo; }
 
@@ -65,8 +64,8 @@ class MainWindow : public QWidget, public SessionView {
     void storeEntry(FieldBox* box);
     void storeOwner();
     void reportUnreadableEntry();
-    void runCommand(Command command);
-    void calculate(const CalculationCommand& command, Picture picture);
+    void runButton(ButtonAction action);
+    void calculate(Calculation calculation);
     // Ctrl+P: the engine sheet of what the window holds, to a printer or a PDF.
     void printSheet();
 

@@ -39,10 +39,6 @@ void SessionCommands::run(Command command) {
         return help();
     case Command::Quit:
         return quit();
-    case Command::Ratio:
-    case Command::Volume:
-    case Command::Pressure:
-        return; // the window's own
     }
 }
 

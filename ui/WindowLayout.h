@@ -35,7 +35,7 @@ inline constexpr double ownerPointSize = 15.75;
 inline constexpr double distributePointSize = 9.75;
 
 struct ButtonPlace {
-    Command command;
+    ButtonAction action;
     const char* name;
     const char* caption;
     int left, top, width, height;
@@ -44,13 +44,13 @@ struct ButtonPlace {
 
 // In focus order, which Tab follows after the fourteenth box.
 inline constexpr std::array<ButtonPlace, 7> buttons{{
-    {Command::Ratio, "CmdRatio",
+    {Calculation::Ratio, "CmdRatio",
      QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Calculate Compression Ratio"), 4740, 4620, 2775,
      375, 255, 128, 0},
-    {Command::Volume, "CmdVolume",
+    {Calculation::Volume, "CmdVolume",
      QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Calculate Required Combustion  Chamber Volume"),
      4740, 2100, 2775, 435, 255, 128, 0},
-    {Command::Pressure, "CmdPressure",
+    {Calculation::Pressure, "CmdPressure",
      QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Calculate Cylinder Pressure"), 4740, 5100, 2775,
      375, 255, 128, 0},
     {Command::Fetch, "CmdLoad", QT_TRANSLATE_NOOP("tolvaric::MainWindow", "Fetch Old File"), 240,
