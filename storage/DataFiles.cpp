@@ -17,6 +17,8 @@ namespace tolvaric {
 
 namespace {
 
+constexpr qint64 ownerFileLimit = 4 * 1024 * 1024;
+
 FileStatus writeWhole(const QString& path, const std::string& bytes) {
     return writeWholeFile(path, QByteArrayView(bytes.data(), qsizetype(bytes.size())));
 }

@@ -7,7 +7,7 @@
 // themselves. Writes replace the target only once everything is on disk;
 // reads are all or nothing. The owner box lays out at most ownerTextLimit
 // characters in a few tenths of a second, so that is the most the writer
-// writes; the reader reads at most ownerFileLimit bytes of any file.
+// writes; the owner reader reads at most 4 MiB of any file.
 
 #include "model/EngineData.h"
 #include "storage/FileStatus.h"
@@ -21,7 +21,6 @@ namespace tolvaric {
 inline const QString defaultDataFile = QStringLiteral("tolvaric.dat");
 inline const QString ownerFile = QStringLiteral("owner");
 
-inline constexpr qint64 ownerFileLimit = 4 * 1024 * 1024;
 inline constexpr qsizetype ownerTextLimit = 16384;
 // `owner` cut to ownerTextLimit characters, never inside a surrogate pair.
 inline QString ownerWithinLimit(QString owner) {

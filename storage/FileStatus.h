@@ -3,7 +3,7 @@
 
 #pragma once
 // How every file operation and the session report: done, or failed with the
-// problem. The window words the problem for the user (ui/Messages); `reason`
+// problem. The window words the problem for the user (text/Messages); `reason`
 // carries what only the system or the file can say. A value read goes to an
 // out-parameter, set only on success.
 
@@ -36,6 +36,14 @@ struct FileStatus {
     static FileStatus failure(FileProblem problem, const QString& reason = {}) {
         return {problem, reason};
     }
+};
+
+// What Quit's writing of the default data file and the owner file came to;
+// both are attempted.
+struct Kept {
+    FileStatus data;
+    FileStatus owner;
+    bool ok() const { return data.ok() && owner.ok(); }
 };
 
 } // namespace tolvaric

@@ -88,8 +88,6 @@ void appendUtf8(std::string& text, std::uint32_t code) {
     }
 }
 
-} // namespace
-
 std::string windows1252ToUtf8(std::string_view bytes) {
     // 0x80 to 0x9F differ from Latin-1; the five unassigned ones stay as C1 codes.
     static constexpr std::array<std::uint16_t, 32> high = {
@@ -103,6 +101,8 @@ std::string windows1252ToUtf8(std::string_view bytes) {
     }
     return text;
 }
+
+} // namespace
 
 namespace {
 

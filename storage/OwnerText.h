@@ -22,6 +22,5 @@ std::string ownerFileText(std::string_view ownerUtf8);
 std::optional<std::string> parseOwnerText(std::string_view text, bool truncated = false);
 
 bool isValidUtf8(std::string_view bytes);
-std::string windows1252ToUtf8(std::string_view bytes);
 
 } // namespace tolvaric

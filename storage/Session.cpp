@@ -13,7 +13,7 @@ FileStatus Session::startUp() {
     return status;
 }
 
-Session::Kept Session::keepForNextStart() const {
+Kept Session::keepForNextStart() const {
     const bool ownerAsFound = !m_ownerCutFromFile.isEmpty() && m_owner == m_ownerCutFromFile;
     return {Write_Engine_File(defaultDataFile, m_engine),
             ownerAsFound ? FileStatus::success() : Write_Owner_File(ownerFile, m_owner)};

@@ -44,11 +44,6 @@ class Session {
     // On failure the record is as it was.
     FileStatus fetch(const QString& path) { return Read_Engine_File(path, m_engine); }
     // Writes the record and the owner's name; both are attempted.
-    struct Kept {
-        FileStatus data;
-        FileStatus owner;
-        bool ok() const { return data.ok() && owner.ok(); }
-    };
     Kept keepForNextStart() const;
 
     // At most ownerTextLimit characters. An owner file holding more shows

@@ -96,6 +96,10 @@ void TestHelpViewer::helpReadsOnlyRegularFiles_data() {
     // Refused before the layout, which would take minutes or overflow the stack.
     QTest::newRow("tables nested four thousand deep")
         << page + QByteArray("<table><tr><td>").repeated(4000) << "nested 4000 deep";
+    QTest::newRow("tables nested deep, a blank after each <")
+        << page + QByteArray("< table>< tr>\n< td>").repeated(4000) << "nested 4000 deep";
+    QTest::newRow("thirty tables, a blank after each <")
+        << page + QByteArray("< table>< tr>< td>x</td>< td>").repeated(30) << "nested";
     QTest::newRow("one word of a megabyte") << page + QByteArray(1 << 20, 'W') << "a word of";
     QTest::newRow("a big table inside nested ones")
         << page + QByteArray("<table><tr><td>").repeated(7) + "<table>" +

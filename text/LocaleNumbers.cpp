@@ -28,13 +28,7 @@ QString withoutDirectionMarks(const QString& text) {
     return plain;
 }
 
-} // namespace
-
-QString showValue(double value, Picture picture, const QLocale& locale) {
-    return QString::fromStdString(
-        formatPicture(value, picture, locale.decimalPoint().toStdString()));
-}
-
+// Typed text in the notation the model reads: "." and Latin digits and signs.
 QString plainNotation(const QString& text, const QLocale& locale) {
     const char32_t zero = zeroOf(locale);
     QString plain;
@@ -54,6 +48,13 @@ QString plainNotation(const QString& text, const QLocale& locale) {
         }
     }
     return plain.trimmed();
+}
+
+} // namespace
+
+QString showValue(double value, Picture picture, const QLocale& locale) {
+    return QString::fromStdString(
+        formatPicture(value, picture, locale.decimalPoint().toStdString()));
 }
 
 TypedReading readValue(const QString& text, const QLocale& locale, Quantity quantity) {

@@ -17,8 +17,6 @@
 namespace tolvaric {
 
 QString showValue(double value, Picture picture, const QLocale& locale);
-// Typed text in the notation the model reads: "." and Latin digits and signs.
-QString plainNotation(const QString& text, const QLocale& locale);
 TypedReading readValue(const QString& text, const QLocale& locale,
                        Quantity quantity = Quantity::Plain);
 

@@ -3,6 +3,8 @@
 
 #include "text/Messages.h"
 
+#include "storage/DataFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -214,7 +216,7 @@ QString helpFailedText() {
     return Messages::tr("The help could not be opened: tolvaric could not start its help viewer.");
 }
 
-QString quitFailedText(const Session::Kept& kept) {
+QString quitFailedText(const Kept& kept) {
     QStringList lines;
     bool previousKept = true;
     for (const auto& [name, status] :

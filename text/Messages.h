@@ -8,7 +8,6 @@
 #include "model/Outcome.h"
 #include "model/TypedValue.h"
 #include "storage/FileStatus.h"
-#include "storage/Session.h"
 #include "text/FileRefusal.h"
 #include "text/Message.h"
 
@@ -51,6 +50,6 @@ QString printTargetRefusedText(const QString& path);
 // The help viewer could not be started.
 QString helpFailedText();
 // Quit could not write the default files; a line for each that failed.
-QString quitFailedText(const Session::Kept& kept);
+QString quitFailedText(const Kept& kept);
 
 } // namespace tolvaric

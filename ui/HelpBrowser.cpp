@@ -15,10 +15,30 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <string_view>
 
 namespace tolvaric {
 
 namespace {
+
+// Each picture of the document, and the document itself: far more than any
+// help page needs, and little enough to lay out in a few seconds.
+constexpr qint64 helpResourceSizeLimit = 16 * 1024 * 1024;
+constexpr qint64 helpDocumentSizeLimit = 2 * 1024 * 1024;
+constexpr int helpNestingLimit = 8;
+constexpr qsizetype helpWordLimit = 200;
+constexpr qint64 helpTableLimit = 50'000;
+constexpr qint64 helpPictureBudget = 64 * 1024 * 1024; // decoded bytes per document
+
+// How deep the elements of an HTML text nest and its longest word, as far as
+// laying it out is concerned.
+struct HtmlShape {
+    int depth = 0;
+    qsizetype longestWord = 0;
+    // Laying out a table cell costs far more than text, and about twice as
+    // much with each table around it: each cell counts 2^(tables around - 1).
+    qint64 tableWork = 0;
+};
 
 bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
@@ -42,8 +62,6 @@ bool countsForNesting(const std::string& name) {
         "tfoot", "colgroup", "html",  "head",   "body",  "!doctype"};
     return std::find(uncounted.begin(), uncounted.end(), name) == uncounted.end();
 }
-
-} // namespace
 
 HtmlShape measureHtml(std::string_view html) {
     HtmlShape shape;
@@ -69,8 +87,18 @@ HtmlShape measureHtml(std::string_view html) {
         const auto tag =
             html.substr(i + 1, (end == std::string_view::npos ? html.size() : end) - i - 1);
         i = end == std::string_view::npos ? html.size() : end + 1;
-        const bool closing = !tag.empty() && tag.front() == '/';
-        const std::size_t nameStart = closing ? 1 : 0;
+        // Qt's reader skips blanks after "<" and after "</": so does this.
+        std::size_t nameStart = 0;
+        while (nameStart < tag.size() && isSpace(tag[nameStart])) {
+            ++nameStart;
+        }
+        const bool closing = nameStart < tag.size() && tag[nameStart] == '/';
+        if (closing) {
+            ++nameStart;
+            while (nameStart < tag.size() && isSpace(tag[nameStart])) {
+                ++nameStart;
+            }
+        }
         auto nameEnd = nameStart;
         while (nameEnd < tag.size() && !isSpace(tag[nameEnd]) && tag[nameEnd] != '/') {
             ++nameEnd;
@@ -89,6 +117,8 @@ HtmlShape measureHtml(std::string_view html) {
     }
     return shape;
 }
+
+} // namespace
 
 HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
     setObjectName(QStringLiteral("HelpBrowser"));

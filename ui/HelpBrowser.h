@@ -13,29 +13,7 @@
 #include <QImage>
 #include <QTextBrowser>
 
-#include <string_view>
-
 namespace tolvaric {
-
-// Each picture of the document, and the document itself: far more than any
-// help page needs, and little enough to lay out in a few seconds.
-inline constexpr qint64 helpResourceSizeLimit = 16 * 1024 * 1024;
-inline constexpr qint64 helpDocumentSizeLimit = 2 * 1024 * 1024;
-inline constexpr int helpNestingLimit = 8;
-inline constexpr qsizetype helpWordLimit = 200;
-inline constexpr qint64 helpTableLimit = 50'000;
-inline constexpr qint64 helpPictureBudget = 64 * 1024 * 1024; // decoded bytes per document
-
-// How deep the elements of an HTML text nest and its longest word, as far as
-// laying it out is concerned.
-struct HtmlShape {
-    int depth = 0;
-    qsizetype longestWord = 0;
-    // Laying out a table cell costs far more than text, and about twice as
-    // much with each table around it: each cell counts 2^(tables around - 1).
-    qint64 tableWork = 0;
-};
-HtmlShape measureHtml(std::string_view html);
 
 class HelpBrowser : public QTextBrowser {
     Q_OBJECT

@@ -31,14 +31,14 @@ class HelpViewer : public QWidget {
     // Shows the contents page of the document at `path`, or says that no
     // document was found in `searched`, or why the one found can't be read.
     void showContents(const QString& path, const QStringList& searched);
-    // At most the size it prefers, and never larger than the screen it is on.
-    void fitToScreen();
 
     HelpBrowser* browser() const { return m_browser; }
     QWidget* findBar() const { return m_findBar; }
     QLineEdit* findField() const { return m_findField; }
 
   private:
+    // At most the size it prefers, and never larger than the screen it is on.
+    void fitToScreen();
     void buildToolBar();
     void buildFindBar();
     void showFindBar();
