@@ -17,13 +17,6 @@
 #include <functional>
 #include <random>
 
-#ifndef Q_OS_WIN
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
-
 using tolvaric::EngineData;
 using tolvaric::FileStatus;
 using tolvaric::Read_Engine_File;
@@ -61,47 +54,6 @@ bool sameBits(double a, double b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-#ifndef Q_OS_WIN
-// Runs a write in a child process, as an unprivileged user (root may write
-// anywhere) or with a file-size limit that stands in for a full disk. Gives
-// the reason the write reported, or an empty text when it succeeded.
-QString writeInChild(const std::function<FileStatus()>& write, bool unprivileged,
-                     rlim_t sizeLimit = RLIM_INFINITY) {
-    int channel[2];
-    if (pipe(channel) != 0) {
-        return "pipe failed";
-    }
-    const pid_t child = fork();
-    if (child == 0) {
-        close(channel[0]);
-        if (unprivileged && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
-            _exit(2);
-        }
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{sizeLimit, sizeLimit};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        const auto status = write();
-        const QByteArray reason = status.ok()
-                                      ? QByteArray()
-                                      : "!problem " + QByteArray::number(int(status.problem)) +
-                                            ": " + status.reason.toUtf8();
-        [[maybe_unused]] auto written = ::write(channel[1], reason.constData(), reason.size());
-        _exit(0);
-    }
-    close(channel[1]);
-    QByteArray reason;
-    char buffer[256];
-    for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;) {
-        reason.append(buffer, n);
-    }
-    close(channel[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    return QString::fromUtf8(reason.mid(1));
-}
-
-#endif
-
 } // namespace
 
 class TestDataFiles : public QObject {
@@ -118,10 +70,6 @@ class TestDataFiles : public QObject {
     void ownerRead_data();
     void ownerRead();
     void windows1252EveryByte();
-    void failedWritesKeepThePreviousFile_data();
-    void failedWritesKeepThePreviousFile();
-    void neverReplacesADevice();
-    void writesInPlaceInAFolderTheUserCannotWrite();
 
   private:
     QTemporaryDir m_dir;
@@ -398,111 +346,6 @@ void TestDataFiles::windows1252EveryByte() {
         ++checked;
     }
     QCOMPARE(checked, 128);
-}
-
-void TestDataFiles::failedWritesKeepThePreviousFile_data() {
-    QTest::addColumn<QString>("fault");
-    QTest::newRow("read-only folder") << "read-only";
-    QTest::newRow("disk full part-way") << "full";
-    QTest::newRow("owner file, disk full") << "owner full";
-    QTest::newRow("owner name over the limit") << "owner too long";
-    QTest::newRow("name of a folder") << "folder";
-    // A file the user may write in a folder the user may not is written in
-    // place: a full disk there puts the old bytes back.
-    QTest::newRow("owner file, disk full, written in place") << "owner full in place";
-    QTest::newRow("a read-only file, even for root") << "read-only file";
-}
-
-void TestDataFiles::failedWritesKeepThePreviousFile() {
-#ifdef Q_OS_WIN
-    QSKIP("needs fork, setuid and file-size limits");
-#else
-    QFETCH(QString, fault);
-
-    QTemporaryDir dir;
-    const auto path = dir.filePath(fault == "folder" ? "sub" : "tolvaric.dat");
-    const QByteArray previous = "previous engine\r\n";
-    if (fault == "folder") {
-        QVERIFY(QDir(dir.path()).mkdir("sub"));
-    } else {
-        writeBytes(path, previous);
-    }
-    const bool readOnly = fault == "read-only";
-    const bool inPlace = fault.endsWith("in place");
-    if (inPlace && geteuid() != 0) {
-        QSKIP("needs root to hand the file to another user");
-    }
-    if (readOnly || inPlace) {
-        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                                                      QFileDevice::ReadOther |
-                                                      QFileDevice::ExeOther));
-    }
-    if (inPlace) {
-        QCOMPARE(chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
-    }
-    if (fault == "read-only file") {
-        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadOther));
-    }
-    const auto engine = sampleEngine();
-    // A full disk: no byte past the size the file has now.
-    const rlim_t room = fault.contains("full") ? rlim_t(previous.size()) : RLIM_INFINITY;
-    const auto reason = writeInChild(
-        [&] {
-            const QString owner(fault.endsWith("long") ? 5 << 20 : 4000, 'x');
-            return fault.startsWith("owner") ? tolvaric::Write_Owner_File(path, owner)
-                                             : Write_Engine_File(path, engine);
-        },
-        readOnly || inPlace, room);
-    QFile::setPermissions(dir.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-
-    QVERIFY2(!reason.isEmpty(), "the write reported success");
-    if (fault == "folder") {
-        QVERIFY(QFileInfo(path).isDir());
-    } else {
-        QCOMPARE(readBytes(path), previous);
-    }
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).size(),
-             fault == "folder" ? 0 : 1); // no temporary file left behind
-#endif
-}
-
-void TestDataFiles::neverReplacesADevice() {
-#ifdef Q_OS_WIN
-    QSKIP("needs /dev/full");
-#else
-    const auto status = Write_Engine_File("/dev/full", sampleEngine());
-    QCOMPARE(status.problem, tolvaric::FileProblem::NotRegularFile);
-    struct stat info {};
-    QCOMPARE(stat("/dev/full", &info), 0);
-    QVERIFY(S_ISCHR(info.st_mode));
-#endif
-}
-
-void TestDataFiles::writesInPlaceInAFolderTheUserCannotWrite() {
-#ifdef Q_OS_WIN
-    QSKIP("needs fork, setuid and chown");
-#else
-    if (geteuid() != 0) {
-        QSKIP("needs root to hand the file to another user");
-    }
-    // The user's own files in someone else's folder (mode 755).
-    QTemporaryDir dir;
-    QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                  QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                                  QFileDevice::ExeOther));
-    const auto data = dir.filePath("tolvaric.dat");
-    const auto owner = dir.filePath("owner");
-    for (const auto& path : {data, owner}) {
-        writeBytes(path, "previous\r\n");
-        QCOMPARE(chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
-    }
-    QCOMPARE(writeInChild([&] { return Write_Engine_File(data, sampleEngine()); }, true),
-             QString());
-    QCOMPARE(writeInChild([&] { return Write_Owner_File(owner, "Jane"); }, true), QString());
-    QCOMPARE(readBytes(data), sampleFile());
-    QCOMPARE(readBytes(owner), "\"Jane\"\r\n");
-#endif
 }
 
 QTEST_GUILESS_MAIN(TestDataFiles)
