@@ -5,7 +5,8 @@
 // controls: time from exec to the first paint, and peak memory, as whole
 // processes, alternating the two. Offscreen always; on X too when DISPLAY is set.
 // Then `tolvaric --sheet` of one file, to its end, against a bare
-// QCoreApplication that starts and ends.
+// QCoreApplication that starts and ends, and against the same linked with
+// the Qt libraries tolvaric links.
 //   bench_startup [rounds]
 #include <algorithm>
 #include <climits>
@@ -170,7 +171,11 @@ int main(int argc, char* argv[]) {
                     platform.c_str(), time0, memory0, time1, memory1, time0 / time1,
                     memory0 / memory1, times[0].size());
     }
-    std::vector<double> sheet[2];
+    // The sheet against a bare QCoreApplication, and against one that loads
+    // the same Qt libraries as tolvaric does.
+    const std::string sheetFloors[] = {folder + "bench_sheet_floor",
+                                       folder + "bench_sheet_floor_linked"};
+    std::vector<double> sheet[3];
     for (int round = 0; round < std::max(rounds, 21); ++round) {
         double milliseconds = 0;
         if (timeToEnd({TOLVARIC_PROGRAM, "--sheet"}, milliseconds)) {
@@ -178,17 +183,19 @@ int main(int argc, char* argv[]) {
         } else {
             ++failures;
         }
-        if (timeToEnd({folder + "bench_sheet_floor"}, milliseconds)) {
-            sheet[1].push_back(milliseconds);
-        } else {
-            ++failures;
+        for (int which = 0; which < 2; ++which) {
+            if (timeToEnd({sheetFloors[which]}, milliseconds)) {
+                sheet[which + 1].push_back(milliseconds);
+            } else {
+                ++failures;
+            }
         }
     }
-    if (!sheet[0].empty() && !sheet[1].empty()) {
-        const double time0 = median(sheet[0]), time1 = median(sheet[1]);
-        std::printf("--sheet   tolvaric %6.1f ms | floor %6.1f ms | ratio time %.2f (medians of "
-                    "%zu)\n",
-                    time0, time1, time0 / time1, sheet[0].size());
+    if (!sheet[0].empty() && !sheet[1].empty() && !sheet[2].empty()) {
+        const double time0 = median(sheet[0]), time1 = median(sheet[1]), time2 = median(sheet[2]);
+        std::printf("--sheet   tolvaric %6.1f ms | QtCore floor %6.1f ms (ratio %.2f) | floor "
+                    "with tolvaric's Qt libraries %6.1f ms (ratio %.2f) (medians of %zu)\n",
+                    time0, time1, time0 / time1, time2, time0 / time2, sheet[0].size());
     }
     std::remove("tolvaric.dat");
     std::remove("owner");

@@ -14,7 +14,6 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSet>
 #include <QTest>
@@ -189,22 +188,17 @@ void TestSheet::formats() {
         xml.readNext();
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    // PDF: one page for one engine; ten engines side by side within a second.
+    // PDF: one page for one engine; ten engines side by side (bench_sheet times it).
     QCOMPARE(run({"--sheet", "--format", "pdf", "-o", "one.pdf"}, out, err), 0);
     const QByteArray pdf = readBytes("one.pdf");
     QVERIFY(pdf.startsWith("%PDF"));
     QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "),
              1);
-    QElapsedTimer clock;
-    clock.start();
     QStringList ten{"--sheet", "--format", "pdf", "-o", "ten.pdf"};
     for (int i = 0; i < 10; ++i) {
         ten << "tolvaric.dat";
     }
     QCOMPARE(run(ten, out, err), 0);
-#ifndef __SANITIZE_ADDRESS__ // a sanitized build runs several times slower
-    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-#endif
     QVERIFY(readBytes("ten.pdf").startsWith("%PDF"));
 }
 

@@ -1,14 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-// Every text the window, the help viewer, the file dialog and the message
-// boxes show is in the translation file under the context it is looked up
-// in: a translator that knows only the file's texts marks each one it
-// translates, and every text shown must carry the mark.
+// Every text the window, the help viewer, the file dialog, the message
+// boxes, the sheet and the command line show is in the translation file under the context it is
+// looked up in: a translator that knows only the file's texts marks each one it translates, and
+// every text shown must carry the mark.
 
 #include "storage/Session.h"
 #include "tests/FakePrompts.h"
+#include "text/CommandLine.h"
 #include "text/Messages.h"
+#include "text/SheetRows.h"
 #include "ui/ColorButton.h"
 #include "ui/HelpViewer.h"
 #include "ui/MainWindow.h"
@@ -19,6 +21,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <QTextEdit>
@@ -100,42 +103,64 @@ void TestTranslations::initTestCase() {
     QCoreApplication::installTranslator(m_translator.get());
 }
 
+// Every text a person meets on a widget and on everything in it: its text
+// (not a box's typed value), title, tip, placeholder and accessible names.
+void collectShown(const QWidget& top, QStringList& shown) {
+    QList<const QObject*> objects{&top};
+    for (const auto* child : top.findChildren<QObject*>()) {
+        objects << child;
+    }
+    for (const auto* object : objects) {
+        for (const char* property : {"text", "windowTitle", "toolTip", "placeholderText",
+                                     "accessibleName", "accessibleDescription", "title"}) {
+            if (qstrcmp(property, "text") == 0 && object->inherits("QLineEdit")) {
+                continue; // a value, not a text of the program's
+            }
+            const QString text = object->property(property).toString();
+            if (!text.isEmpty() && !object->objectName().startsWith("qt_")) {
+                shown << object->objectName() + ": " + text;
+            }
+        }
+    }
+}
+
 void TestTranslations::everyTextShownIsCollected() {
     QStringList shown;
     Session session;
     FakePrompts prompts;
     MainWindow window(session, prompts, QLocale::c());
-    shown << window.windowTitle();
-    for (const auto* label : window.findChildren<QLabel*>()) {
-        if (!label->text().isEmpty()) {
-            shown << label->text();
-        }
-        if (!label->toolTip().isEmpty()) {
-            shown << label->toolTip() << label->accessibleName();
-        }
-    }
-    for (const auto* button : window.findChildren<ColorButton*>()) {
-        shown << button->text();
-    }
-    shown << window.ownerBox()->toolTip() << window.ownerBox()->accessibleName();
-
+    collectShown(window, shown);
     HelpViewer viewer;
-    shown << viewer.windowTitle();
-    for (const auto* action : viewer.findChildren<QAction*>()) {
-        if (!action->text().isEmpty()) {
-            shown << action->text();
-        }
-    }
-    shown << helpNotFoundPage("tolvaric.hlp", {"/a"}) << helpUnreadablePage("/a", "b")
-          << helpLinkRefusedPage("/a") << helpTooDeepText(9, 8) << helpWordTooLongText(9, 8)
-          << helpTooManyTablesText() << printTargetRefusedText("/a");
-
+    collectShown(viewer, shown);
     QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     for (const auto choice : {FileChoice::Save, FileChoice::Open}) {
         prepareDataFileDialog(dialog, choice);
         shown << dialog.windowTitle() << dialog.nameFilters();
     }
-
+    // What the help viewer says in place of a document.
+    shown << helpNotFoundPage("tolvaric.hlp", {"/a"}) << helpUnreadablePage("/a", "b")
+          << helpLinkRefusedPage("/a") << helpTooDeepText(9, 8) << helpWordTooLongText(9, 8)
+          << helpTooManyTablesText() << printTargetRefusedText("/a");
+    // Every label of the sheet, and every figure that is words.
+    const QList<SheetEngine> engines{{"a.dat", "", initialEngineData()}, {"b.dat", "", {}}};
+    for (const auto& row : sheetRows(engines, todaysHeader(), {})) {
+        shown << row.label;
+        for (const auto& value : row.values) {
+            if (row.kind == SheetRow::Kind::Figure && value.contains(QRegularExpression("[a-z]"))) {
+                shown << value;
+            }
+        }
+    }
+    // The command line's refusals and its own lines of --help.
+    for (const QStringList& arguments : {QStringList{"tolvaric", "--format", "csv"},
+                                         {"tolvaric", "x.dat"},
+                                         {"tolvaric", "--help-viewer", "x"},
+                                         {"tolvaric", "--sheet", "--format", "doc"}}) {
+        shown << parseCommandLine(arguments).refusal;
+    }
+    shown << QString(commandLineHelp().count(mark) >= 8 ? mark : "--help: too few marked");
+    // The message boxes.
     for (const auto outcome :
          {Outcome::ClearanceWarning, Outcome::RatioWarning, Outcome::ComputationFailure}) {
         const auto message = messageFor(outcome);
@@ -164,6 +189,7 @@ void TestTranslations::everyTextShownIsCollected() {
         shown << saveFailedText("/a", status, true) << quitFailedText({status, status});
     }
 
+    QVERIFY(shown.size() > 100);
     for (const auto& text : shown) {
         QVERIFY2(text.contains(mark), qPrintable("not in the translation file: " + text));
     }

@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+// The engine sheet of the sample engine as text and HTML, and a PDF of ten
+// engines side by side (which a user waits for: it should take well under a
+// second).
+#include "text/Sheet.h"
+#include "ui/SheetOutput.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QList<tolvaric::SheetEngine> engines(int count) {
+    return QList<tolvaric::SheetEngine>(
+        count,
+        {QStringLiteral("tolvaric.dat"), QStringLiteral("Owner"), tolvaric::initialEngineData()});
+}
+
+void textSheet(benchmark::State& state) {
+    const auto one = engines(1);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tolvaric::sheetText(one, tolvaric::todaysHeader()));
+    }
+}
+BENCHMARK(textSheet);
+
+void htmlSheet(benchmark::State& state) {
+    const auto one = engines(1);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tolvaric::sheetHtml(one, tolvaric::todaysHeader()));
+    }
+}
+BENCHMARK(htmlSheet);
+
+void pdfOfTenEngines(benchmark::State& state) {
+    const auto ten = engines(10);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            tolvaric::sheetPdf(tolvaric::sheetHtml(ten, tolvaric::todaysHeader()), 10));
+    }
+}
+BENCHMARK(pdfOfTenEngines)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QGuiApplication application(qtArgc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
