@@ -69,7 +69,7 @@ FileStatus Read_Owner_File(const QString& path, QString& owner) {
 }
 
 FileStatus readEngineAndOwner(const QString& path, EngineData& engine, OwnerReading& owner) {
-    const auto status = Read_Engine_File(path, engine);
+    auto status = Read_Engine_File(path, engine);
     QString name;
     owner = {};
     if (Read_Owner_File(QFileInfo(path).dir().filePath(ownerFile), name).ok()) {

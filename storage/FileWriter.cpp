@@ -34,7 +34,7 @@ FileStatus replaceWhole(const QString& path, QByteArrayView bytes) {
         return FileStatus::failure(FileProblem::System, file.errorString());
     }
     if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
-        const auto status = writeFailure(file);
+        auto status = writeFailure(file);
         file.cancelWriting();
         return status;
     }

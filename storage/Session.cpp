@@ -7,7 +7,7 @@ namespace tolvaric {
 
 FileStatus Session::startUp() {
     OwnerReading owner;
-    const auto status = readEngineAndOwner(defaultDataFile, m_engine, owner);
+    auto status = readEngineAndOwner(defaultDataFile, m_engine, owner);
     m_owner = owner.found ? owner.name : defaultOwner;
     m_ownerCutFromFile = owner.cut ? owner.name : QString();
     return status;

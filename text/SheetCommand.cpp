@@ -45,7 +45,7 @@ QString shownName(const QString& path) {
 // owner file beside one, or another engine's data file. Empty when it may.
 QString targetRefusal(const QString& target, const QStringList& files) {
     const QFileInfo info(target);
-    const QString refusal =
+    QString refusal =
         SheetCommand::tr("%1: the sheet would replace a data file").arg(shownName(target));
     for (const auto& file : files) {
         // An owner file made where there was none would be read as one.

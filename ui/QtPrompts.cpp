@@ -163,7 +163,7 @@ QString QtPrompts::chooseDataFile(QWidget* parent, FileChoice choice) {
     if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    const QString path = dialog.selectedFiles().front();
+    QString path = dialog.selectedFiles().front();
     // A native dialog closes before its name can be refused: say why, and
     // the command ends; the user may start it again.
     if (const auto refusal = dataFileRefusal(path, choice == FileChoice::Save);
