@@ -3,6 +3,7 @@
 
 #include "storage/DataFiles.h"
 #include "tests/FakePrompts.h"
+#include "tests/FakeView.h"
 #include "tests/TestFiles.h"
 #include "ui/ColorButton.h"
 #include "ui/FieldBox.h"
@@ -213,11 +214,12 @@ void TestSessionCommands::logo() {
         QVERIFY(picture.save("mine.bmp", qPrintable(format)));
     }
     writeBytes("tolvaric.dat", sampleFile());
-    start();
+    FakeView view;
+    SessionCommands commands(view, *m_session, m_prompts, [] {});
+    QVERIFY(commands.startUp());
     // Whatever its own size, the picture fills the whole box, stretched once.
-    const QImage shown = m_window->logo()->pixmap().toImage();
-    QCOMPARE(shown.size(), QSize(205, 125));
-    QCOMPARE(m_window->logo()->size(), QSize(205, 125));
+    const QImage shown = view.logo;
+    QCOMPARE(shown.size(), view.logoPixels());
     if (colour.isValid()) {
         for (const QPoint at : {QPoint(0, 0), QPoint(204, 124), QPoint(102, 62)}) {
             QCOMPARE(shown.pixelColor(at), colour);
