@@ -29,13 +29,6 @@ using tolvaric::Write_Owner_File;
 
 namespace {
 
-EngineData sampleEngine() {
-    EngineData e = tolvaric::initialEngineData();
-    e.Dome_Volume = e.Valve_Relief_Volume = e.Gage_Correction = 0;
-    e.Cylinder_Pressure = 150;
-    return e;
-}
-
 #ifndef Q_OS_WIN
 // Runs a write in a child process, as an unprivileged user (root may write
 // anywhere) or with a file-size limit that stands in for a full disk. Gives
@@ -134,7 +127,7 @@ void TestFileWriter::failedWritesKeepThePreviousFile() {
     if (fault == "read-only file") {
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadOther));
     }
-    const auto engine = sampleEngine();
+    const auto engine = tolvaric::initialEngineData();
     // A full disk: no byte past the size the file has now.
     const rlim_t room = fault.contains("full") ? rlim_t(previous.size()) : RLIM_INFINITY;
     const auto reason = writeInChild(
@@ -162,7 +155,7 @@ void TestFileWriter::neverReplacesADevice() {
 #ifdef Q_OS_WIN
     QSKIP("needs /dev/full");
 #else
-    const auto status = Write_Engine_File("/dev/full", sampleEngine());
+    const auto status = Write_Engine_File("/dev/full", tolvaric::initialEngineData());
     QCOMPARE(status.problem, tolvaric::FileProblem::NotRegularFile);
     struct stat info {};
     QCOMPARE(stat("/dev/full", &info), 0);
@@ -188,8 +181,9 @@ void TestFileWriter::writesInPlaceInAFolderTheUserCannotWrite() {
         writeBytes(path, "previous\r\n");
         QCOMPARE(chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
     }
-    QCOMPARE(writeInChild([&] { return Write_Engine_File(data, sampleEngine()); }, true),
-             QString());
+    QCOMPARE(
+        writeInChild([&] { return Write_Engine_File(data, tolvaric::initialEngineData()); }, true),
+        QString());
     QCOMPARE(writeInChild([&] { return Write_Owner_File(owner, "Jane"); }, true), QString());
     QCOMPARE(readBytes(data), sampleFile());
     QCOMPARE(readBytes(owner), "\"Jane\"\r\n");
