@@ -4,6 +4,7 @@
 // The window at work: typed values reaching the record, the calculations,
 // text that is no number, the owner box, and other locales.
 
+#include "model/CalculationCommand.h"
 #include "tests/WindowTest.h"
 #include "ui/ColorButton.h"
 
@@ -28,7 +29,8 @@ class TestMainWindow : public WindowTest {
     void init() { openWindow(); }
     void cleanup() { closeWindow(); }
     void typedValueReachesTheRecordBeforeTheCommand();
-    void leavingABoxStoresTheShownValue();
+    void lookingAtABoxChangesNothing_data();
+    void lookingAtABoxChangesNothing();
     void programTextsStoreNothing();
     void calculations_data();
     void calculations();
@@ -55,18 +57,67 @@ void TestMainWindow::typedValueReachesTheRecordBeforeTheCommand() {
     const auto ratio = tolvaric::compressionRatio(expected).value;
     QCOMPARE(m_session.engine().Compression_Ratio, ratio);
     QCOMPARE(m_window->box(&EngineData::Compression_Ratio)->text(), QString::number(ratio, 'f', 2));
+    // Typed text is stored as typed, and a long one shows its start once left.
+    auto* stroke = m_window->box(&EngineData::Stroke);
+    typeInto(stroke, "103.2500000mm");
+    QTest::keyClick(stroke, Qt::Key_Return);
+    QCOMPARE(m_session.engine().Stroke, 103.25 / 25.4);
+    QCOMPARE(stroke->cursorPosition(), 0);
 }
 
-void TestMainWindow::leavingABoxStoresTheShownValue() {
-    m_session.store(&EngineData::Cylinder_Pressure, 151.237);
+// The published metric four-cylinder: 87 x 67.4 mm, 36 cc, a 1.5 mm gasket.
+static EngineData metricEngine() {
+    EngineData e = tolvaric::initialEngineData();
+    e.Bore = 87 / 25.4;
+    e.Stroke = 67.4 / 25.4;
+    e.Gasket_Bore = 88 / 25.4;
+    e.Gasket_Thickness = 1.5 / 25.4;
+    e.Deck_Clearance = 0.2 / 25.4;
+    e.Rod_Length = 140.3 / 25.4;
+    e.Combustion_Chamber_Volume = 36;
+    e.Cylinder_Pressure = 151.237;
+    return e;
+}
+
+void TestMainWindow::lookingAtABoxChangesNothing_data() {
+    QTest::addColumn<QString>("steps"); // "enter": Enter through every box; "up": Up in
+                                        // the pressure box; "volume": calculate, then Tab over it
+    QTest::newRow("a metric engine, Enter through every box") << "enter";
+    QTest::newRow("a pressure with more digits than its box shows") << "up";
+    QTest::newRow("a calculated chamber volume, Tab over its box") << "volume";
+}
+
+// A box's text rounds its value; leaving a box nobody typed into must not
+// put that rounding into the record.
+void TestMainWindow::lookingAtABoxChangesNothing() {
+    QFETCH(QString, steps);
+    m_session.setEngine(metricEngine());
     m_window->Show_Engine_Data();
-    auto* pressure = m_window->box(&EngineData::Cylinder_Pressure);
-    QCOMPARE(pressure->text(), "151.24");
-    QCOMPARE(m_session.engine().Cylinder_Pressure, 151.237); // showing stores nothing
-    pressure->setFocus();
-    QTest::keyClick(pressure, Qt::Key_Up);
-    QCOMPARE(m_session.engine().Cylinder_Pressure, 151.24);
-    QCOMPARE(pressure->text(), "151.24");
+    const double ratio = m_session.calculate(tolvaric::ratioCommand).value;
+    m_session.setEngine(metricEngine());
+    if (steps == "enter") {
+        auto* bore = m_window->box(&EngineData::Bore);
+        bore->setFocus();
+        for (std::size_t i = 0; i < tolvaric::fieldCount; ++i) {
+            QTest::keyClick(focusedBox(), Qt::Key_Return);
+        }
+    } else if (steps == "up") {
+        auto* pressure = m_window->box(&EngineData::Cylinder_Pressure);
+        QCOMPARE(pressure->text(), "151.24");
+        pressure->setFocus();
+        QTest::keyClick(pressure, Qt::Key_Up);
+    } else {
+        QTest::mouseClick(m_window->button(tolvaric::Calculation::Volume), Qt::LeftButton);
+        auto* chamber = m_window->box(&EngineData::Combustion_Chamber_Volume);
+        const double exact = m_session.engine().Combustion_Chamber_Volume;
+        QVERIFY(chamber->text() != QString::number(exact)); // the box rounds it
+        chamber->setFocus();
+        QTest::keyClick(chamber, Qt::Key_Tab);
+        QCOMPARE(m_session.engine().Combustion_Chamber_Volume, exact);
+        return;
+    }
+    QVERIFY(m_session.engine() == metricEngine()); // bit for bit
+    QCOMPARE(m_session.calculate(tolvaric::ratioCommand).value, ratio);
 }
 
 void TestMainWindow::programTextsStoreNothing() {

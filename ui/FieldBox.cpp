@@ -58,6 +58,10 @@ void FieldBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
         emit leftForAnotherControl(this);
+        // A text longer than the box shows its start, not the end typed last.
+        if (!hasFocus()) {
+            setCursorPosition(0);
+        }
     }
 }
 

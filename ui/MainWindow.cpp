@@ -207,6 +207,11 @@ void MainWindow::storeOwner() {
 }
 
 void MainWindow::storeEntry(FieldBox* fieldBox) {
+    // A box whose text nobody changed since the program wrote it stores
+    // nothing: the record keeps the value exactly, not as the box rounds it.
+    if (!fieldBox->isModified()) {
+        return;
+    }
     if (const auto reading = readValue(fieldBox->text(), m_locale, fieldBox->field().quantity);
         reading.kind == TypedReading::Kind::Number) {
         m_session.store(fieldBox->field().member, reading.value);
