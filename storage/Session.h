@@ -40,9 +40,16 @@ class Session {
     // show then, the initial ones.
     void proceedWithInitialValues() { m_engine = initialEngineData(); }
 
-    FileStatus save(const QString& path) const { return Write_Engine_File(path, m_engine); }
+    FileStatus save(const QString& path) {
+        return remembered(path, Write_Engine_File(path, m_engine));
+    }
     // On failure the record is as it was.
-    FileStatus fetch(const QString& path) { return Read_Engine_File(path, m_engine); }
+    FileStatus fetch(const QString& path) {
+        return remembered(path, Read_Engine_File(path, m_engine));
+    }
+    // The data file the record was last saved to or fetched from; empty
+    // before either.
+    const QString& dataFile() const { return m_dataFile; }
     // Writes the record and the owner's name; both are attempted.
     Kept keepForNextStart() const;
 
@@ -52,7 +59,15 @@ class Session {
     void setOwner(const QString& owner) { m_owner = owner; }
 
   private:
+    FileStatus remembered(const QString& path, FileStatus status) {
+        if (status.ok()) {
+            m_dataFile = path;
+        }
+        return status;
+    }
+
     EngineData m_engine;
+    QString m_dataFile;
     QString m_owner = defaultOwner;
     QString m_ownerCutFromFile; // the start shown of an owner file over the limit
 };

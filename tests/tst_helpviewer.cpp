@@ -4,8 +4,12 @@
 // The help viewer: where it finds the document, what it refuses to read or
 // lay out, its links, and its navigation, find and zoom.
 
+#include "storage/Session.h"
+#include "tests/FakePrompts.h"
 #include "tests/TestFiles.h"
+#include "ui/FieldBox.h"
 #include "ui/HelpViewer.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -17,6 +21,10 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
 
 class TestHelpViewer : public QObject {
     Q_OBJECT
@@ -30,7 +38,8 @@ class TestHelpViewer : public QObject {
     void picturesDecodeOnceWithinABudget();
     void helpSendsWebLinksToTheDesktop();
     void helpViewerNavigatesFindsAndZooms();
-    void printRefusesAPipe();
+    void printToFile_data();
+    void printToFile();
 
   private:
     ScratchFolder m_dir;
@@ -225,16 +234,53 @@ void TestHelpViewer::helpViewerNavigatesFindsAndZooms() {
     QCOMPARE(page->font().pointSizeF(), size);
 }
 
-// Print to File with a pipe of that name would block every window: the name
-// is refused with a message, and the dialog stays open.
-void TestHelpViewer::printRefusesAPipe() {
-    MAKE_PIPE("fifo");
+// Print to File, from the help viewer and from the window (Ctrl+P), goes one
+// guarded way: a pipe of that name would block every window, so it is
+// refused with a message and the dialog stays open; a file that cannot be
+// written is reported, and left as it was.
+void TestHelpViewer::printToFile_data() {
+    QTest::addColumn<bool>("fromWindow");
+    QTest::addColumn<QString>("target"); // "fifo" is made a pipe
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<bool>("dialogStaysOpen");
+    QTest::newRow("the help, onto a pipe") << false << "fifo"
+                                           << "not a regular file" << true;
+    QTest::newRow("the sheet, onto a pipe") << true << "fifo"
+                                            << "not a regular file" << true;
+    QTest::newRow("the sheet, onto a read-only file") << true << "kept.pdf"
+                                                      << "Nothing was printed" << false;
+    QTest::newRow("the sheet, onto a new file") << true << "new.pdf"
+                                                << "" << false;
+}
+
+void TestHelpViewer::printToFile() {
+    QFETCH(bool, fromWindow);
+    QFETCH(QString, target);
+    QFETCH(QString, said);
+    QFETCH(bool, dialogStaysOpen);
+    SKIP_WITHOUT_POSIX("Windows prints through a dialog of its own");
+#ifndef Q_OS_WIN
+    if (target == "kept.pdf" && geteuid() != 0) {
+        QSKIP("Qt's dialog itself refuses a read-only file to a user; root is refused by tolvaric");
+    }
+#endif
+    if (target == "fifo") {
+        MAKE_PIPE("fifo");
+    }
+    if (target == "kept.pdf") {
+        writeBytes("kept.pdf", "kept");
+        QFile::setPermissions("kept.pdf", QFile::ReadOwner);
+    }
+    tolvaric::Session session;
+    FakePrompts prompts;
+    tolvaric::MainWindow window(session, prompts, QLocale::c());
     tolvaric::HelpViewer viewer;
+    QWidget* shown = fromWindow ? static_cast<QWidget*>(&window) : &viewer;
     viewer.showContents(QFINDTESTDATA("../resources/tolvaric.hlp"), {});
-    viewer.show();
-    QApplication::setActiveWindow(&viewer);
-    QVERIFY(QTest::qWaitForWindowActive(&viewer));
-    QString refusal;
+    shown->show();
+    QApplication::setActiveWindow(shown);
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    QString message;
     bool stayedOpen = false;
     QTimer::singleShot(100, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -244,20 +290,32 @@ void TestHelpViewer::printRefusesAPipe() {
             return;
         }
         file->setEnabled(true);
-        file->setText(m_dir.filePath("fifo"));
+        file->setText(m_dir.filePath(target));
         QTimer::singleShot(100, [&] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                refusal = box->text();
+                message = box->text();
                 box->accept();
             }
         });
-        QMetaObject::invokeMethod(dialog, "accept"); // returns once the message is answered
+        QMetaObject::invokeMethod(dialog, "accept"); // returns once a message is answered
         stayedOpen = dialog->isVisible();
-        dialog->reject();
+        if (stayedOpen) {
+            dialog->reject();
+        }
     });
-    QTest::keyClick(viewer.browser(), Qt::Key_P, Qt::ControlModifier);
-    QVERIFY2(refusal.contains("not a regular file"), qPrintable(refusal));
-    QVERIFY(stayedOpen);
+    QTest::keyClick(fromWindow ? static_cast<QWidget*>(window.box(&tolvaric::EngineData::Bore))
+                               : viewer.browser(),
+                    Qt::Key_P, Qt::ControlModifier);
+    if (!prompts.messages.isEmpty()) {
+        message = prompts.messages.front().text;
+    }
+    QVERIFY2(said.isEmpty() ? message.isEmpty() : message.contains(said), qPrintable(message));
+    QCOMPARE(stayedOpen, dialogStaysOpen);
+    if (target == "kept.pdf") {
+        QCOMPARE(readBytes("kept.pdf"), QByteArray("kept"));
+    } else if (target == "new.pdf") {
+        QVERIFY(readBytes("new.pdf").startsWith("%PDF"));
+    }
 }
 
 QTEST_MAIN(TestHelpViewer)

@@ -141,7 +141,7 @@ void TestTranslations::everyTextShownIsCollected() {
     // What the help viewer says in place of a document.
     shown << helpNotFoundPage("tolvaric.hlp", {"/a"}) << helpUnreadablePage("/a", "b")
           << helpLinkRefusedPage("/a") << helpTooDeepText(9, 8) << helpWordTooLongText(9, 8)
-          << helpTooManyTablesText() << printTargetRefusedText("/a");
+          << helpTooManyTablesText() << printTargetRefusedText("/a") << printerFailedText();
     // Every label of the sheet, and every figure that is words.
     const QList<SheetEngine> engines{{"a.dat", "", initialEngineData()}, {"b.dat", "", {}}};
     for (const auto& row : sheetRows(engines, todaysHeader(), {})) {
@@ -186,7 +186,8 @@ void TestTranslations::everyTextShownIsCollected() {
         auto status = FileStatus::failure(problem);
         shown << reasonText(status) << saveFailedText("/a", status, true);
         status.previousKept = false;
-        shown << saveFailedText("/a", status, true) << quitFailedText({status, status});
+        shown << saveFailedText("/a", status, true) << quitFailedText({status, status})
+              << printFailedText("/a", status, true);
     }
 
     QVERIFY(shown.size() > 100);

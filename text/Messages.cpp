@@ -206,10 +206,29 @@ QString helpTooManyTablesText() {
 }
 
 QString printTargetRefusedText(const QString& path) {
-    return Messages::tr(
-               "\"%1\" is not a regular file; the help can be printed only to a file.\nChoose "
-               "another name.")
+    return Messages::tr("\"%1\" is not a regular file; Print to File writes only to a file.\n"
+                        "Choose another name.")
         .arg(QDir::toNativeSeparators(path));
+}
+
+QString printFailedText(const QString& path, const FileStatus& status, bool fileExisted) {
+    QString reason = reasonText(status);
+    if (reason.endsWith(QLatin1Char('.'))) {
+        reason.chop(1);
+    }
+    QString text = Messages::tr("Nothing was printed to \"%1\":\n%2.")
+                       .arg(QDir::toNativeSeparators(path), reason);
+    if (fileExisted) {
+        text += QLatin1Char('\n') + (status.previousKept
+                                         ? Messages::tr("The file was left as it was.")
+                                         : Messages::tr("The file could not be put back "
+                                                        "as it was."));
+    }
+    return text;
+}
+
+QString printerFailedText() {
+    return Messages::tr("The printer reported an error; the pages may not have been printed.");
 }
 
 QString helpFailedText() {

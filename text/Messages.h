@@ -45,8 +45,12 @@ QString helpLinkRefusedPage(const QString& path);
 QString helpTooDeepText(int depth, int limit);
 QString helpWordTooLongText(qsizetype length, qsizetype limit);
 QString helpTooManyTablesText();
-// The help's Print to File named something that is not a regular file.
+// Print to File named something that is not a regular file.
 QString printTargetRefusedText(const QString& path);
+// Print to File could not write the PDF; a file that was there stays.
+QString printFailedText(const QString& path, const FileStatus& status, bool fileExisted);
+// The printer reported an error.
+QString printerFailedText();
 // The help viewer could not be started.
 QString helpFailedText();
 // Quit could not write the default files; a line for each that failed.

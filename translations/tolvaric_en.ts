@@ -250,7 +250,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the engine in the window</source>
+        <source>not saved to a file yet</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -393,11 +393,6 @@ Choose another folder.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a regular file; the help can be printed only to a file.
-Choose another name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The help could not be opened: tolvaric could not start its help viewer.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -429,6 +424,20 @@ Choose another name.</source>
     </message>
     <message>
         <source>It takes a ratio, also written n%1 (for example %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file; Print to File writes only to a file.
+Choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was printed to &quot;%1&quot;:
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer reported an error; the pages may not have been printed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -642,6 +651,13 @@ Choose another name.</source>
     </message>
     <message>
         <source>the sheet could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tolvaric::SheetOutput</name>
+    <message>
+        <source>Print the Engine Sheet</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

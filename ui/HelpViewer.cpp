@@ -4,6 +4,7 @@
 #include "ui/HelpViewer.h"
 
 #include "text/Messages.h"
+#include "ui/Printing.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QToolBar>
@@ -136,38 +136,15 @@ void HelpViewer::findNext() {
                                    : QStringLiteral("QLineEdit { background: #ffd8d8; }"));
 }
 
-namespace {
-
-// Qt's dialog opens the file named for Print to File before it closes, and a
-// pipe of that name would hold every window for ever: such a name is
-// refused first, and the dialog stays open.
-class PrintDialog : public QPrintDialog {
-  public:
-    using QPrintDialog::QPrintDialog;
-    void accept() override {
-        const auto* file = findChild<QLineEdit*>(QStringLiteral("filename"));
-        if (file && file->isEnabled() && !file->text().isEmpty()) {
-            const QFileInfo target(file->text());
-            if (target.exists() && !target.isFile() && !target.isDir()) {
-                QMessageBox box(QMessageBox::Warning, windowTitle(),
-                                printTargetRefusedText(target.filePath()), QMessageBox::Ok, this);
-                box.setTextFormat(Qt::PlainText);
-                box.exec();
-                return;
-            }
-        }
-        QPrintDialog::accept();
-    }
-};
-
-} // namespace
-
 void HelpViewer::print() {
     QPrinter printer;
-    PrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(tr("Print Help"));
-    if (dialog.exec() == QDialog::Accepted) {
-        m_browser->print(&printer);
+    const QString failure = printThroughDialog(
+        printer, tr("Print Help"), [this](QPagedPaintDevice& device) { m_browser->print(&device); },
+        this);
+    if (!failure.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, windowTitle(), failure, QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
     }
 }
 

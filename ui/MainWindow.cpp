@@ -19,6 +19,8 @@
 #include "ui/Twips.h"
 #include "ui/WindowFonts.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
 #include <QShortcut>
@@ -267,9 +269,18 @@ void MainWindow::printSheet() {
     if (m_unreadable) {
         return;
     }
-    const SheetEngine sheet{tr("the engine in the window"), typedText(*m_owner),
-                            m_session.engine()};
-    tolvaric::printSheet(sheetHtml({sheet}, todaysHeader(), {m_locale.decimalPoint()}), this);
+    // The file it was last saved to or fetched from names it, and its PDF.
+    const QString file = m_session.dataFile();
+    const SheetEngine sheet{file.isEmpty() ? tr("not saved to a file yet") : file,
+                            typedText(*m_owner), m_session.engine()};
+    const QString pdf = QDir::current().filePath(
+        (file.isEmpty() ? QStringLiteral("tolvaric") : QFileInfo(file).completeBaseName()) +
+        QStringLiteral(".pdf"));
+    const QString failure = tolvaric::printSheet(
+        sheetHtml({sheet}, todaysHeader(), {m_locale.decimalPoint()}), pdf, this);
+    if (!failure.isEmpty()) {
+        m_prompts.inform(this, messageBoxTitle(), failure, MessageIcon::Exclamation);
+    }
 }
 
 // The one place where a button becomes what it asks for.

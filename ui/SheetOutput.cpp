@@ -3,11 +3,13 @@
 
 #include "ui/SheetOutput.h"
 
+#include "ui/Printing.h"
+
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
 
@@ -56,16 +58,21 @@ QByteArray sheetPdf(const QString& html, int engines, const QLocale& locale) {
     return bytes;
 }
 
-void printSheet(const QString& html, QWidget* parent) {
+QString printSheet(const QString& html, const QString& suggestedFile, QWidget* parent) {
     QPrinter printer;
     printer.setPageSize(pageSizeFor(QLocale()));
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
+    printer.setDocName(QStringLiteral("tolvaric"));
+    if (!suggestedFile.isEmpty()) {
+        printer.setOutputFileName(suggestedFile);
     }
-    QTextDocument document;
-    fitOnOnePage(document, html, printer.pageLayout());
-    document.print(&printer);
+    return printThroughDialog(
+        printer, QCoreApplication::translate("tolvaric::SheetOutput", "Print the Engine Sheet"),
+        [&html](QPagedPaintDevice& device) {
+            QTextDocument document;
+            fitOnOnePage(document, html, device.pageLayout());
+            document.print(&device);
+        },
+        parent);
 }
 
 } // namespace tolvaric

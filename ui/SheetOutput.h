@@ -17,6 +17,8 @@ namespace tolvaric {
 // The PDF file's bytes; empty when it could not be laid out. More than
 // three engines side by side go on landscape pages.
 QByteArray sheetPdf(const QString& html, int engines = 1, const QLocale& locale = QLocale());
-void printSheet(const QString& html, QWidget* parent);
+// The print dialog for the sheet, proposing `suggestedFile` for Print to
+// File; empty when printed or cancelled, otherwise what went wrong.
+QString printSheet(const QString& html, const QString& suggestedFile, QWidget* parent);
 
 } // namespace tolvaric

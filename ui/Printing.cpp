@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+#include "ui/Printing.h"
+
+#include "storage/FileWriter.h"
+#include "text/Messages.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace tolvaric {
+
+namespace {
+
+// Qt's dialog opens the file named for Print to File before it closes, and a
+// pipe of that name would hold every window for ever: such a name is
+// refused first, and the dialog stays open.
+class PrintDialog : public QPrintDialog {
+  public:
+    using QPrintDialog::QPrintDialog;
+    void accept() override {
+        const auto* file = findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (file && file->isEnabled() && !file->text().isEmpty()) {
+            const QFileInfo target(file->text());
+            if (target.exists() && !target.isFile() && !target.isDir()) {
+                QMessageBox box(QMessageBox::Warning, windowTitle(),
+                                printTargetRefusedText(target.filePath()), QMessageBox::Ok, this);
+                box.setTextFormat(Qt::PlainText);
+                box.exec();
+                return;
+            }
+        }
+        QPrintDialog::accept();
+    }
+};
+
+// The pages as a PDF file's bytes, on the printer's paper and margins.
+QByteArray pdfPages(const QPrinter& printer, const PagePainter& paint) {
+    QByteArray bytes;
+    QBuffer output(&bytes);
+    output.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&output);
+        pdf.setPageLayout(printer.pageLayout());
+        pdf.setResolution(printer.resolution());
+        pdf.setTitle(printer.docName());
+        pdf.setCreator(QStringLiteral("tolvaric"));
+        paint(pdf);
+    } // the writer ends the file when it goes
+    return bytes;
+}
+
+} // namespace
+
+QString printThroughDialog(QPrinter& printer, const QString& title, const PagePainter& paint,
+                           QWidget* parent) {
+    PrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(title);
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    const QString file = printer.outputFileName();
+    if (printer.outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
+        const QByteArray bytes = pdfPages(printer, paint);
+        const bool existed = QFileInfo(file).isFile();
+        if (const auto status = writeWholeFile(file, bytes); !status.ok()) {
+            return printFailedText(file, status, existed);
+        }
+        return {};
+    }
+    paint(printer);
+    return printer.printerState() == QPrinter::Error ? printerFailedText() : QString();
+}
+
+} // namespace tolvaric
