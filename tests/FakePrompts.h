@@ -34,11 +34,14 @@ class FakePrompts : public tolvaric::Prompts {
 
     bool startHelpViewer() override {
         ++helpViewersStarted;
+        viewerOpen = helpViewerStarts;
         return helpViewerStarts;
     }
 
     QList<ShownMessage> messages;
+    bool helpViewerOpen() const override { return viewerOpen; }
     int helpViewersStarted = 0;
+    bool viewerOpen = false; // until the test closes it
     bool helpViewerStarts = true;
     int dataErrorQuestions = 0;
     bool proceed = true;

@@ -54,7 +54,7 @@ class TestSessionCommands : public QObject {
     void quitKeepsTypedValuesAndOwner();
     void quitInAnUnwritableFolder();
     void closingTheWindowWritesNothing();
-    void helpStartsAViewerEachTime();
+    void helpStartsOneViewerAtATime();
 
   private:
     void start(bool proceed = true);
@@ -366,15 +366,20 @@ void TestSessionCommands::closingTheWindowWritesNothing() {
     QCOMPARE(m_endRequests, 0);
 }
 
-void TestSessionCommands::helpStartsAViewerEachTime() {
-    // Each click starts a viewer of its own; one that cannot start is reported.
+void TestSessionCommands::helpStartsOneViewerAtATime() {
+    // One viewer at a time: a click while it is open starts no other (held
+    // Enter on Help once started dozens); one that cannot start is reported.
     writeBytes("tolvaric.dat", sampleFile());
     start();
     QTest::mouseClick(m_window->button(Command::Help), Qt::LeftButton);
     QTest::mouseClick(m_window->button(Command::Help), Qt::LeftButton);
+    QCOMPARE(m_prompts.helpViewersStarted, 1);
+    m_prompts.viewerOpen = false; // the user closed it
+    QTest::mouseClick(m_window->button(Command::Help), Qt::LeftButton);
     QCOMPARE(m_prompts.helpViewersStarted, 2);
     QVERIFY(m_prompts.messages.isEmpty());
     m_prompts.helpViewerStarts = false;
+    m_prompts.viewerOpen = false;
     QTest::mouseClick(m_window->button(Command::Help), Qt::LeftButton);
     QCOMPARE(m_prompts.messages.size(), 1);
 }

@@ -27,6 +27,8 @@ class Prompts {
     // Starts the help viewer as a program of its own, which the calculator
     // never waits for, stops or talks to; false when it could not start.
     virtual bool startHelpViewer() = 0;
+    // Whether the viewer this window started last is still open.
+    virtual bool helpViewerOpen() const = 0;
 
     void inform(QWidget* parent, const Message& message);
 };

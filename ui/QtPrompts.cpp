@@ -8,6 +8,7 @@
 #include "ui/DataFileDialog.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -179,7 +180,29 @@ bool QtPrompts::startHelpViewer() {
     // The same program in its help-only mode, in the same working folder,
     // where it looks for the document first.
     return QProcess::startDetached(QCoreApplication::applicationFilePath(),
-                                   {QString::fromLatin1(helpViewerOption)}, QDir::currentPath());
+                                   {QString::fromLatin1(helpViewerOption)}, QDir::currentPath(),
+                                   &m_viewer);
+}
+
+bool QtPrompts::helpViewerOpen() const {
+    if (m_viewer <= 0) {
+        return false;
+    }
+#ifdef _WIN32
+    const HANDLE process =
+        OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, DWORD(m_viewer));
+    if (process == nullptr) {
+        return false;
+    }
+    const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return running;
+#else
+    // Still this program in its help mode, not another that took the number.
+    QFile commandLine(QStringLiteral("/proc/%1/cmdline").arg(m_viewer));
+    return commandLine.open(QIODevice::ReadOnly) &&
+           commandLine.readAll().contains(helpViewerOption);
+#endif
 }
 
 } // namespace tolvaric

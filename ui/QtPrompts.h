@@ -33,12 +33,14 @@ class QtPrompts : public Prompts {
     bool proceedAfterDataError(QWidget* parent) override;
     QString chooseDataFile(QWidget* parent, FileChoice choice) override;
     bool startHelpViewer() override;
+    bool helpViewerOpen() const override;
 
     // The hidden window that hosts the file dialog, once a dialog was needed.
     QWidget* dialogHost() const { return m_host; }
 
   private:
     QPointer<QWidget> m_host; // "cdlTolvaric", never shown
+    qint64 m_viewer = 0;      // the process of the help viewer started last
 };
 
 } // namespace tolvaric

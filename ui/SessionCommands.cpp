@@ -69,8 +69,12 @@ void SessionCommands::fetch() {
 }
 
 void SessionCommands::help() {
-    // A viewer of its own each time: whatever a document does to it, the
-    // calculator and its values are not touched, and it outlives Quit.
+    // A viewer of its own: whatever a document does to it, the calculator
+    // and its values are not touched, and it outlives Quit. One at a time
+    // from a window: while it is open, Help starts no other.
+    if (m_prompts.helpViewerOpen()) {
+        return;
+    }
     if (!m_prompts.startHelpViewer()) {
         m_prompts.inform(m_view.promptParent(), messageBoxTitle(), helpFailedText(),
                          MessageIcon::Exclamation);
