@@ -102,6 +102,8 @@ void TestHelpViewer::helpReadsOnlyRegularFiles_data() {
     QTest::newRow("a picture that is a pipe") << page + "<img src=\"pic.png\">"
                                               << "Here";
     QTest::newRow("a document that is a pipe") << QByteArray() << "could not be read";
+    QTest::newRow("a document deleted while open") << page + "<!-- deleted -->"
+                                                   << "no longer there";
     // Refused before the layout, which would take minutes or overflow the stack.
     QTest::newRow("tables nested four thousand deep")
         << page + QByteArray("<table><tr><td>").repeated(4000) << "nested 4000 deep";
@@ -130,6 +132,10 @@ void TestHelpViewer::helpReadsOnlyRegularFiles() {
     tolvaric::HelpViewer viewer;
     const QStringList folders{m_dir.path()};
     viewer.showContents(tolvaric::findHelpDocument("tolvaric.hlp", folders), folders);
+    if (document.contains("deleted")) {
+        QVERIFY(QFile::remove("tolvaric.hlp"));
+        viewer.browser()->reload();
+    }
     viewer.show();
     viewer.grab(); // lays out and paints the page, pictures included
     QVERIFY2(viewer.browser()->toPlainText().contains(shown),

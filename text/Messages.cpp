@@ -182,6 +182,12 @@ QString helpUnreadablePage(const QString& path, const QString& reason) {
         .arg(QDir::toNativeSeparators(path).toHtmlEscaped(), reason.toHtmlEscaped());
 }
 
+QString helpGonePage(const QString& path) {
+    return Messages::tr("<h2>Help document gone</h2><p>The help document <b>%1</b> is no longer "
+                        "there: it was moved or deleted while the help was open.</p>")
+        .arg(QDir::toNativeSeparators(path).toHtmlEscaped());
+}
+
 QString helpLinkRefusedPage(const QString& path) {
     return Messages::tr(
                "<h2>Link not followed</h2><p>The help shows only files in the help document's own "

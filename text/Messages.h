@@ -41,6 +41,8 @@ QString ownerCutText();
 QString helpNotFoundPage(const QString& name, const QStringList& searched);
 QString helpUnreadablePage(const QString& path, const QString& reason);
 QString helpLinkRefusedPage(const QString& path);
+// The document shown was moved or deleted since.
+QString helpGonePage(const QString& path);
 // Why a help document is not laid out.
 QString helpTooDeepText(int depth, int limit);
 QString helpWordTooLongText(qsizetype length, qsizetype limit);

@@ -440,6 +440,10 @@ Choose another name.</source>
         <source>The printer reported an error; the pages may not have been printed.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&lt;h2&gt;Help document gone&lt;/h2&gt;&lt;p&gt;The help document &lt;b&gt;%1&lt;/b&gt; is no longer there: it was moved or deleted while the help was open.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::QtPrompts</name>

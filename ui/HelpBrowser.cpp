@@ -182,7 +182,9 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
         path, type == QTextDocument::HtmlResource ? helpDocumentSizeLimit : helpResourceSizeLimit,
         bytes);
     if (!status.ok()) {
-        return helpUnreadablePage(path, reasonText(status)).toUtf8();
+        const bool gone =
+            type == QTextDocument::HtmlResource && !m_folder.isEmpty() && !QFileInfo::exists(path);
+        return (gone ? helpGonePage(path) : helpUnreadablePage(path, reasonText(status))).toUtf8();
     }
     if (type == QTextDocument::HtmlResource) {
         // Refused before the layout starts, which would take minutes or more.
