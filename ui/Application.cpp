@@ -15,8 +15,12 @@
 #include "ui/WindowGone.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
+#include <QTemporaryDir>
 #include <QTranslator>
+
+#include <optional>
 
 #include <cstdio>
 
@@ -97,6 +101,15 @@ int runPdfSheet(int& argc, char** argv, const SheetRequest& request, bool output
     // Windows always has its desktop, and its installer ships no other.
 #ifndef _WIN32
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt wants a runtime folder and would make /tmp/runtime-$USER for good:
+    // a sheet leaves nothing behind but itself.
+    std::optional<QTemporaryDir> runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        runtime.emplace();
+        if (runtime->isValid()) {
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
+        }
+    }
 #endif
     // Qt's notes on the desktop it would draw on (no XDG_RUNTIME_DIR, say)
     // are not the sheet's business: the command reports its own failures.

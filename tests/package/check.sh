@@ -49,9 +49,14 @@ grep -q "^License: MIT" <(dpkg-deb --fsys-tarfile "$package" | tar -xO ./usr/sha
 # no display) and says nothing on success.
 dpkg-deb --extract "$package" "$work/root"
 cp "$source_dir/tests/data/sample.dat" "$work/tolvaric.dat"
-(cd "$work" && "$work/root/usr/bin/tolvaric" --sheet --format pdf -o sheet.pdf 2>errors) &&
+# Without a runtime folder it leaves none behind in the temporary folder.
+mkdir "$work/tmp"
+(cd "$work" && env -u XDG_RUNTIME_DIR TMPDIR="$work/tmp" \
+    "$work/root/usr/bin/tolvaric" --sheet --format pdf -o sheet.pdf 2>errors) &&
     [ "$(head -c4 "$work/sheet.pdf")" = "%PDF" ] && [ ! -s "$work/errors" ] ||
     { echo "FAIL: the installed program wrote no PDF sheet, or said more"; cat "$work/errors"; exit 1; }
+[ -z "$(ls -A "$work/tmp")" ] ||
+    { echo "FAIL: a PDF sheet left $(ls -A "$work/tmp") in the temporary folder"; exit 1; }
 # Debian's own checks: no error and no warning (informational tags are fine).
 lintian --fail-on error,warning "$package" 2>/dev/null ||
     { echo "FAIL: lintian"; lintian "$package" 2>/dev/null; exit 1; }
