@@ -38,8 +38,7 @@ BENCHMARK(htmlSheet);
 void pdfOfTenEngines(benchmark::State& state) {
     const auto ten = engines(10);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            tolvaric::sheetPdf(tolvaric::sheetHtml(ten, tolvaric::todaysHeader()), 10));
+        benchmark::DoNotOptimize(tolvaric::sheetPdf(ten, tolvaric::todaysHeader()));
     }
 }
 BENCHMARK(pdfOfTenEngines)->Unit(benchmark::kMillisecond);

@@ -38,9 +38,10 @@ int run(const QStringList& arguments, QByteArray& out, QByteArray& err) {
         errors.write(line.refusal.toUtf8() + '\n');
         return 2;
     }
-    return runSheetCommand(line.sheet, {output}, errors, [](const QString& html, int engines) {
-        return sheetPdf(html, engines);
-    });
+    return runSheetCommand(line.sheet, {output}, errors,
+                           [](const QList<SheetEngine>& engines, const SheetHeader& header) {
+                               return sheetPdf(engines, header);
+                           });
 }
 
 // RFC 4180 fields of each record.
@@ -87,6 +88,8 @@ class TestSheet : public QObject {
     void figures_data();
     void figures();
     void formats();
+    void pdfPages_data();
+    void pdfPages();
     void csvCells_data();
     void csvCells();
     void commandLineFailures_data();
@@ -188,18 +191,44 @@ void TestSheet::formats() {
         xml.readNext();
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    // PDF: one page for one engine; ten engines side by side (bench_sheet times it).
-    QCOMPARE(run({"--sheet", "--format", "pdf", "-o", "one.pdf"}, out, err), 0);
-    const QByteArray pdf = readBytes("one.pdf");
-    QVERIFY(pdf.startsWith("%PDF"));
-    QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "),
-             1);
-    QStringList ten{"--sheet", "--format", "pdf", "-o", "ten.pdf"};
-    for (int i = 0; i < 10; ++i) {
-        ten << "tolvaric.dat";
+}
+
+static int pageCount(const QByteArray& pdf) {
+    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "));
+}
+
+void TestSheet::pdfPages_data() {
+    QTest::addColumn<int>("engines");
+    QTest::addColumn<int>("ownerLength"); // 0: the short name
+    QTest::addColumn<int>("fewest");
+    QTest::addColumn<int>("most");
+    QTest::newRow("one engine on one page") << 1 << 0 << 1 << 1;
+    // The name is cut short on the page, so the figures stay on it.
+    QTest::newRow("one engine, the longest owner") << 1 << 16384 << 1 << 1;
+    // Engines that do not fit across go on further pages, none left out
+    // (once ten were shown and the rest lost).
+    QTest::newRow("sixteen engines side by side") << 16 << 0 << 2 << 8;
+}
+
+void TestSheet::pdfPages() {
+    QFETCH(int, engines);
+    QFETCH(int, ownerLength);
+    QFETCH(int, fewest);
+    QFETCH(int, most);
+    if (ownerLength > 0) {
+        writeBytes("owner", "\"" + QByteArray(ownerLength, 'W') + "\"\r\n");
     }
-    QCOMPARE(run(ten, out, err), 0);
-    QVERIFY(readBytes("ten.pdf").startsWith("%PDF"));
+    QStringList arguments{"--sheet", "--format", "pdf", "-o", "sheet.pdf"};
+    for (int i = 0; i < engines; ++i) {
+        arguments << "tolvaric.dat";
+    }
+    QByteArray out;
+    QByteArray err;
+    QCOMPARE(run(arguments, out, err), 0);
+    const QByteArray pdf = readBytes("sheet.pdf");
+    QVERIFY(pdf.startsWith("%PDF"));
+    QVERIFY2(pageCount(pdf) >= fewest && pageCount(pdf) <= most,
+             qPrintable(QString::number(pageCount(pdf))));
 }
 
 void TestSheet::csvCells_data() {

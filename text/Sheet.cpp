@@ -36,6 +36,17 @@ QString csvField(QString text) {
     return text;
 }
 
+// A long name would push the figures off the page: the page shows its
+// start, never cutting a character in two.
+QString pageCell(const QString& text) {
+    constexpr qsizetype longest = 30;
+    if (text.size() <= longest) {
+        return text;
+    }
+    const qsizetype cut = longest - (text.at(longest - 1).isHighSurrogate() ? 1 : 0);
+    return text.left(cut) + QChar(0x2026);
+}
+
 } // namespace
 
 SheetHeader todaysHeader() {
@@ -119,7 +130,7 @@ QString sheetHtml(const QList<SheetEngine>& engines, const SheetHeader& header,
         const QString cell = row.kind == SheetRow::Kind::Figure ? QStringLiteral("<td class=\"n\">")
                                                                 : QStringLiteral("<td>");
         for (const auto& value : row.values) {
-            html += cell + value.toHtmlEscaped() + QStringLiteral("</td>");
+            html += cell + pageCell(value).toHtmlEscaped() + QStringLiteral("</td>");
         }
         html += QStringLiteral("</tr>\n");
     }

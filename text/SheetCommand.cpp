@@ -74,7 +74,7 @@ QByteArray sheetBytes(const SheetRequest& request, const QList<SheetEngine>& eng
     case SheetFormat::Html:
         return sheetHtml(engines, header).toUtf8();
     case SheetFormat::Pdf:
-        return writePdf ? writePdf(sheetHtml(engines, header), int(engines.size())) : QByteArray();
+        return writePdf ? writePdf(engines, header) : QByteArray();
     case SheetFormat::Text:
         break;
     }

@@ -11,6 +11,7 @@
 // one line, exit status 2, and a file already at FILE stays as it was.
 
 #include "text/CommandLine.h"
+#include "text/Sheet.h"
 
 #include <QByteArray>
 #include <QString>
@@ -21,9 +22,10 @@ class QIODevice;
 
 namespace tolvaric {
 
-// Lays the sheet's HTML out as PDF pages; empty when that failed. It needs
-// Qt's GUI library, which the text formats do not load.
-using PdfWriter = std::function<QByteArray(const QString& html, int engines)>;
+// Lays the sheet out as PDF pages; empty when that failed. It needs Qt's
+// GUI library, which the text formats do not load.
+using PdfWriter =
+    std::function<QByteArray(const QList<SheetEngine>& engines, const SheetHeader& header)>;
 
 // Where the sheet goes when no FILE is named.
 struct StandardOutput {

@@ -122,9 +122,10 @@ int runPdfSheet(int& argc, char** argv, const SheetRequest& request, bool output
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName(productName);
     QCoreApplication::setApplicationVersion(productVersion);
-    return runSheetOnStandardStreams(request, outputClosed, [](const QString& html, int engines) {
-        return sheetPdf(html, engines);
-    });
+    return runSheetOnStandardStreams(
+        request, outputClosed, [](const QList<SheetEngine>& engines, const SheetHeader& header) {
+            return sheetPdf(engines, header);
+        });
 }
 
 } // namespace tolvaric

@@ -276,8 +276,8 @@ void MainWindow::printSheet() {
     const QString pdf = QDir::current().filePath(
         (file.isEmpty() ? QStringLiteral("tolvaric") : QFileInfo(file).completeBaseName()) +
         QStringLiteral(".pdf"));
-    const QString failure = tolvaric::printSheet(
-        sheetHtml({sheet}, todaysHeader(), {m_locale.decimalPoint()}), pdf, this);
+    const QString failure =
+        tolvaric::printSheet({sheet}, todaysHeader(), {m_locale.decimalPoint()}, pdf, this);
     if (!failure.isEmpty()) {
         m_prompts.inform(this, messageBoxTitle(), failure, MessageIcon::Exclamation);
     }

@@ -9,9 +9,12 @@
 #include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QTextDocument>
+
+#include <algorithm>
 
 namespace tolvaric {
 
@@ -22,23 +25,95 @@ QPageSize pageSizeFor(const QLocale& locale) {
                                                                              : QPageSize::A4);
 }
 
-// One engine's sheet on one page, whatever the fonts at hand: the type gets
-// smaller, down to a size still readable, until it fits.
-void fitOnOnePage(QTextDocument& document, const QString& html, const QPageLayout& page) {
-    constexpr double pixelsPerPoint = 96.0 / 72.0; // the document's own resolution
-    document.setPageSize(page.paintRect(QPageLayout::Point).size() * pixelsPerPoint);
-    for (const double points : {8.0, 7.5, 7.0, 6.5, 6.0}) {
-        document.setHtml(QString(html).replace(QStringLiteral("font-size:8pt"),
-                                               QStringLiteral("font-size:%1pt").arg(points)));
+// The page's printable area in the document's own pixels (96 to the inch).
+QSizeF documentPage(const QPageLayout& page) {
+    constexpr double pixelsPerPoint = 96.0 / 72.0;
+    return page.paintRect(QPageLayout::Point).size() * pixelsPerPoint;
+}
+
+// The sheet's HTML with its type at `points`.
+QString htmlAt(const QList<SheetEngine>& engines, const SheetHeader& header,
+               const SheetSettings& settings, double points) {
+    return sheetHtml(engines, header, settings)
+        .replace(QStringLiteral("font-size:8pt"), QStringLiteral("font-size:%1pt").arg(points));
+}
+
+// The largest type, down to a size still readable, at which one engine's
+// rows fit on one page whatever the fonts at hand; every engine has as many.
+double typeForRows(const QList<SheetEngine>& engines, const SheetHeader& header,
+                   const SheetSettings& settings, const QSizeF& page) {
+    QTextDocument document;
+    document.setPageSize(page);
+    for (const double points : {8.0, 7.5, 7.0, 6.5}) {
+        document.setHtml(htmlAt(engines.mid(0, 1), header, settings, points));
         if (document.pageCount() <= 1) {
-            return;
+            return points;
         }
+    }
+    return 6.0;
+}
+
+// The width a group's columns take, which a page as narrow as the paper
+// would hide.
+double naturalWidth(const QList<SheetEngine>& engines, const SheetHeader& header,
+                    const SheetSettings& settings, double points) {
+    QTextDocument document;
+    document.setPageSize(QSizeF(1e5, 1e5));
+    document.setHtml(htmlAt(engines, header, settings, points));
+    return document.idealWidth();
+}
+
+// The engines cut into groups that each fit across one page, in order.
+QList<QList<SheetEngine>> pageGroups(const QList<SheetEngine>& engines, const SheetHeader& header,
+                                     const SheetSettings& settings, const QSizeF& page,
+                                     double points) {
+    QList<QList<SheetEngine>> groups;
+    // A guess from one and two columns, then each group checked: columns
+    // differ only by their names, which the sheet keeps short.
+    qsizetype guess = 1;
+    if (engines.size() > 1) {
+        const double one = naturalWidth(engines.mid(0, 1), header, settings, points);
+        const double two = naturalWidth(engines.mid(0, 2), header, settings, points);
+        guess =
+            std::max<qsizetype>(1, qsizetype((page.width() - one) / std::max(1.0, two - one)) + 1);
+    }
+    qsizetype first = 0;
+    while (first < engines.size()) {
+        qsizetype count = std::min(guess, engines.size() - first);
+        while (count > 1 &&
+               naturalWidth(engines.mid(first, count), header, settings, points) > page.width()) {
+            --count;
+        }
+        groups.append(engines.mid(first, count));
+        first += count;
+    }
+    return groups;
+}
+
+// Each group on a page of its own, its rows kept together.
+void layOut(QPagedPaintDevice& device, const QList<SheetEngine>& engines, const SheetHeader& header,
+            const SheetSettings& settings) {
+    const QSizeF page = documentPage(device.pageLayout());
+    const double points = typeForRows(engines, header, settings, page);
+    const auto groups = pageGroups(engines, header, settings, page, points);
+    QPainter painter(&device);
+    const double scale = device.logicalDpiX() / 96.0;
+    painter.scale(scale, scale);
+    for (qsizetype i = 0; i < groups.size(); ++i) {
+        if (i > 0) {
+            device.newPage();
+        }
+        QTextDocument document;
+        document.setPageSize(page);
+        document.setHtml(htmlAt(groups[i], header, settings, points));
+        document.drawContents(&painter, QRectF(QPointF(0, 0), page));
     }
 }
 
 } // namespace
 
-QByteArray sheetPdf(const QString& html, int engines, const QLocale& locale) {
+QByteArray sheetPdf(const QList<SheetEngine>& engines, const SheetHeader& header,
+                    const SheetSettings& settings, const QLocale& locale) {
     QByteArray bytes;
     QBuffer output(&bytes);
     output.open(QIODevice::WriteOnly);
@@ -48,17 +123,16 @@ QByteArray sheetPdf(const QString& html, int engines, const QLocale& locale) {
             return {};
         }
         pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        pdf.setPageOrientation(engines > 3 ? QPageLayout::Landscape : QPageLayout::Portrait);
+        pdf.setPageOrientation(engines.size() > 3 ? QPageLayout::Landscape : QPageLayout::Portrait);
         pdf.setTitle(QStringLiteral("tolvaric"));
         pdf.setCreator(QStringLiteral("tolvaric"));
-        QTextDocument document;
-        fitOnOnePage(document, html, pdf.pageLayout());
-        document.print(&pdf);
+        layOut(pdf, engines, header, settings);
     } // the writer ends the file when it goes
     return bytes;
 }
 
-QString printSheet(const QString& html, const QString& suggestedFile, QWidget* parent) {
+QString printSheet(const QList<SheetEngine>& engines, const SheetHeader& header,
+                   const SheetSettings& settings, const QString& suggestedFile, QWidget* parent) {
     QPrinter printer;
     printer.setPageSize(pageSizeFor(QLocale()));
     printer.setDocName(QStringLiteral("tolvaric"));
@@ -67,12 +141,7 @@ QString printSheet(const QString& html, const QString& suggestedFile, QWidget* p
     }
     return printThroughDialog(
         printer, QCoreApplication::translate("tolvaric::SheetOutput", "Print the Engine Sheet"),
-        [&html](QPagedPaintDevice& device) {
-            QTextDocument document;
-            fitOnOnePage(document, html, device.pageLayout());
-            document.print(&device);
-        },
-        parent);
+        [&](QPagedPaintDevice& device) { layOut(device, engines, header, settings); }, parent);
 }
 
 } // namespace tolvaric

@@ -4,7 +4,11 @@
 #pragma once
 // The engine sheet on paper: a PDF file, or the desktop's print dialog (its
 // printers and printing to a PDF file). Pages are A4, or Letter where the
-// locale measures in inches.
+// locale measures in inches. Every figure of every engine appears whole:
+// the engines that fit across a page share it, the rest go on further
+// pages with the row labels again, and a column never breaks across pages.
+
+#include "text/Sheet.h"
 
 #include <QByteArray>
 #include <QLocale>
@@ -15,10 +19,13 @@ class QWidget;
 namespace tolvaric {
 
 // The PDF file's bytes; empty when it could not be laid out. More than
-// three engines side by side go on landscape pages.
-QByteArray sheetPdf(const QString& html, int engines = 1, const QLocale& locale = QLocale());
+// three engines go on landscape pages.
+QByteArray sheetPdf(const QList<SheetEngine>& engines, const SheetHeader& header,
+                    const SheetSettings& settings = {}, const QLocale& locale = QLocale());
+
 // The print dialog for the sheet, proposing `suggestedFile` for Print to
 // File; empty when printed or cancelled, otherwise what went wrong.
-QString printSheet(const QString& html, const QString& suggestedFile, QWidget* parent);
+QString printSheet(const QList<SheetEngine>& engines, const SheetHeader& header,
+                   const SheetSettings& settings, const QString& suggestedFile, QWidget* parent);
 
 } // namespace tolvaric
