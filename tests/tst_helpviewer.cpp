@@ -13,10 +13,12 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
@@ -303,7 +305,11 @@ void TestHelpViewer::printToFile() {
                 box->accept();
             }
         });
-        QMetaObject::invokeMethod(dialog, "accept"); // returns once a message is answered
+        // The Print button, as a click or Return presses it; returns once a
+        // message is answered.
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        QVERIFY(buttons && buttons->button(QDialogButtonBox::Ok));
+        buttons->button(QDialogButtonBox::Ok)->click();
         stayedOpen = dialog->isVisible();
         if (stayedOpen) {
             dialog->reject();

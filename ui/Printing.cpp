@@ -7,6 +7,7 @@
 #include "text/Messages.h"
 
 #include <QBuffer>
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -18,25 +19,47 @@ namespace tolvaric {
 
 namespace {
 
-// Qt's dialog opens the file named for Print to File before it closes, and a
-// pipe of that name would hold every window for ever: such a name is
-// refused first, and the dialog stays open.
+// Qt's dialog opens the file named for Print to File as its Print button is
+// pressed, and a pipe of that name would hold every window for ever: such a
+// name is refused first, and the dialog stays open. The button's press goes
+// through the check here before it reaches Qt's own.
 class PrintDialog : public QPrintDialog {
   public:
-    using QPrintDialog::QPrintDialog;
-    void accept() override {
-        const auto* file = findChild<QLineEdit*>(QStringLiteral("filename"));
-        if (file && file->isEnabled() && !file->text().isEmpty()) {
-            const QFileInfo target(file->text());
-            if (target.exists() && !target.isFile() && !target.isDir()) {
-                QMessageBox box(QMessageBox::Warning, windowTitle(),
-                                printTargetRefusedText(target.filePath()), QMessageBox::Ok, this);
-                box.setTextFormat(Qt::PlainText);
-                box.exec();
-                return;
-            }
+    PrintDialog(QPrinter* printer, QWidget* parent) : QPrintDialog(printer, parent) {
+        for (auto* buttons : findChildren<QDialogButtonBox*>()) {
+            disconnect(buttons, &QDialogButtonBox::accepted, this, nullptr);
+            connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+                if (targetRefused()) {
+                    return;
+                }
+                // Qt's check of the other fields, then its accept().
+                if (!QMetaObject::invokeMethod(this, "_q_checkFields")) {
+                    QPrintDialog::accept();
+                }
+            });
         }
-        QPrintDialog::accept();
+    }
+    void accept() override {
+        if (!targetRefused()) {
+            QPrintDialog::accept();
+        }
+    }
+
+  private:
+    bool targetRefused() {
+        const auto* file = findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (!file || !file->isEnabled() || file->text().isEmpty()) {
+            return false;
+        }
+        const QFileInfo target(file->text());
+        if (!target.exists() || target.isFile() || target.isDir()) {
+            return false;
+        }
+        QMessageBox box(QMessageBox::Warning, windowTitle(),
+                        printTargetRefusedText(target.filePath()), QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+        return true;
     }
 };
 

@@ -260,15 +260,34 @@ wait_for_exit
     fail "86.5mm in Bore was kept as $(sed -n 1p tolvaric.dat | tr -d '\r')"
 cp tolvaric.dat kept.dat
 
-step "Ctrl+P prints the engine sheet to a PDF file"
+step "Ctrl+P onto a pipe and onto /dev/full: each refused with a message, the dialog stays"
 start_program
 main=$(main_window)
+printing_title="Print the Engine Sheet"
+for target in pipe device; do
+    rm -f tolvaric.pdf
+    if [ "$target" = pipe ]; then mkfifo tolvaric.pdf; else ln -s /dev/full tolvaric.pdf; fi
+    keys "$main" ctrl+p
+    printing=$(window "$printing_title")
+    keys "$printing" Return # Print to File, onto the name it proposes
+    for _ in $(seq 50); do [ "$(count "$printing_title")" = 2 ] && break; sleep 0.1; done
+    [ "$(count "$printing_title")" = 2 ] || fail "Print to File onto a $target got no answer"
+    xdotool key --delay 30 Return # the message, in front of the dialog
+    sleep 0.5
+    [ "$(count "$printing_title")" = 1 ] || fail "the print dialog closed after refusing a $target"
+    keys "$printing" Escape
+    for _ in $(seq 30); do gone "$printing_title" && break; sleep 0.1; done
+    gone "$printing_title" || fail "the print dialog did not close"
+done
+rm -f tolvaric.pdf
+
+step "Ctrl+P prints the engine sheet to the PDF it proposes in the working folder"
 keys "$main" ctrl+p
-printing=$(window "Print")
-keys "$printing" Return # Print to File (PDF), into the home folder
-for _ in $(seq 50); do [ -s "$work/home/print.pdf" ] && break; sleep 0.1; done
-[ "$(head -c 4 "$work/home/print.pdf" 2>/dev/null)" = "%PDF" ] || fail "Ctrl+P printed no PDF"
-rm -f "$work/home/print.pdf"
+printing=$(window "$printing_title")
+keys "$printing" Return
+for _ in $(seq 50); do [ -s tolvaric.pdf ] && break; sleep 0.1; done
+[ "$(head -c 4 tolvaric.pdf 2>/dev/null)" = "%PDF" ] || fail "Ctrl+P printed no PDF"
+rm -f tolvaric.pdf
 cmp -s tolvaric.dat kept.dat || fail "printing changed tolvaric.dat"
 
 step "closing from the title bar keeps the files as they were"
