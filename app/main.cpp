@@ -148,5 +148,7 @@ int main(int argc, char* argv[]) {
     if (commandLine.inDocuments) {
         startInDocuments();
     }
-    return tolvaric::runTolvaric(qtArgumentCount, qtArguments);
+    return tolvaric::runTolvaric(qtArgumentCount, qtArguments,
+                                 commandLine.metric ? tolvaric::UnitSystem::Metric
+                                                    : tolvaric::UnitSystem::Inch);
 }

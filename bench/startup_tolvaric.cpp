@@ -5,6 +5,13 @@
 #include "bench/FirstPaint.h"
 #include "ui/Application.h"
 
+#include <cstring>
+
 int main(int argc, char* argv[]) {
-    return tolvaric::runTolvaric(argc, argv, [](QWidget& window) { new FirstPaint(window); });
+    // "--metric": the window in millimetres and bar.
+    const bool metric = argc > 1 && std::strcmp(argv[argc - 1], "--metric") == 0;
+    int qtArgc = 1;
+    return tolvaric::runTolvaric(qtArgc, argv,
+                                 metric ? tolvaric::UnitSystem::Metric : tolvaric::UnitSystem::Inch,
+                                 [](QWidget& window) { new FirstPaint(window); });
 }

@@ -3,6 +3,8 @@
 
 #include "model/DisplayPicture.h"
 
+#include "model/Units.h"
+
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -61,6 +63,19 @@ std::string formatFigure(double value, int decimals, std::string_view separator)
         return text;
     }
     return formatFixed(value, decimals, separator, true);
+}
+
+std::string formatForBox(double value, Quantity quantity, Picture picture, UnitSystem system,
+                         std::string_view separator) {
+    if (system == UnitSystem::Metric && quantity == Quantity::Length) {
+        const auto text = formatFixed(value * millimetresPerInch, 2, separator, true);
+        return text.empty() ? text : text + " mm";
+    }
+    if (system == UnitSystem::Metric && quantity == Quantity::Pressure) {
+        const auto text = formatFixed(psiToBar(value), 3, separator, true);
+        return text.empty() ? text : text + " bar";
+    }
+    return formatPicture(value, picture, separator);
 }
 
 std::string formatPicture(double value, Picture picture, std::string_view separator) {

@@ -6,6 +6,8 @@
 // zero before the separator, a fixed number of decimals, no grouping, no
 // exponent. The caller supplies the decimal separator (the user's locale).
 
+#include "model/TypedValue.h"
+
 #include <string>
 #include <string_view>
 
@@ -33,6 +35,12 @@ std::string formatFixed(double value, int decimals, std::string_view separator =
 // value of a thousand billion or more, which no engine has, in six
 // significant digits and an exponent ("1.00000e+150") so a sheet stays narrow.
 std::string formatFigure(double value, int decimals, std::string_view separator = ".");
+
+// As a box shows its field's value (in the record's unit): its picture, or
+// in the metric window a length in millimetres with two decimals
+// ("101.60 mm") and the pressure in bar with three ("7.802 bar").
+std::string formatForBox(double value, Quantity quantity, Picture picture, UnitSystem system,
+                         std::string_view separator = ".");
 
 // As the boxes show a value: formatFixed with the picture's decimals.
 std::string formatPicture(double value, Picture picture, std::string_view separator = ".");

@@ -22,14 +22,6 @@ SheetFigure failed(Outcome outcome) {
 
 } // namespace
 
-double psiToBar(double psi) {
-    return psi * pascalsPerPsi / pascalsPerBar;
-}
-
-double psiToKilopascal(double psi) {
-    return psi * pascalsPerPsi / 1000;
-}
-
 SheetFigures sheetFigures(const EngineData& e) {
     SheetFigures f;
     const double cc = cubicCentimetresPerCubicInch();

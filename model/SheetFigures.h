@@ -12,6 +12,7 @@
 
 #include "model/Calculations.h"
 #include "model/EngineData.h"
+#include "model/Units.h"
 
 namespace tolvaric {
 
@@ -46,9 +47,5 @@ struct SheetFigures {
 };
 
 SheetFigures sheetFigures(const EngineData& engine);
-
-// Pounds per square inch in bar and in kilopascals (1 psi = 6894.757293168 Pa).
-double psiToBar(double psi);
-double psiToKilopascal(double psi);
 
 } // namespace tolvaric

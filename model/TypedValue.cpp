@@ -119,6 +119,15 @@ std::optional<double> exactlyConverted(const ExactDecimal& exact, const Unit& un
     return top / bottom;
 }
 
+const Unit& unitNamed(std::string_view name) {
+    for (const auto& unit : units) {
+        if (unit.name == name) {
+            return unit;
+        }
+    }
+    return units.back(); // the plain number's
+}
+
 } // namespace
 
 std::vector<std::string_view> unitNames(Quantity quantity) {
@@ -131,7 +140,7 @@ std::vector<std::string_view> unitNames(Quantity quantity) {
     return names;
 }
 
-TypedReading readTypedValue(std::string_view text, Quantity quantity) {
+TypedReading readTypedValue(std::string_view text, Quantity quantity, UnitSystem system) {
     using Kind = TypedReading::Kind;
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
@@ -154,6 +163,10 @@ TypedReading readTypedValue(std::string_view text, Quantity quantity) {
     }
     if (unit->quantity != quantity && unit->quantity != Quantity::Plain) {
         return {Kind::WrongUnit, 0};
+    }
+    if (unit->quantity == Quantity::Plain && quantity == Quantity::Length &&
+        system == UnitSystem::Metric) {
+        unit = &unitNamed("mm");
     }
     if (reading.kind == DecimalReading::Kind::TooLarge) {
         return {Kind::TooLarge, 0};

@@ -28,6 +28,10 @@ enum class Quantity {
 // table's order. Letters may be typed in any case, blanks anywhere.
 std::vector<std::string_view> unitNames(Quantity quantity);
 
+// The units the window shows and takes plain numbers in: the record's own
+// (inches, psi), or lengths in millimetres and the pressure in bar.
+enum class UnitSystem { Inch, Metric };
+
 struct TypedReading {
     enum class Kind { Number, NotANumber, TooLarge, WrongUnit };
     Kind kind = Kind::NotANumber;
@@ -36,6 +40,8 @@ struct TypedReading {
 
 // Exact where the unit's definition is (1 in = 25.4 mm, 1 cu in = 16.387064
 // cc): a number with up to 15 significant digits converts with one rounding.
-TypedReading readTypedValue(std::string_view text, Quantity quantity);
+// In the metric window a plain number in a length box is millimetres.
+TypedReading readTypedValue(std::string_view text, Quantity quantity,
+                            UnitSystem system = UnitSystem::Inch);
 
 } // namespace tolvaric

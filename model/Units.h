@@ -32,6 +32,13 @@ inline constexpr double pascalsPerBar = 100000;
 // The double nearest pi, as 4 arctan 1 gives it.
 inline constexpr double pi = 3.141592653589793;
 
+inline double psiToBar(double psi) {
+    return psi * pascalsPerPsi / pascalsPerBar;
+}
+inline double psiToKilopascal(double psi) {
+    return psi * pascalsPerPsi / 1000;
+}
+
 // Cubic centimetres in a cubic inch as the calculations have always worked
 // it out, the centimetre inch cubed: its last bit lies above 16.387064's,
 // and the builders' reference figures carry it.

@@ -61,6 +61,7 @@ set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 # these lines through a CMake string: single quotes, doubled backslashes.
 set(CPACK_NSIS_CREATE_ICONS_EXTRA [[
     CreateShortCut '$SMPROGRAMS\\$STARTMENU_FOLDER\\tolvaric.lnk' '$INSTDIR\\tolvaric.exe' '--in-documents'
+    CreateShortCut '$SMPROGRAMS\\$STARTMENU_FOLDER\\tolvaric (millimetres and bar).lnk' '$INSTDIR\\tolvaric.exe' '--in-documents --metric'
 ]])
 # A running tolvaric holds a named mutex; its files cannot be replaced or
 # removed then, so the user is asked to close it, and a silent run fails.
@@ -77,4 +78,5 @@ set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "${tolvaric_refuse_while_running}")
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "${tolvaric_refuse_while_running}")
 set(CPACK_NSIS_DELETE_ICONS_EXTRA [[
     Delete '$SMPROGRAMS\\$MUI_TEMP\\tolvaric.lnk'
+    Delete '$SMPROGRAMS\\$MUI_TEMP\\tolvaric (millimetres and bar).lnk'
 ]])

@@ -42,6 +42,8 @@ class TestMainWindow : public WindowTest {
     void switchingAwayDoesNotJudgeTheText();
     void enterAndEscapePressNoButton();
     void lockedBoxTakesNoTyping();
+    void metricWindow_data();
+    void metricWindow();
     void otherLocales_data();
     void otherLocales();
 };
@@ -321,6 +323,45 @@ void TestMainWindow::lockedBoxTakesNoTyping() {
     QTest::keyClick(pressure, Qt::Key_Return);
     QCOMPARE(focusedBox(), m_window->box(&EngineData::Compression_Ratio));
     QCOMPARE(m_session.engine().Cylinder_Pressure, 150.0);
+}
+
+void TestMainWindow::metricWindow_data() {
+    QTest::addColumn<QString>("typed"); // into Bore
+    QTest::addColumn<double>("stored");
+    QTest::newRow("a plain number is millimetres")
+        << "86" << 430.0 / 127; // 86 / 25.4, rounded once
+    QTest::newRow("a number in inches") << "4in" << 4.0;
+    QTest::newRow("a number in inches, as a mark") << "3.75\"" << 3.75;
+    QTest::newRow("the sample bore in millimetres") << "101.6" << 4.0;
+}
+
+// tolvaric --metric: lengths in millimetres, the pressure in bar, the files
+// and the record in inches and psi as ever.
+void TestMainWindow::metricWindow() {
+    QFETCH(QString, typed);
+    QFETCH(double, stored);
+    MainWindow window(m_session, m_prompts, QLocale::c(), tolvaric::UnitSystem::Metric);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // It opens on the sample engine, in its own units.
+    QCOMPARE(window.box(&EngineData::Bore)->text(), "101.60 mm");
+    QCOMPARE(window.box(&EngineData::Deck_Clearance)->text(), "0.13 mm");
+    QCOMPARE(window.box(&EngineData::Combustion_Chamber_Volume)->text(), "85.0");
+    QCOMPARE(window.box(&EngineData::Cylinder_Pressure)->text(), "10.342 bar");
+    QTest::mouseClick(window.button(tolvaric::Calculation::Pressure), Qt::LeftButton);
+    QCOMPARE(window.box(&EngineData::Cylinder_Pressure)->text(), "7.802 bar");
+    // Every text fits its box.
+    for (const auto member :
+         {&EngineData::Bore, &EngineData::Rod_Length, &EngineData::Cylinder_Pressure}) {
+        auto* box = window.box(member);
+        QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) <= box->width() - 6,
+                 qPrintable(box->text()));
+    }
+    typeInto(window.box(&EngineData::Bore), typed);
+    QTest::keyClick(window.box(&EngineData::Bore), Qt::Key_Return);
+    QVERIFY2(m_session.engine().Bore == stored,
+             qPrintable(QString::number(m_session.engine().Bore, 'g', 17)));
 }
 
 void TestMainWindow::otherLocales_data() {

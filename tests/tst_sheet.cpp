@@ -331,6 +331,8 @@ void TestSheet::commandLineFailures_data() {
         << QStringList{"-o", "x.txt"} << "goes with --sheet" << false;
     QTest::newRow("--help-all") << QStringList{"--help-all"} << "help-all" << false;
     QTest::newRow("a value after --sheet") << QStringList{"--sheet=1"} << "sheet" << false;
+    QTest::newRow("--metric with --sheet")
+        << QStringList{"--sheet", "--metric"} << "for the window" << false;
     QTest::newRow("the help viewer with more")
         << QStringList{"--help-viewer", "x"} << "nothing else" << false;
 }

@@ -26,7 +26,7 @@ class CommandLineText {
     Q_DECLARE_TR_FUNCTIONS(tolvaric::CommandLine)
 };
 
-enum class Option { Sheet, Format, Output, Help, Version, HelpViewer, InDocuments };
+enum class Option { Sheet, Format, Output, Metric, Help, Version, HelpViewer, InDocuments };
 
 struct OptionRow {
     Option option;
@@ -37,7 +37,7 @@ struct OptionRow {
 };
 
 // Every option the program knows, once.
-const std::array<OptionRow, 7> optionTable{{
+const std::array<OptionRow, 8> optionTable{{
     {Option::Sheet, "sheet",
      QT_TRANSLATE_NOOP("tolvaric::CommandLine",
                        "Write the engine sheet of each FILE.dat (tolvaric.dat when none is named) "
@@ -50,6 +50,11 @@ const std::array<OptionRow, 7> optionTable{{
      QT_TRANSLATE_NOOP("tolvaric::CommandLine",
                        "Write to FILE instead of standard output (- is standard output)."),
      QT_TRANSLATE_NOOP("tolvaric::CommandLine", "FILE")},
+    {Option::Metric, "metric",
+     QT_TRANSLATE_NOOP("tolvaric::CommandLine",
+                       "Open the window with lengths in millimetres and the cylinder pressure in "
+                       "bar. The files keep inches and psi."),
+     ""},
     {Option::Help, "h help", QT_TRANSLATE_NOOP("tolvaric::CommandLine", "Show this help and end."),
      ""},
     {Option::Version, "v version",
@@ -103,7 +108,7 @@ struct Parser {
         };
         return {make(optionTable[0]), make(optionTable[1]), make(optionTable[2]),
                 make(optionTable[3]), make(optionTable[4]), make(optionTable[5]),
-                make(optionTable[6])};
+                make(optionTable[6]), make(optionTable[7])};
     }
 
     const QCommandLineOption& operator[](Option option) const {
@@ -188,22 +193,34 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return refused(p.parser.errorText());
     }
     if (p.isSet(Option::Help)) {
-        return {CommandLine::Mode::Help, {}, false, {}};
+        CommandLine help;
+        help.mode = CommandLine::Mode::Help;
+        return help;
     }
     if (p.isSet(Option::Version)) {
-        return {CommandLine::Mode::Version, {}, false, {}};
+        CommandLine version;
+        version.mode = CommandLine::Mode::Version;
+        return version;
     }
-    // The program's own options come alone, as it passes them.
-    for (const Option own : {Option::HelpViewer, Option::InDocuments}) {
-        if (p.isSet(own)) {
-            if (arguments.size() != 2) {
-                return refused(CommandLineText::tr("--%1 takes nothing else with it.")
-                                   .arg(p[own].names().constFirst()));
-            }
-            return own == Option::HelpViewer
-                       ? CommandLine{CommandLine::Mode::HelpViewer, {}, false, {}}
-                       : CommandLine{CommandLine::Mode::Window, {}, true, {}};
+    // The program's own options come as it passes them: the help viewer's
+    // alone, the Start-menu shortcut's alone or with --metric.
+    const bool metric = p.isSet(Option::Metric);
+    if (p.isSet(Option::HelpViewer)) {
+        if (arguments.size() != 2) {
+            return refused(CommandLineText::tr("--%1 takes nothing else with it.")
+                               .arg(p[Option::HelpViewer].names().constFirst()));
         }
+        CommandLine viewer;
+        viewer.mode = CommandLine::Mode::HelpViewer;
+        return viewer;
+    }
+    if (p.isSet(Option::InDocuments) && arguments.size() != (metric ? 3 : 2)) {
+        return refused(CommandLineText::tr("--%1 takes nothing else with it.")
+                           .arg(p[Option::InDocuments].names().constFirst()));
+    }
+    if (metric && p.isSet(Option::Sheet)) {
+        return refused(
+            CommandLineText::tr("--metric is for the window; the sheet shows both units."));
     }
     if (p.isSet(Option::Sheet)) {
         return sheetLine(p);
@@ -219,7 +236,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             CommandLineText::tr("\"%1\" was not understood; data files go after --sheet.")
                 .arg(p.parser.positionalArguments().constFirst()));
     }
-    return {};
+    CommandLine window;
+    window.inDocuments = p.isSet(Option::InDocuments);
+    window.metric = metric;
+    return window;
 }
 
 QString commandLineHelp() {

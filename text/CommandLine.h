@@ -5,9 +5,9 @@
 // The command line, read once from one table of options before any
 // application object exists, so that Qt never takes a user's argument (a
 // file named "-platformpluginpath", say) for one of its own. No arguments:
-// the window. --sheet: the engine sheet. --help, --version: their texts.
-// The help viewer's option is the program's own, accepted alone. Anything
-// else is refused with one line.
+// the window (--metric: in millimetres and bar). --sheet: the engine sheet. --help, --version:
+// their texts. The help viewer's option is the program's own, accepted alone. Anything else is
+// refused with one line.
 
 #include <QStringList>
 
@@ -27,6 +27,7 @@ struct CommandLine {
     Mode mode = Mode::Window;
     SheetRequest sheet;       // for Sheet
     bool inDocuments = false; // Windows' Start-menu shortcut: start in Documents
+    bool metric = false;      // the window in millimetres and bar
     QString refusal;          // for Refused: one line, without the program's name
 };
 

@@ -52,12 +52,14 @@ QString plainNotation(const QString& text, const QLocale& locale) {
 
 } // namespace
 
-QString showValue(double value, Picture picture, const QLocale& locale) {
+QString showValue(double value, Quantity quantity, Picture picture, const QLocale& locale,
+                  UnitSystem system) {
     return QString::fromStdString(
-        formatPicture(value, picture, locale.decimalPoint().toStdString()));
+        formatForBox(value, quantity, picture, system, locale.decimalPoint().toStdString()));
 }
 
-TypedReading readValue(const QString& text, const QLocale& locale, Quantity quantity) {
+TypedReading readValue(const QString& text, const QLocale& locale, Quantity quantity,
+                       UnitSystem system) {
     // An override or isolate reorders what the box shows ("10.5" on screen
     // for 5.01 typed): such a text is no number. Marks alone are dropped.
     for (const QChar c : text) {
@@ -66,7 +68,7 @@ TypedReading readValue(const QString& text, const QLocale& locale, Quantity quan
             return {TypedReading::Kind::NotANumber, 0};
         }
     }
-    return readTypedValue(plainNotation(text, locale).toStdString(), quantity);
+    return readTypedValue(plainNotation(text, locale).toStdString(), quantity, system);
 }
 
 } // namespace tolvaric

@@ -16,8 +16,10 @@
 
 namespace tolvaric {
 
-QString showValue(double value, Picture picture, const QLocale& locale);
+// As a box shows a field's value, in the window's units.
+QString showValue(double value, Quantity quantity, Picture picture, const QLocale& locale,
+                  UnitSystem system = UnitSystem::Inch);
 TypedReading readValue(const QString& text, const QLocale& locale,
-                       Quantity quantity = Quantity::Plain);
+                       Quantity quantity = Quantity::Plain, UnitSystem system = UnitSystem::Inch);
 
 } // namespace tolvaric

@@ -67,6 +67,14 @@
         <source>&quot;%1&quot; was not understood; data files go after --sheet.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Open the window with lengths in millimetres and the cylinder pressure in bar. The files keep inches and psi.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--metric is for the window; the sheet shows both units.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::HelpViewer</name>

@@ -59,7 +59,8 @@ void setUpWindows(QTranslator& translator) {
 
 } // namespace
 
-int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& shown) {
+int runTolvaric(int& argc, char** argv, UnitSystem units,
+                const std::function<void(QWidget&)>& shown) {
     QApplication application(argc, argv);
     QTranslator translator;
     setUpWindows(translator);
@@ -70,7 +71,7 @@ int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& sho
     // The session holds the run's one engine record and the owner's name:
     // all zeros at start, never reset. The window and the commands use it.
     Session session;
-    MainWindow window(session, prompts);
+    MainWindow window(session, prompts, QLocale(), units);
     SessionCommands commands(window, session, prompts, [] { QApplication::exit(0); });
     QObject::connect(&window, &MainWindow::commandRequested, &commands, &SessionCommands::run);
     if (!commands.startUp()) {

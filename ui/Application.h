@@ -6,6 +6,7 @@
 // help viewer, and the PDF sheet. `argc` and `argv` are what Qt sees: the
 // program's name alone.
 
+#include "model/TypedValue.h"
 #include "text/CommandLine.h"
 
 #include <functional>
@@ -14,8 +15,10 @@ class QWidget;
 
 namespace tolvaric {
 
-// `shown` runs once the window is shown (the start-up benchmark watches it).
-int runTolvaric(int& argc, char** argv, const std::function<void(QWidget&)>& shown = {});
+// `units`: the window's, the record's own or millimetres and bar. `shown`
+// runs once the window is shown (the start-up benchmark watches it).
+int runTolvaric(int& argc, char** argv, UnitSystem units = UnitSystem::Inch,
+                const std::function<void(QWidget&)>& shown = {});
 
 // The help viewer alone: it shows the help document's contents and reads
 // or writes no data file.

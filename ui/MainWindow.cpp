@@ -4,6 +4,7 @@
 #include "ui/MainWindow.h"
 
 #include "model/CalculationCommand.h"
+#include "model/Units.h"
 #include "storage/Session.h"
 #include "text/FieldRows.h"
 #include "text/LocaleNumbers.h"
@@ -42,8 +43,9 @@ QString typedText(const QTextEdit& box) {
 
 } // namespace
 
-MainWindow::MainWindow(Session& session, Prompts& prompts, const QLocale& locale, QWidget* parent)
-    : QWidget(parent), m_session(session), m_prompts(prompts), m_locale(locale) {
+MainWindow::MainWindow(Session& session, Prompts& prompts, const QLocale& locale, UnitSystem units,
+                       QWidget* parent)
+    : QWidget(parent), m_session(session), m_prompts(prompts), m_locale(locale), m_units(units) {
     setObjectName(QStringLiteral("tolvaric"));
     setWindowTitle(tr(layout::windowCaption));
     QPalette grey = palette();
@@ -80,9 +82,22 @@ void MainWindow::buildFieldRows() {
         // Text at the top: the box below overlaps the lowest 4 pixels.
         box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // The initial texts are the same in every locale; a point reads everywhere.
-        box->setText(fromView(field.initialText));
+        box->setText(m_units == UnitSystem::Inch
+                         ? fromView(field.initialText)
+                         : showValue(initialEngineData().*field.member, field.quantity,
+                                     field.picture, m_locale, m_units));
         box->setGeometry(
             twipsRect(layout::boxLeft, row.topTwips, layout::boxWidth, layout::boxHeight));
+        if (m_units == UnitSystem::Metric &&
+            (field.quantity == Quantity::Length || field.quantity == Quantity::Pressure)) {
+            // Millimetres and bar with their units take more room than the
+            // box's inches: the type gets smaller until the widest fits.
+            const double widest = field.quantity == Quantity::Length ? 888.88 / millimetresPerInch
+                                                                     : 88.888 / psiToBar(1);
+            const QString text =
+                showValue(widest, field.quantity, field.picture, m_locale, m_units);
+            box->setFont(fitting(box->font(), text, box->width() - 6));
+        }
         connect(box, &FieldBox::leftForAnotherControl, this, &MainWindow::storeEntry);
         // A screen reader names the box after its label: "Bore", not "text".
         label->setBuddy(box);
@@ -186,7 +201,9 @@ ColorButton* MainWindow::button(ButtonAction action) const {
 void MainWindow::Show_Engine_Data() {
     for (auto* fieldBox : m_boxes) {
         const auto& field = fieldBox->field();
-        fieldBox->setText(showValue(m_session.engine().*field.member, field.picture, m_locale));
+        fieldBox->setText(showValue(m_session.engine().*field.member, field.quantity, field.picture,
+                                    m_locale, m_units));
+        fieldBox->setCursorPosition(0); // its start, should it not fit
     }
 }
 
@@ -214,7 +231,8 @@ void MainWindow::storeEntry(FieldBox* fieldBox) {
     if (!fieldBox->isModified()) {
         return;
     }
-    if (const auto reading = readValue(fieldBox->text(), m_locale, fieldBox->field().quantity);
+    if (const auto reading =
+            readValue(fieldBox->text(), m_locale, fieldBox->field().quantity, m_units);
         reading.kind == TypedReading::Kind::Number) {
         m_session.store(fieldBox->field().member, reading.value);
         return;
@@ -238,8 +256,8 @@ void MainWindow::reportUnreadableEntry() {
     const Quantity quantity = m_unreadable->field().quantity;
     m_prompts.inform(this, messageBoxTitle(),
                      unreadableEntryText(name, elided(text, 40),
-                                         readValue(text, m_locale, quantity).kind, quantity,
-                                         m_locale.decimalPoint()),
+                                         readValue(text, m_locale, quantity, m_units).kind,
+                                         quantity, m_locale.decimalPoint()),
                      MessageIcon::Exclamation);
     m_unreadable->setFocus(Qt::OtherFocusReason);
     m_unreadable->selectAll();
@@ -257,7 +275,9 @@ void MainWindow::calculate(Calculation calculation) {
         m_prompts.inform(this, messageFor(result.outcome));
         return;
     }
-    box(command.result)->setText(showValue(result.value, picture, m_locale));
+    const auto& field = engineFields[fieldIndex(command.result)];
+    box(command.result)
+        ->setText(showValue(result.value, field.quantity, picture, m_locale, m_units));
 }
 
 void MainWindow::printSheet() {

@@ -36,8 +36,9 @@ class Session;
 class MainWindow : public QWidget, public SessionView {
     Q_OBJECT
   public:
+    // `units`: the record's own, or millimetres and bar (tolvaric --metric).
     MainWindow(Session& session, Prompts& prompts, const QLocale& locale = QLocale(),
-               QWidget* parent = nullptr);
+               UnitSystem units = UnitSystem::Inch, QWidget* parent = nullptr);
 
     // What the session's commands show.
     void Show_Engine_Data() override;
@@ -72,6 +73,7 @@ class MainWindow : public QWidget, public SessionView {
     Session& m_session;
     Prompts& m_prompts;
     QLocale m_locale;
+    UnitSystem m_units;
     std::array<FieldBox*, fieldCount> m_boxes{};
     std::array<ColorButton*, layout::buttons.size()> m_buttons{};
     QTextEdit* m_owner = nullptr;

@@ -55,6 +55,11 @@ shortcut=$(find "$WINEPREFIX/drive_c" -iname tolvaric.lnk | head -n1)
 # holds UTF-16 text).
 LC_ALL=C grep -aq -- "-.-.i.n.-.d.o.c.u.m.e.n.t.s" "$shortcut" ||
     fail "the shortcut does not start tolvaric in the user's Documents"
+# A second one starts the window in millimetres and bar.
+metric_shortcut=$(find "$WINEPREFIX/drive_c" -iname "tolvaric (millimetres and bar).lnk" | head -n1)
+[ -n "$metric_shortcut" ] || fail "no Start-menu shortcut for millimetres and bar"
+LC_ALL=C grep -aq -- "-.-.m.e.t.r.i.c" "$metric_shortcut" ||
+    fail "the millimetres-and-bar shortcut does not pass --metric"
 
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.5; }
 # The message box titled $1: the small window of that title, once it is up.
@@ -223,4 +228,5 @@ wine "$program_files/Uninstall.exe" /S
 for _ in $(seq 100); do [ -e "$program_files" ] || break; sleep 0.2; done
 [ -e "$program_files" ] && fail "the uninstaller left $(find "$program_files")"
 [ -e "$shortcut" ] && fail "the uninstaller left the Start-menu shortcut"
+[ -e "$metric_shortcut" ] && fail "the uninstaller left the millimetres-and-bar shortcut"
 echo "Windows session passed"
