@@ -30,7 +30,7 @@ SheetFigures sheetFigures(const EngineData& e) {
         const auto failure = failed(Outcome::ComputationFailure);
         f.sweptCubicInches = f.sweptCc = f.chamberCc = f.gasketCc = f.deckCc = f.topLandCc =
             f.domeCc = f.reliefCc = f.clearanceCc = f.domeForRatio = f.gasketForRatio =
-                f.deckForRatio = failure;
+                f.deckForRatio = f.requiredClearanceCc = failure;
     } else {
         f.sweptCubicInches = figureOf(parts.swept);
         f.sweptCc = figureOf(Checked(parts.swept) * cc);
@@ -66,10 +66,12 @@ SheetFigures sheetFigures(const EngineData& e) {
     // The clearance the record's ratio needs, as the chamber calculation works it out.
     if (!parts.failed) {
         if (e.Compression_Ratio == 1) {
-            f.domeForRatio = f.gasketForRatio = f.deckForRatio = failed(Outcome::RatioWarning);
+            f.domeForRatio = f.gasketForRatio = f.deckForRatio = f.requiredClearanceCc =
+                failed(Outcome::RatioWarning);
         } else {
             const Checked p = pi;
             const Checked required = Checked(parts.swept) / (Checked(e.Compression_Ratio) - 1);
+            f.requiredClearanceCc = figureOf(required * cc);
             const Checked relief = Checked(e.Valve_Relief_Volume) / cc;
             // Everything but the part itself, in cubic inches.
             const Checked withoutDome =

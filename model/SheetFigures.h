@@ -32,10 +32,11 @@ struct SheetFigures {
     // The clearance volume and its parts, in cubic centimetres: chamber,
     // head gasket, deck, top land, dome (taken away) and valve relief.
     SheetFigure chamberCc, gasketCc, deckCc, topLandCc, domeCc, reliefCc, clearanceCc;
-    SheetFigure compressionRatio;  // as Calculate Compression Ratio gives it
-    SheetFigure requiredChamberCc; // for the record's Compression Ratio; buildable above 0
-    SheetFigure intakeClosing;     // degrees after bottom dead centre
-    SheetFigure effectiveStroke;   // inches
+    SheetFigure compressionRatio;    // as Calculate Compression Ratio gives it
+    SheetFigure requiredChamberCc;   // for the record's Compression Ratio; buildable above 0
+    SheetFigure requiredClearanceCc; // the clearance volume that ratio needs
+    SheetFigure intakeClosing;       // degrees after bottom dead centre
+    SheetFigure effectiveStroke;     // inches
     SheetFigure dynamicRatio;
     SheetFigure crankingPressure; // psi gauge, as Calculate Cylinder Pressure gives it
     SheetFigure quench;           // inches: deck clearance + gasket thickness

@@ -41,6 +41,21 @@ Message messageFor(Outcome outcome) {
             MessageIcon::Critical};
 }
 
+QString ratioFiguresText(const QString& swept, const QString& clearance) {
+    return Messages::tr("Per cylinder: swept volume %1 cc, clearance volume %2 cc.")
+        .arg(swept, clearance);
+}
+
+QString chamberFiguresText(const QString& clearance) {
+    return Messages::tr("The Compression Ratio needs a clearance volume of %1 cc.").arg(clearance);
+}
+
+QString pressureFiguresText(const QString& closing, const QString& dynamicRatio) {
+    return Messages::tr(
+               "The intake closes %1\u00B0 after bottom dead centre; dynamic compression ratio %2.")
+        .arg(closing, dynamicRatio);
+}
+
 QString dataErrorTitle() {
     return Messages::tr("Data Error!");
 }

@@ -18,6 +18,12 @@ namespace tolvaric {
 // A calculation's warning or its computation failure (never asked for a success).
 Message messageFor(Outcome outcome);
 
+// What a result box's tip and accessible description tell of the figures
+// behind it; `figures` are written with the user's separator.
+QString ratioFiguresText(const QString& swept, const QString& clearance);
+QString chamberFiguresText(const QString& clearance);
+QString pressureFiguresText(const QString& closing, const QString& dynamicRatio);
+
 // The application's title, which boxes without a title of their own carry.
 QString messageBoxTitle();
 // The data-error question's title and text.

@@ -452,6 +452,18 @@ Choose another name.</source>
         <source>&lt;h2&gt;Help document gone&lt;/h2&gt;&lt;p&gt;The help document &lt;b&gt;%1&lt;/b&gt; is no longer there: it was moved or deleted while the help was open.&lt;/p&gt;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Per cylinder: swept volume %1 cc, clearance volume %2 cc.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Compression Ratio needs a clearance volume of %1 cc.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The intake closes %1° after bottom dead centre; dynamic compression ratio %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::QtPrompts</name>

@@ -4,7 +4,7 @@
 #include "ui/MainWindow.h"
 
 #include "model/CalculationCommand.h"
-#include "model/Units.h"
+#include "model/SheetFigures.h"
 #include "storage/Session.h"
 #include "text/FieldRows.h"
 #include "text/LocaleNumbers.h"
@@ -12,13 +12,11 @@
 #include "text/Sheet.h"
 #include "ui/ColorButton.h"
 #include "ui/FieldBox.h"
-#include "ui/OwnerBox.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
 #include "ui/ReadableText.h"
 #include "ui/SheetOutput.h"
 #include "ui/Twips.h"
-#include "ui/WindowFonts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -60,133 +58,10 @@ MainWindow::MainWindow(Session& session, Prompts& prompts, const QLocale& locale
     buildOtherControls();
     setFocusOrder();
     m_boxes.front()->setFocus();
+    describeResults();
     // No control of its own: the window's layout is fixed.
     auto* print = new QShortcut(QKeySequence::Print, this);
     connect(print, &QShortcut::activated, this, &MainWindow::printSheet);
-}
-
-void MainWindow::buildFieldRows() {
-    for (std::size_t i = 0; i < fieldCount; ++i) {
-        const auto& field = engineFields[i];
-        const auto& row = layout::fieldRows[i];
-        auto* label = new QLabel(caption(row), this);
-        label->setObjectName(fromView(row.label));
-        label->setFont(arial(layout::labelPointSize));
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setGeometry(
-            twipsRect(layout::labelLeft, row.topTwips, layout::labelWidth, row.labelHeightTwips));
-
-        auto* box = new FieldBox(field, this);
-        box->setObjectName(fromView(row.textBox));
-        box->setFont(arial(layout::boxPointSize));
-        // Text at the top: the box below overlaps the lowest 4 pixels.
-        box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // The initial texts are the same in every locale; a point reads everywhere.
-        box->setText(m_units == UnitSystem::Inch
-                         ? fromView(field.initialText)
-                         : showValue(initialEngineData().*field.member, field.quantity,
-                                     field.picture, m_locale, m_units));
-        box->setGeometry(
-            twipsRect(layout::boxLeft, row.topTwips, layout::boxWidth, layout::boxHeight));
-        if (m_units == UnitSystem::Metric &&
-            (field.quantity == Quantity::Length || field.quantity == Quantity::Pressure)) {
-            // Millimetres and bar with their units take more room than the
-            // box's inches: the type gets smaller until the widest fits.
-            const double widest = field.quantity == Quantity::Length ? 888.88 / millimetresPerInch
-                                                                     : 88.888 / psiToBar(1);
-            const QString text =
-                showValue(widest, field.quantity, field.picture, m_locale, m_units);
-            box->setFont(fitting(box->font(), text, box->width() - 6));
-        }
-        connect(box, &FieldBox::leftForAnotherControl, this, &MainWindow::storeEntry);
-        // A screen reader names the box after its label: "Bore", not "text".
-        label->setBuddy(box);
-        box->setAccessibleName(fieldName(row));
-        m_boxes[i] = box;
-    }
-    box(&EngineData::Cylinder_Pressure)->setReadOnly(true);
-    for (std::size_t i = 0; i < fieldCount; ++i) {
-        m_boxes[i]->setChain(i > 0 ? m_boxes[i - 1] : nullptr,
-                             i + 1 < fieldCount ? m_boxes[i + 1] : nullptr);
-    }
-}
-
-void MainWindow::buildButtons() {
-    for (std::size_t i = 0; i < layout::buttons.size(); ++i) {
-        const auto& place = layout::buttons[i];
-        auto* button =
-            new ColorButton(tr(place.caption), QColor(place.red, place.green, place.blue), this);
-        button->setObjectName(QString::fromLatin1(place.name));
-        button->setFont(arial(layout::buttonPointSize));
-        button->setGeometry(twipsRect(place.left, place.top, place.width, place.height));
-        connect(button, &ColorButton::clicked, this,
-                [this, action = place.action] { runButton(action); });
-        m_buttons[i] = button;
-    }
-}
-
-void MainWindow::buildOtherControls() {
-    auto* owner = new OwnerBox(ownerTextLimit, this);
-    connect(owner, &OwnerBox::pasteCut, this, [this] {
-        m_prompts.inform(this, messageBoxTitle(), ownerCutText(), MessageIcon::Exclamation);
-    });
-    m_owner = owner;
-    m_owner->setObjectName(QStringLiteral("TxtOwner"));
-    m_owner->setAcceptRichText(false);
-    m_owner->setTabChangesFocus(true);
-    m_owner->setFrameShape(QFrame::NoFrame);
-    m_owner->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_owner->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_owner->setFont(arial(layout::ownerPointSize));
-    QTextOption centred(Qt::AlignHCenter);
-    centred.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    m_owner->document()->setDefaultTextOption(centred);
-    QPalette ownerPalette = m_owner->palette();
-    ownerPalette.setColor(QPalette::Base, layout::grey);
-    ownerPalette.setColor(QPalette::Text,
-                          readableOn(layout::grey, ownerPalette.color(QPalette::Text)));
-    m_owner->setPalette(ownerPalette);
-    m_owner->setPlainText(defaultOwner); // the name the owner file falls back to
-    m_owner->setToolTip(tr(" Click here to change "));
-    m_owner->setAccessibleName(tr("Owner"));
-    m_owner->setGeometry(twipsRect(layout::ownerTwips));
-    connect(m_owner, &QTextEdit::textChanged, this, &MainWindow::storeOwner);
-
-    m_logo = new QLabel(this);
-    m_logo->setObjectName(QStringLiteral("Image1"));
-    m_logo->setScaledContents(true); // any picture fills the whole box, distorted if need be
-    m_logo->setToolTip(tr(" See HELP to customize "));
-    m_logo->setAccessibleName(tr("Logo"));
-    m_logo->setAccessibleDescription(
-        tr("The owner's logo: mine.bmp from the working folder, or tolvaric's own"));
-    m_logo->setGeometry(twipsRect(layout::imageTwips));
-
-    auto* distribute = new QLabel(tr("Distribute Freely"), this);
-    distribute->setObjectName(QStringLiteral("Label1"));
-    distribute->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    distribute->setFont(script(layout::distributePointSize));
-    QPalette white = distribute->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    distribute->setPalette(white);
-    distribute->setGeometry(twipsRect(layout::distributeTwips));
-}
-
-void MainWindow::setFocusOrder() {
-    // The first fourteen boxes, the seven buttons, then the two result boxes
-    // and the owner box; Tab from the owner box returns to the first box.
-    QList<QWidget*> order;
-    for (std::size_t i = 0; i < fieldIndex(&EngineData::Compression_Ratio); ++i) {
-        order.append(m_boxes[i]);
-    }
-    for (auto* button : m_buttons) {
-        order.append(button);
-    }
-    order.append(box(&EngineData::Compression_Ratio));
-    order.append(box(&EngineData::Cylinder_Pressure));
-    order.append(m_owner);
-    for (qsizetype i = 0; i + 1 < order.size(); ++i) {
-        setTabOrder(order[i], order[i + 1]);
-    }
 }
 
 ColorButton* MainWindow::button(ButtonAction action) const {
@@ -205,6 +80,7 @@ void MainWindow::Show_Engine_Data() {
                                     m_locale, m_units));
         fieldBox->setCursorPosition(0); // its start, should it not fit
     }
+    describeResults();
 }
 
 void MainWindow::showOwner(const QString& owner) {
@@ -235,6 +111,7 @@ void MainWindow::storeEntry(FieldBox* fieldBox) {
             readValue(fieldBox->text(), m_locale, fieldBox->field().quantity, m_units);
         reading.kind == TypedReading::Kind::Number) {
         m_session.store(fieldBox->field().member, reading.value);
+        describeResults();
         return;
     }
     if (m_unreadable) {
@@ -278,6 +155,29 @@ void MainWindow::calculate(Calculation calculation) {
     const auto& field = engineFields[fieldIndex(command.result)];
     box(command.result)
         ->setText(showValue(result.value, field.quantity, picture, m_locale, m_units));
+}
+
+void MainWindow::describeResults() {
+    const auto f = sheetFigures(m_session.engine());
+    auto shown = [this](const SheetFigure& figure, int decimals) {
+        return QString::fromStdString(
+            formatFigure(figure.value, decimals, m_locale.decimalPoint().toStdString()));
+    };
+    auto describe = [](FieldBox* resultBox, const QString& text) {
+        resultBox->setToolTip(text);
+        resultBox->setAccessibleDescription(text);
+    };
+    describe(box(&EngineData::Compression_Ratio),
+             f.sweptCc.ok() && f.clearanceCc.ok()
+                 ? ratioFiguresText(shown(f.sweptCc, 2), shown(f.clearanceCc, 2))
+                 : QString());
+    describe(box(&EngineData::Combustion_Chamber_Volume),
+             f.requiredClearanceCc.ok() ? chamberFiguresText(shown(f.requiredClearanceCc, 2))
+                                        : QString());
+    describe(box(&EngineData::Cylinder_Pressure),
+             f.intakeClosing.ok() && f.dynamicRatio.ok()
+                 ? pressureFiguresText(shown(f.intakeClosing, 1), shown(f.dynamicRatio, 2))
+                 : QString());
 }
 
 void MainWindow::printSheet() {

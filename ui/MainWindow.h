@@ -65,6 +65,8 @@ class MainWindow : public QWidget, public SessionView {
     void storeEntry(FieldBox* box);
     void storeOwner();
     void reportUnreadableEntry();
+    // The result boxes' tips: the figures behind each, from the record.
+    void describeResults();
     void runButton(ButtonAction action);
     void calculate(Calculation calculation);
     // Ctrl+P: the engine sheet of what the window holds, to a printer or a PDF.
