@@ -47,7 +47,8 @@ std::vector<char*> pointersTo(std::vector<std::string>& strings) {
     return pointers;
 }
 
-bool runOnce(const std::string& program, const std::string& platform, Sample& sample) {
+bool runOnce(const std::string& program, const std::string& platform, Sample& sample,
+             const std::string& option = {}) {
     int channel[2];
     if (pipe(channel) != 0) {
         return false;
@@ -67,7 +68,8 @@ bool runOnce(const std::string& program, const std::string& platform, Sample& sa
     variables.push_back("QT_QPA_PLATFORM=" + platform);
     std::vector<char*> environment = pointersTo(variables);
     std::string path = program;
-    char* arguments[] = {path.data(), nullptr};
+    std::string extra = option;
+    char* arguments[] = {path.data(), option.empty() ? nullptr : extra.data(), nullptr};
 
     pid_t child = 0;
     const long long started = monotonicNanoseconds();
@@ -148,11 +150,13 @@ int main(int argc, char* argv[]) {
     }
     int failures = 0;
     for (const auto& platform : platforms) {
-        std::vector<double> times[2], memory[2];
+        // tolvaric, the floor, and tolvaric --metric (millimetres and bar).
+        std::vector<double> times[3], memory[3];
         for (int round = 0; round < rounds; ++round) {
-            for (int which = 0; which < 2; ++which) {
+            for (int which = 0; which < 3; ++which) {
                 Sample sample;
-                if (runOnce(which == 0 ? tolvaric : floor, platform, sample)) {
+                if (runOnce(which == 1 ? floor : tolvaric, platform, sample,
+                            which == 2 ? "--metric" : "")) {
                     times[which].push_back(sample.milliseconds);
                     memory[which].push_back(sample.megabytes);
                 } else {
@@ -160,7 +164,7 @@ int main(int argc, char* argv[]) {
                 }
             }
         }
-        if (times[0].empty() || times[1].empty()) {
+        if (times[0].empty() || times[1].empty() || times[2].empty()) {
             std::printf("%s: no runs completed\n", platform.c_str());
             continue;
         }
@@ -170,6 +174,8 @@ int main(int argc, char* argv[]) {
                     "%.2f memory %.2f (medians of %zu)\n",
                     platform.c_str(), time0, memory0, time1, memory1, time0 / time1,
                     memory0 / memory1, times[0].size());
+        std::printf("%-9s tolvaric --metric %6.1f ms | ratio to the inch window %.3f\n",
+                    platform.c_str(), median(times[2]), median(times[2]) / time0);
     }
     // The sheet against a bare QCoreApplication, and against one that loads
     // the same Qt libraries as tolvaric does.
