@@ -185,6 +185,20 @@ step "the installed program's engine sheet: text to standard output, and a PDF"
 grep -q "^Data file  *tolvaric.dat" "$work/windows/sheet.txt" || fail "no text sheet"
 [ "$(head -c4 "$work/windows/sheet.pdf")" = "%PDF" ] || fail "no PDF sheet"
 
+step "a PDF through standard output as with -o, a file name in Chinese, and a refused argument"
+(cd "$work/windows" && wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --sheet --format pdf >piped.pdf) ||
+    fail "a PDF sheet through standard output failed"
+# Standard output in text mode would turn every line feed into CR LF.
+[ "$(stat -c%s "$work/windows/piped.pdf")" = "$(stat -c%s "$work/windows/sheet.pdf")" ] ||
+    fail "a PDF through standard output differs from one written with -o"
+cp "$work/windows/tolvaric.dat" "$work/windows/发动机.dat"
+(cd "$work/windows" && wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --sheet 发动机.dat >chinese.txt) ||
+    fail "a data file named in Chinese was not read"
+grep -q "发动机.dat" "$work/windows/chinese.txt" || fail "the sheet does not name 发动机.dat"
+status=0
+(cd "$work/windows" && wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --bogus >/dev/null 2>&1) || status=$?
+[ "$status" = 2 ] || fail "an unknown option gave exit status $status, not 2"
+
 # Qt's file dialog left nothing in the registry.
 if wine reg query 'HKCU\Software\QtProject' >/dev/null 2>&1; then
     fail "the file dialogs left settings in the registry"
