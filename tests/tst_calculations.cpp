@@ -293,23 +293,34 @@ void TestCalculations::commandStoresOnlyASuccess() {
     QCOMPARE(engine, expected);
 }
 
-// The help document's worked example shows what the calculations give for
-// the engine the window starts with, as the boxes would show it.
+// The help document's worked example, followed step by step on one record
+// as the window keeps it (each result goes into the record), shows exactly
+// what the calculations give, in the order the help gives its steps.
 void TestCalculations::workedExampleInTheHelp() {
     QFile file(QFINDTESTDATA("../resources/tolvaric.hlp"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString help = QString::fromUtf8(file.readAll());
     auto engine = tolvaric::initialEngineData();
     QCOMPARE(engine.Compression_Ratio, 10.0);
-    const auto ratio = tolvaric::compressionRatio(engine);
-    const auto chamber = tolvaric::requiredChamberVolume(engine);
-    const auto pressure = tolvaric::cylinderPressure(engine);
-    QVERIFY(ratio.succeeded() && chamber.succeeded() && pressure.succeeded());
-    for (const auto& [value, picture] : {std::pair{ratio.value, Picture::TwoDecimals},
-                                         std::pair{chamber.value, Picture::TwoDecimalsWide},
-                                         std::pair{pressure.value, Picture::TwoDecimalsWide}}) {
-        const auto shown = QString::fromStdString(tolvaric::formatPicture(value, picture));
-        QVERIFY2(help.contains("<b>" + shown + "</b>"), qPrintable(shown));
+    struct Step {
+        const tolvaric::CalculationCommand& command;
+        Picture picture;
+    };
+    qsizetype previous = -1;
+    for (const auto& step : {Step{tolvaric::ratioCommand, Picture::TwoDecimals},
+                             Step{tolvaric::pressureCommand, Picture::TwoDecimalsWide},
+                             Step{tolvaric::volumeCommand, Picture::TwoDecimalsWide},
+                             Step{tolvaric::pressureCommand, Picture::TwoDecimalsWide}}) {
+        if (&step.command == &tolvaric::volumeCommand) {
+            engine.Compression_Ratio = 10; // "Type 10 into Compression Ratio"
+        }
+        const auto result = tolvaric::runCalculation(step.command, engine);
+        QVERIFY(result.succeeded());
+        const auto shown =
+            QString::fromStdString(tolvaric::formatPicture(result.value, step.picture));
+        const qsizetype at = help.indexOf("<b>" + shown + "</b>", previous + 1);
+        QVERIFY2(at > previous, qPrintable(shown + " is not the help's next figure"));
+        previous = at;
     }
 }
 
