@@ -156,14 +156,19 @@ QString reasonText(const FileStatus& status) {
     return status.reason;
 }
 
-QString saveFailedText(const QString& path, const FileStatus& status, bool fileExisted) {
+namespace {
+
+// A write that failed: `lead` names what was not written where ("%1" the
+// file), then the reason, then what became of a file that was there.
+QString writeFailedText(const QString& lead, const QString& path, const FileStatus& status,
+                        bool fileExisted) {
     // A system's reason may end with its own full stop.
     QString reason = reasonText(status);
     if (reason.endsWith(QLatin1Char('.'))) {
         reason.chop(1);
     }
-    QString text = Messages::tr("The engine was not saved to \"%1\":\n%2.")
-                       .arg(QDir::toNativeSeparators(path), reason);
+    QString text = lead.arg(QDir::toNativeSeparators(path)) + QStringLiteral(":\n") + reason +
+                   QLatin1Char('.');
     if (fileExisted) {
         text += QLatin1Char('\n') + (status.previousKept
                                          ? Messages::tr("The file was left as it was.")
@@ -171,6 +176,13 @@ QString saveFailedText(const QString& path, const FileStatus& status, bool fileE
                                                         "as it was."));
     }
     return text;
+}
+
+} // namespace
+
+QString saveFailedText(const QString& path, const FileStatus& status, bool fileExisted) {
+    return writeFailedText(Messages::tr("The engine was not saved to \"%1\""), path, status,
+                           fileExisted);
 }
 
 QString ownerCutText() {
@@ -233,19 +245,8 @@ QString printTargetRefusedText(const QString& path) {
 }
 
 QString printFailedText(const QString& path, const FileStatus& status, bool fileExisted) {
-    QString reason = reasonText(status);
-    if (reason.endsWith(QLatin1Char('.'))) {
-        reason.chop(1);
-    }
-    QString text = Messages::tr("Nothing was printed to \"%1\":\n%2.")
-                       .arg(QDir::toNativeSeparators(path), reason);
-    if (fileExisted) {
-        text += QLatin1Char('\n') + (status.previousKept
-                                         ? Messages::tr("The file was left as it was.")
-                                         : Messages::tr("The file could not be put back "
-                                                        "as it was."));
-    }
-    return text;
+    return writeFailedText(Messages::tr("Nothing was printed to \"%1\""), path, status,
+                           fileExisted);
 }
 
 QString printerFailedText() {

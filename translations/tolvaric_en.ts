@@ -360,11 +360,6 @@ Choose another folder.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The engine was not saved to &quot;%1&quot;:
-%2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The file was left as it was.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -440,11 +435,6 @@ Choose another name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Nothing was printed to &quot;%1&quot;:
-%2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The printer reported an error; the pages may not have been printed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -462,6 +452,14 @@ Choose another name.</source>
     </message>
     <message>
         <source>The intake closes %1° after bottom dead centre; dynamic compression ratio %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The engine was not saved to &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was printed to &quot;%1&quot;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
