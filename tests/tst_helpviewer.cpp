@@ -9,6 +9,7 @@
 #include "tests/TestFiles.h"
 #include "ui/FieldBox.h"
 #include "ui/HelpViewer.h"
+#include "ui/HelpViewer_p.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
@@ -78,7 +79,7 @@ void TestHelpViewer::helpSearchOrder() {
     tolvaric::HelpViewer viewer;
     const QString shipped = QFINDTESTDATA("../resources/tolvaric.hlp");
     viewer.showContents(shipped, {});
-    QVERIFY(viewer.browser()->toPlainText().contains("Contents"));
+    QVERIFY(tolvaric::browser(viewer)->toPlainText().contains("Contents"));
     const QString html = QString::fromUtf8(readBytes(shipped));
     static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
     for (auto links = link.globalMatch(html); links.hasNext();) {
@@ -90,7 +91,7 @@ void TestHelpViewer::helpSearchOrder() {
 void TestHelpViewer::helpWithoutADocument() {
     tolvaric::HelpViewer viewer;
     viewer.showContents(QString(), {"/nowhere/a", "/nowhere/b"});
-    const auto page = viewer.browser()->toPlainText();
+    const auto page = tolvaric::browser(viewer)->toPlainText();
     // The folders as this platform writes them ("\\nowhere\\b" on Windows).
     QVERIFY(page.contains("tolvaric.hlp") && page.contains(QDir::toNativeSeparators("/nowhere/b")));
 }
@@ -136,12 +137,12 @@ void TestHelpViewer::helpReadsOnlyRegularFiles() {
     viewer.showContents(tolvaric::findHelpDocument("tolvaric.hlp", folders), folders);
     if (document.contains("deleted")) {
         QVERIFY(QFile::remove("tolvaric.hlp"));
-        viewer.browser()->reload();
+        tolvaric::browser(viewer)->reload();
     }
     viewer.show();
     viewer.grab(); // lays out and paints the page, pictures included
-    QVERIFY2(viewer.browser()->toPlainText().contains(shown),
-             qPrintable(viewer.browser()->toPlainText()));
+    QVERIFY2(tolvaric::browser(viewer)->toPlainText().contains(shown),
+             qPrintable(tolvaric::browser(viewer)->toPlainText()));
 }
 
 class LinkCatcher : public QObject {
@@ -172,7 +173,7 @@ void TestHelpViewer::picturesDecodeOnceWithinABudget() {
     viewer.show();
     viewer.grab();
     // 16 MB each: p, q, r and s fit in the 64 MB budget; t is left out.
-    QCOMPARE(viewer.browser()->decodedPictureBytes(), 4 * 2000 * 2000 * 4 + 4);
+    QCOMPARE(tolvaric::decodedPictureBytes(*tolvaric::browser(viewer)), 4 * 2000 * 2000 * 4 + 4);
 }
 
 void TestHelpViewer::helpSendsWebLinksToTheDesktop() {
@@ -185,14 +186,14 @@ void TestHelpViewer::helpSendsWebLinksToTheDesktop() {
     viewer.showContents(m_dir.filePath("tolvaric.hlp"), {});
     const QList<QUrl> links{QUrl("https://example.org/cams"), QUrl("mailto:shop@example.org")};
     for (const auto& link : links) {
-        emit viewer.browser()->anchorClicked(link);
+        emit tolvaric::browser(viewer)->anchorClicked(link);
     }
     QCOMPARE(catcher.opened, links);
-    QVERIFY(viewer.browser()->toPlainText().contains("Here")); // the page stays
+    QVERIFY(tolvaric::browser(viewer)->toPlainText().contains("Here")); // the page stays
     // A local file outside the document's folder is not shown.
     for (const char* outside : {"file:///etc/passwd", "../outside.html"}) {
-        emit viewer.browser()->anchorClicked(QUrl(outside));
-        QVERIFY2(viewer.browser()->toPlainText().contains("Link not followed"), outside);
+        emit tolvaric::browser(viewer)->anchorClicked(QUrl(outside));
+        QVERIFY2(tolvaric::browser(viewer)->toPlainText().contains("Link not followed"), outside);
     }
     for (const char* scheme : {"http", "https", "mailto"}) {
         QDesktopServices::unsetUrlHandler(scheme);
@@ -205,7 +206,7 @@ void TestHelpViewer::helpViewerNavigatesFindsAndZooms() {
     viewer.show();
     QApplication::setActiveWindow(&viewer);
     QVERIFY(QTest::qWaitForWindowActive(&viewer));
-    auto* page = viewer.browser();
+    auto* page = tolvaric::browser(viewer);
     page->setFocus();
     const auto at = [page] { return page->source().fragment(); };
     const int contents = page->verticalScrollBar()->value();
@@ -221,16 +222,16 @@ void TestHelpViewer::helpViewerNavigatesFindsAndZooms() {
     QCOMPARE(page->verticalScrollBar()->value(), contents);
 
     QTest::keyClick(page, Qt::Key_F, Qt::ControlModifier);
-    QVERIFY(viewer.findBar()->isVisible());
-    QCOMPARE(QApplication::focusWidget(), viewer.findField());
-    QTest::keyClicks(viewer.findField(), "quench");
-    QTest::keyClick(viewer.findField(), Qt::Key_Return);
+    QVERIFY(tolvaric::findBar(viewer)->isVisible());
+    QCOMPARE(QApplication::focusWidget(), tolvaric::findField(viewer));
+    QTest::keyClicks(tolvaric::findField(viewer), "quench");
+    QTest::keyClick(tolvaric::findField(viewer), Qt::Key_Return);
     QCOMPARE(page->textCursor().selectedText().toLower(), "quench");
     const int first = page->textCursor().position();
-    QTest::keyClick(viewer.findField(), Qt::Key_Return);
+    QTest::keyClick(tolvaric::findField(viewer), Qt::Key_Return);
     QVERIFY(page->textCursor().position() != first); // the next match
-    QTest::keyClick(viewer.findField(), Qt::Key_Escape);
-    QVERIFY(!viewer.findBar()->isVisible());
+    QTest::keyClick(tolvaric::findField(viewer), Qt::Key_Escape);
+    QVERIFY(!tolvaric::findBar(viewer)->isVisible());
 
     const qreal size = page->font().pointSizeF();
     QTest::keyClick(page, Qt::Key_Plus, Qt::ControlModifier);
@@ -316,7 +317,7 @@ void TestHelpViewer::printToFile() {
         }
     });
     QTest::keyClick(fromWindow ? static_cast<QWidget*>(window.box(&tolvaric::EngineData::Bore))
-                               : viewer.browser(),
+                               : tolvaric::browser(viewer),
                     Qt::Key_P, Qt::ControlModifier);
     if (!prompts.messages.isEmpty()) {
         message = prompts.messages.front().text;

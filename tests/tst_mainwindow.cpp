@@ -7,6 +7,7 @@
 #include "model/CalculationCommand.h"
 #include "tests/WindowTest.h"
 #include "ui/ColorButton.h"
+#include "ui/MainWindow_p.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -104,7 +105,7 @@ void TestMainWindow::calculations() {
     QFETCH(QString, shown);
     QFETCH(QString, message);
 
-    m_window->ownerBox()->setFocus(); // leaving it stores nothing in the record
+    tolvaric::ownerBox(*m_window)->setFocus(); // leaving it stores nothing in the record
     m_session.store(&EngineData::Bore, bore);
     m_session.store(&EngineData::Compression_Ratio, ratio);
     if (bore == 0) {
@@ -222,9 +223,9 @@ void TestMainWindow::ownerPasteIsCut() {
     QApplication::clipboard()->setText(QString(10'000'000, 'W'));
     QElapsedTimer clock;
     clock.start();
-    m_window->ownerBox()->selectAll();
-    m_window->ownerBox()->paste();
-    QCOMPARE(m_window->ownerBox()->toPlainText().size(), 16384);
+    tolvaric::ownerBox(*m_window)->selectAll();
+    tolvaric::ownerBox(*m_window)->paste();
+    QCOMPARE(tolvaric::ownerBox(*m_window)->toPlainText().size(), 16384);
     QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(m_prompts.messages.size(), 1);
     QVERIFY(m_prompts.messages.front().text.contains("16384"));

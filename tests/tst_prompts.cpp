@@ -49,11 +49,11 @@ void TestPrompts::cleanup() {
 
 void TestPrompts::dataFileDialogSettings() {
     tolvaric::QtPrompts prompts;
-    QVERIFY(!prompts.dialogHost());
+    QVERIFY(!tolvaric::dialogHost(prompts));
     const QString before = QDir::currentPath();
     for (const auto choice : {FileChoice::Save, FileChoice::Open}) {
         QTimer::singleShot(50, [&] {
-            auto* dialog = prompts.dialogHost()->findChild<QFileDialog*>("CdlOpen");
+            auto* dialog = tolvaric::dialogHost(prompts)->findChild<QFileDialog*>("CdlOpen");
             QVERIFY(dialog);
             QCOMPARE(dialog->defaultSuffix(), "dat");
             QCOMPARE(dialog->nameFilters(), QStringList{"TOLVARIC files (*.dat)"});
@@ -69,8 +69,8 @@ void TestPrompts::dataFileDialogSettings() {
         });
         QCOMPARE(prompts.chooseDataFile(nullptr, choice), QString());
     }
-    QVERIFY(prompts.dialogHost() && !prompts.dialogHost()->isVisible());
-    QCOMPARE(prompts.dialogHost()->objectName(), "cdlTolvaric");
+    QVERIFY(tolvaric::dialogHost(prompts) && !tolvaric::dialogHost(prompts)->isVisible());
+    QCOMPARE(tolvaric::dialogHost(prompts)->objectName(), "cdlTolvaric");
     QCOMPARE(QDir::currentPath(), before); // browsing never moves the working directory
 }
 

@@ -8,6 +8,7 @@
 #include "ui/ColorButton.h"
 #include "ui/FieldBox.h"
 #include "ui/MainWindow.h"
+#include "ui/MainWindow_p.h"
 #include "ui/SessionCommands.h"
 
 #include <QDir>
@@ -110,7 +111,7 @@ void TestSessionCommands::firstStartWithoutFiles() {
         // The record holds what the boxes show, not zeros.
         QCOMPARE(m_session->engine(), tolvaric::initialEngineData());
         QCOMPARE(m_window->box(&EngineData::Bore)->text(), "4.000");
-        QCOMPARE(m_window->ownerBox()->toPlainText(), "Owner");
+        QCOMPARE(tolvaric::ownerBox(*m_window)->toPlainText(), "Owner");
     } else {
         QVERIFY(!m_window->isVisible());
     }
@@ -181,7 +182,7 @@ void TestSessionCommands::ownerFile() {
     }
     QFETCH(QByteArray, kept);
     start();
-    QCOMPARE(m_window->ownerBox()->toPlainText(), shown);
+    QCOMPARE(tolvaric::ownerBox(*m_window)->toPlainText(), shown);
     m_commands->quit();
     QCOMPARE(readBytes("owner"), kept);
 }
@@ -286,7 +287,7 @@ void TestSessionCommands::fetchOfAShortFileChangesNothing() {
     const EngineData before = m_session->engine();
     const QString boreText = m_window->box(&EngineData::Bore)->text();
     m_prompts.chosenFile = m_dir.filePath("ten.dat");
-    m_window->ownerBox()->setFocus();
+    tolvaric::ownerBox(*m_window)->setFocus();
     m_commands->fetch();
     QCOMPARE(m_prompts.dataErrorQuestions, 1);
     QCOMPARE(m_session->engine(), before);
@@ -321,7 +322,7 @@ void TestSessionCommands::quitKeepsTypedValuesAndOwner() {
     bore->setFocus();
     bore->selectAll();
     QTest::keyClicks(bore, "4.25");
-    m_window->ownerBox()->setPlainText("Jörg, \"JJ\" Speed");
+    tolvaric::ownerBox(*m_window)->setPlainText("Jörg, \"JJ\" Speed");
     QTest::mouseClick(m_window->button(Command::Quit), Qt::LeftButton);
     QCOMPARE(m_endRequests, 1);
     QVERIFY(m_prompts.messages.isEmpty());
@@ -339,7 +340,7 @@ void TestSessionCommands::quitKeepsTypedValuesAndOwner() {
     QCOMPARE(m_prompts.dataErrorQuestions, 0);
     QCOMPARE(m_session->engine().Bore, 4.25);
     QCOMPARE(m_window->box(&EngineData::Bore)->text(), "4.250");
-    QCOMPARE(m_window->ownerBox()->toPlainText(), "Jörg, ");
+    QCOMPARE(tolvaric::ownerBox(*m_window)->toPlainText(), "Jörg, ");
 }
 
 void TestSessionCommands::quitInAnUnwritableFolder() {

@@ -7,6 +7,7 @@
 #include "tests/WindowTest.h"
 #include "text/FieldRows.h"
 #include "ui/ColorButton.h"
+#include "ui/MainWindow_p.h"
 #include "ui/ReadableText.h"
 #include "ui/WindowLayout.h"
 
@@ -133,9 +134,9 @@ void TestWindowLayout::windowOpensAsLaidOut() {
     QCOMPARE(m_window->findChildren<QLineEdit*>().size(), 16);
     QCOMPARE(m_window->findChildren<QAbstractButton*>().size(), 7);
     QVERIFY(m_window->box(&EngineData::Cylinder_Pressure)->isReadOnly());
-    QCOMPARE(m_window->ownerBox()->toolTip(), " Click here to change ");
-    QCOMPARE(m_window->logo()->toolTip(), " See HELP to customize ");
-    QVERIFY(m_window->logo()->hasScaledContents());
+    QCOMPARE(tolvaric::ownerBox(*m_window)->toolTip(), " Click here to change ");
+    QCOMPARE(tolvaric::logo(*m_window)->toolTip(), " See HELP to customize ");
+    QVERIFY(tolvaric::logo(*m_window)->hasScaledContents());
     QCOMPARE(m_window->findChild<QLabel*>("Label1")->palette().color(QPalette::WindowText),
              QColor(Qt::white));
 }
@@ -177,7 +178,7 @@ void TestWindowLayout::readableOnADarkDesktop() {
                                          palette.color(QPalette::Window)) >= 4.5,
                  qPrintable(label->objectName()));
     }
-    const QPalette& owner = window.ownerBox()->palette();
+    const QPalette& owner = tolvaric::ownerBox(window)->palette();
     QVERIFY(tolvaric::contrastRatio(owner.color(QPalette::Text), owner.color(QPalette::Base)) >=
             4.5);
     QCOMPARE(window.box(&EngineData::Bore)->palette().color(QPalette::Base), QColor(25, 25, 25));

@@ -30,7 +30,8 @@ class HelpBrowser : public QTextBrowser {
     // Steps of two points, within a readable range; 0 is the document's own size.
     void zoomTo(int steps);
     int zoomSteps() const { return m_zoomSteps; }
-    qint64 decodedPictureBytes() const { return m_pictureBytes; }
+    // Bytes of the pictures decoded, for the tests (ui/HelpViewer_p.h).
+    friend qint64 decodedPictureBytes(const HelpBrowser& browser);
 
   private:
     void follow(const QUrl& link);

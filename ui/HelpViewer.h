@@ -32,9 +32,10 @@ class HelpViewer : public QWidget {
     // document was found in `searched`, or why the one found can't be read.
     void showContents(const QString& path, const QStringList& searched);
 
-    HelpBrowser* browser() const { return m_browser; }
-    QWidget* findBar() const { return m_findBar; }
-    QLineEdit* findField() const { return m_findField; }
+    // Its page and find bar, for the tests (ui/HelpViewer_p.h).
+    friend HelpBrowser* browser(const HelpViewer& viewer);
+    friend QWidget* findBar(const HelpViewer& viewer);
+    friend QLineEdit* findField(const HelpViewer& viewer);
 
   private:
     // At most the size it prefers, and never larger than the screen it is on.

@@ -49,8 +49,9 @@ class MainWindow : public QWidget, public SessionView {
 
     FieldBox* box(double EngineData::*member) const { return m_boxes[fieldIndex(member)]; }
     ColorButton* button(ButtonAction action) const;
-    QTextEdit* ownerBox() const { return m_owner; }
-    QLabel* logo() const { return m_logo; }
+    // The owner box and the logo, for the tests (ui/MainWindow_p.h).
+    friend QTextEdit* ownerBox(const MainWindow& window);
+    friend QLabel* logo(const MainWindow& window);
 
   signals:
     // Save, Fetch, Help or Quit was clicked; the window runs the calculations itself.
