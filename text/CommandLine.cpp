@@ -69,6 +69,7 @@ QString translated(const char* text) {
 
 bool available(const OptionRow& row) {
 #ifdef _WIN32
+    (void)row;
     return true;
 #else
     return !row.windowsOnly;
