@@ -207,7 +207,7 @@ void TestSheet::pdfPages_data() {
     QTest::newRow("one engine, the longest owner") << 1 << 16384 << 1 << 1;
     // Engines that do not fit across go on further pages, none left out
     // (once ten were shown and the rest lost).
-    QTest::newRow("sixteen engines side by side") << 16 << 0 << 2 << 8;
+    QTest::newRow("sixteen engines side by side") << 16 << 0 << 2 << 16;
 }
 
 void TestSheet::pdfPages() {
