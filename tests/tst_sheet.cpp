@@ -175,6 +175,18 @@ void TestSheet::formats() {
     for (const char* result : {" 9.15\n", " 76.01\n", " 113.15\n", "Q.L.N. Racing"}) {
         QVERIFY2(text.contains(result), result);
     }
+    // A name's control characters show on a terminal and do nothing there.
+    writeBytes("owner", "\"\x1b[31mRed\"\r\n");
+    out.clear();
+    QCOMPARE(run({"--sheet"}, out, err), 0);
+    QVERIFY(out.contains("\\e[31mRed") && !out.contains('\x1b'));
+    // Standard output closed by whoever started the program: said, exit 2.
+    QBuffer closedOutput;
+    QBuffer errors;
+    errors.open(QIODevice::WriteOnly);
+    const auto sheet = parseCommandLine({"tolvaric", "--sheet"}).sheet;
+    QCOMPARE(runSheetCommand(sheet, {closedOutput, false, true}, errors), 2);
+    QVERIFY(errors.data().contains("standard output is closed"));
     // CSV: a header row and one row per engine, every row as wide.
     out.clear();
     QCOMPARE(run({"--sheet", "--format", "csv", "tolvaric.dat", "b.dat"}, out, err), 0);
@@ -335,6 +347,14 @@ void TestSheet::commandLineFailures_data() {
         << QStringList{"--sheet", "--metric"} << "for the window" << false;
     QTest::newRow("the help viewer with more")
         << QStringList{"--help-viewer", "x"} << "nothing else" << false;
+    // After --, Qt's own option names are file names like any other.
+    QTest::newRow("a file named like a Qt option")
+        << QStringList{"--sheet", "--", "-platformpluginpath", "b.dat"}
+        << "-platformpluginpath: " << true;
+#ifndef Q_OS_WIN
+    QTest::newRow("the output onto a device")
+        << QStringList{"--sheet", "-o", "/dev/full"} << "not a regular file" << false;
+#endif
 }
 
 void TestSheet::commandLineFailures() {

@@ -130,7 +130,8 @@ QString sheetHtml(const QList<SheetEngine>& engines, const SheetHeader& header,
         const QString cell = row.kind == SheetRow::Kind::Figure ? QStringLiteral("<td class=\"n\">")
                                                                 : QStringLiteral("<td>");
         for (const auto& value : row.values) {
-            html += cell + pageCell(value).toHtmlEscaped() + QStringLiteral("</td>");
+            // A control character is no text a page may hold: it shows as \e or ?.
+            html += cell + pageCell(terminalText(value)).toHtmlEscaped() + QStringLiteral("</td>");
         }
         html += QStringLiteral("</tr>\n");
     }
