@@ -8,6 +8,7 @@
 #include "text/Messages.h"
 #include "ui/DataFileDialog.h"
 #include "ui/QtPrompts.h"
+#include "ui/QtPrompts_p.h"
 
 #include <QApplication>
 #include <QDir>

@@ -36,16 +36,12 @@ class QtPrompts : public Prompts {
     bool helpViewerOpen() const override;
 
     // The hidden window that hosts the file dialog, once a dialog was needed.
+    // The hidden window that hosts the file dialog, for the tests (ui/QtPrompts_p.h).
     friend QWidget* dialogHost(const QtPrompts& prompts);
 
   private:
     QPointer<QWidget> m_host; // "cdlTolvaric", never shown
     qint64 m_viewer = 0;      // the process of the help viewer started last
 };
-
-// For the tests: the hidden window that hosts the file dialog, once one was needed.
-inline QWidget* dialogHost(const QtPrompts& prompts) {
-    return prompts.m_host;
-}
 
 } // namespace tolvaric
