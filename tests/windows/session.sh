@@ -219,6 +219,19 @@ program_pid=
 [ "$(head -n1 "$documents/tolvaric.dat")" = $'4\r' ] && [ -f "$documents/owner" ] ||
     fail "Quit did not keep the engine in the user's Documents"
 
+step "the millimetres-and-bar shortcut's way: the same files, Quit writes them back unchanged"
+cp "$documents/tolvaric.dat" "$work/before-metric.dat"
+(cd "$work" && exec wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --in-documents --metric \
+    >/dev/null 2>&1) &
+program_pid=$!
+main=$(window "$main_title" 30)
+sleep 1
+click "$main" 464 384
+for _ in $(seq 300); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+program_pid=
+cmp -s "$documents/tolvaric.dat" "$work/before-metric.dat" ||
+    fail "the window in millimetres and bar changed tolvaric.dat: $(od -c "$documents/tolvaric.dat" | head -n3)"
+
 step "uninstalling while tolvaric runs fails and removes nothing"
 (cd "$work" && exec wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --in-documents >/dev/null 2>&1) &
 program_pid=$!
