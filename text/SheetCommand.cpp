@@ -44,6 +44,14 @@ QString shownName(const QString& path) {
 // Why the sheet may not go to `target`: it is one of the engines read, the
 // owner file beside one, or another engine's data file. Empty when it may.
 QString targetRefusal(const QString& target, const QStringList& files) {
+#ifdef _WIN32
+    // Windows drops a name's last dots and blanks, and Qt does not always:
+    // "tolvaric.dat " would be another file to Qt and the engine to Windows.
+    if (target.endsWith(QLatin1Char('.')) || target.endsWith(QLatin1Char(' '))) {
+        return SheetCommand::tr("%1: a name ending in a dot or a blank is not kept as written")
+            .arg(shownName(target));
+    }
+#endif
     const QFileInfo info(target);
     QString refusal =
         SheetCommand::tr("%1: the sheet would replace a data file").arg(shownName(target));

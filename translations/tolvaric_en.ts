@@ -675,6 +675,10 @@ Choose another name.</source>
         <source>the sheet could not be written: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: a name ending in a dot or a blank is not kept as written</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::SheetOutput</name>

@@ -185,6 +185,19 @@ step "the installed program's engine sheet: text to standard output, and a PDF"
 grep -q "^Data file  *tolvaric.dat" "$work/windows/sheet.txt" || fail "no text sheet"
 [ "$(head -c4 "$work/windows/sheet.pdf")" = "%PDF" ] || fail "no PDF sheet"
 
+step "-o refuses tolvaric.dat under every spelling Windows takes for it"
+cp "$work/windows/tolvaric.dat" "$work/windows-kept.dat"
+cp "$work/windows/tolvaric.dat" "$work/windows/other.dat"
+for spelling in TOLVARIC.DAT Tolvaric.Dat "tolvaric.dat." "tolvaric.dat " ".\\TOLVARIC.dat" \
+    "Z:${work//\//\\}\\windows\\tolvaric.dat"; do
+    status=0
+    (cd "$work/windows" && wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --sheet other.dat \
+        -o "$spelling" >/dev/null 2>&1) || status=$?
+    [ "$status" = 2 ] || fail "-o \"$spelling\" gave exit status $status, not 2"
+    cmp -s "$work/windows/tolvaric.dat" "$work/windows-kept.dat" ||
+        fail "-o \"$spelling\" replaced tolvaric.dat"
+done
+
 step "a PDF through standard output as with -o, a file name in Chinese, and a refused argument"
 (cd "$work/windows" && wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --sheet --format pdf >piped.pdf) ||
     fail "a PDF sheet through standard output failed"
