@@ -90,6 +90,8 @@ class TestSheet : public QObject {
     void formats();
     void pdfPages_data();
     void pdfPages();
+    void missingValues_data();
+    void missingValues();
     void csvCells_data();
     void csvCells();
     void commandLineFailures_data();
@@ -241,6 +243,34 @@ void TestSheet::pdfPages() {
     QVERIFY(pdf.startsWith("%PDF"));
     QVERIFY2(pageCount(pdf) >= fewest && pageCount(pdf) <= most,
              qPrintable(QString::number(pageCount(pdf))));
+}
+
+void TestSheet::missingValues_data() {
+    QTest::addColumn<int>("field"); // made 0
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("cell");
+    QTest::newRow("a gasket bore of 0") << 3 << "Gasket thickness for the target ratio, in"
+                                        << "Gasket Bore is 0";
+    QTest::newRow("a stroke of 0") << 1 << "Rod-to-stroke ratio"
+                                   << "Stroke is 0";
+}
+
+// A figure that cannot be worked out says which value it lacks, in its own
+// column of the sheet (the record's fields: 1 is Stroke, 3 Gasket Bore).
+void TestSheet::missingValues() {
+    QFETCH(int, field);
+    QFETCH(QString, column);
+    QFETCH(QString, cell);
+    QList<QByteArray> lines = sampleFile().split('\n');
+    lines[field] = "0\r";
+    writeBytes("zero.dat", lines.join('\n'));
+    QByteArray out;
+    QByteArray err;
+    QCOMPARE(run({"--sheet", "--format", "csv", "tolvaric.dat", "zero.dat"}, out, err), 0);
+    const auto records = parseCsv(QString::fromUtf8(out));
+    QCOMPARE(records.size(), 3);
+    QCOMPARE(records[2].value(records[0].indexOf(column)), cell);
+    QVERIFY(records[1].value(records[0].indexOf(column)) != cell);
 }
 
 void TestSheet::csvCells_data() {

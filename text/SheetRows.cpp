@@ -156,9 +156,24 @@ QList<Section> sections() {
     };
 }
 
-QString shown(const SheetFigure& figure, const Line& line, const QString& point) {
+// A figure that could not be worked out for want of a value says which:
+// the first of the values the figures divide by that is 0.
+QString missingValue(const EngineData& engine) {
+    for (const auto member : {&EngineData::Bore, &EngineData::Stroke, &EngineData::Gasket_Bore,
+                              &EngineData::Rod_Length}) {
+        if (engine.*member == 0) {
+            return Sheet::tr("%1 is 0").arg(layout::fieldName(layout::rowOf(member)));
+        }
+    }
+    return {};
+}
+
+QString shown(const SheetFigure& figure, const Line& line, const EngineData& engine,
+              const QString& point) {
     if (!figure.ok()) {
-        return messageFor(figure.outcome).text;
+        const QString missing =
+            figure.outcome == Outcome::ComputationFailure ? missingValue(engine) : QString();
+        return missing.isEmpty() ? messageFor(figure.outcome).text : missing;
     }
     if (!figure.buildable && !line.unbuildable.isEmpty()) {
         return line.unbuildable;
@@ -192,7 +207,8 @@ QList<SheetRow> sheetRows(const QList<SheetEngine>& engines, const SheetHeader& 
         for (const auto& line : section.lines) {
             QStringList values;
             for (qsizetype i = 0; i < engines.size(); ++i) {
-                values << shown(line.figure(engines[i].engine, figures[i]), line, settings.point);
+                values << shown(line.figure(engines[i].engine, figures[i]), line, engines[i].engine,
+                                settings.point);
             }
             rows.append({Kind::Figure, line.label, values});
         }

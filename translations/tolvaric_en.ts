@@ -652,6 +652,10 @@ Choose another name.</source>
         <source>Deck clearance for the target ratio, mm</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is 0</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::SheetCommand</name>
