@@ -35,7 +35,7 @@ gone() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 step() { echo "-- $*"; }
 
 installer=$(ls "$windows_build"/tolvaric-*-win64.exe)
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 : "${WINEPREFIX:?set WINEPREFIX to the Wine prefix to install into}"
 program_files="$WINEPREFIX/drive_c/Program Files/tolvaric"
 
