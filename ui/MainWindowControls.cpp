@@ -23,9 +23,13 @@
 #include <QLabel>
 #include <QTextEdit>
 
+#include <optional>
+
 namespace tolvaric {
 
 void MainWindow::buildFieldRows() {
+    std::optional<QFont> lengthFont;
+    std::optional<QFont> pressureFont;
     for (std::size_t i = 0; i < fieldCount; ++i) {
         const auto& field = engineFields[i];
         const auto& row = layout::fieldRows[i];
@@ -51,12 +55,19 @@ void MainWindow::buildFieldRows() {
         if (m_units == UnitSystem::Metric &&
             (field.quantity == Quantity::Length || field.quantity == Quantity::Pressure)) {
             // Millimetres and bar with their units take more room than the
-            // box's inches: the type gets smaller until the widest fits.
-            const double widest = field.quantity == Quantity::Length ? 888.88 / millimetresPerInch
-                                                                     : 88.888 / psiToBar(1);
-            const QString text =
-                showValue(widest, field.quantity, field.picture, m_locale, m_units);
-            box->setFont(fitting(box->font(), text, box->width() - 6));
+            // box's inches: the type gets smaller until the widest fits,
+            // found once for each kind of box.
+            auto& fitted = field.quantity == Quantity::Length ? lengthFont : pressureFont;
+            if (!fitted) {
+                const double widest = field.quantity == Quantity::Length
+                                          ? 888.88 / millimetresPerInch
+                                          : 88.888 / psiToBar(1);
+                fitted =
+                    fitting(box->font(),
+                            showValue(widest, field.quantity, field.picture, m_locale, m_units),
+                            box->width() - 6);
+            }
+            box->setFont(*fitted);
         }
         connect(box, &FieldBox::leftForAnotherControl, this, &MainWindow::storeEntry);
         // A screen reader names the box after its label: "Bore", not "text".
