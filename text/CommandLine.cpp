@@ -4,12 +4,14 @@
 #include "text/CommandLine.h"
 
 #include "resources/Version.h"
+#include "storage/DataFiles.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <array>
 #include <optional>
+#include <utility>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -37,7 +39,7 @@ struct OptionRow {
 };
 
 // Every option the program knows, once.
-const std::array<OptionRow, 8> optionTable{{
+constexpr std::array<OptionRow, 8> optionTable{{
     {Option::Sheet, "sheet",
      QT_TRANSLATE_NOOP("tolvaric::CommandLine",
                        "Write the engine sheet of each FILE.dat (tolvaric.dat when none is named) "
@@ -63,6 +65,17 @@ const std::array<OptionRow, 8> optionTable{{
     {Option::InDocuments, "in-documents", "", "", true},
 }};
 
+// A row's place is its option's number, which indexes the parser's options.
+constexpr bool inOptionOrder() {
+    for (std::size_t i = 0; i < optionTable.size(); ++i) {
+        if (static_cast<std::size_t>(optionTable[i].option) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(inOptionOrder());
+
 QString translated(const char* text) {
     return QCoreApplication::translate("tolvaric::CommandLine", text);
 }
@@ -81,7 +94,7 @@ struct Parser {
     QCommandLineParser parser;
     std::array<QCommandLineOption, optionTable.size()> options;
 
-    Parser() : options(makeOptions()) {
+    Parser() : options(makeOptions(std::make_index_sequence<optionTable.size()>())) {
         parser.setApplicationDescription(
             CommandLineText::tr("Compression ratio, chamber volume and cranking pressure for one "
                                 "cylinder of a piston engine. Without options, the window."));
@@ -95,21 +108,21 @@ struct Parser {
                                      CommandLineText::tr("[FILE.dat ...]"));
     }
 
-    static std::array<QCommandLineOption, optionTable.size()> makeOptions() {
-        auto make = [](const OptionRow& row) {
-            QCommandLineOption option(QString::fromLatin1(row.names).split(QLatin1Char(' ')),
-                                      translated(row.description));
-            if (*row.valueName != '\0') {
-                option.setValueName(translated(row.valueName));
-            }
-            if (*row.description == '\0') {
-                option.setFlags(QCommandLineOption::HiddenFromHelp);
-            }
-            return option;
-        };
-        return {make(optionTable[0]), make(optionTable[1]), make(optionTable[2]),
-                make(optionTable[3]), make(optionTable[4]), make(optionTable[5]),
-                make(optionTable[6]), make(optionTable[7])};
+    static QCommandLineOption make(const OptionRow& row) {
+        QCommandLineOption option(QString::fromLatin1(row.names).split(QLatin1Char(' ')),
+                                  translated(row.description));
+        if (*row.valueName != '\0') {
+            option.setValueName(translated(row.valueName));
+        }
+        if (*row.description == '\0') {
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+        }
+        return option;
+    }
+    template <std::size_t... Row>
+    static std::array<QCommandLineOption, optionTable.size()>
+    makeOptions(std::index_sequence<Row...> /*every row*/) {
+        return {make(optionTable[Row])...};
     }
 
     const QCommandLineOption& operator[](Option option) const {
@@ -157,7 +170,7 @@ CommandLine sheetLine(const Parser& p) {
     line.sheet.output = p.parser.value(p[Option::Output]);
     line.sheet.files = p.parser.positionalArguments();
     if (line.sheet.files.isEmpty()) {
-        line.sheet.files << QStringLiteral("tolvaric.dat");
+        line.sheet.files << defaultDataFile;
     }
     return line;
 }

@@ -115,10 +115,10 @@ QString sheetHtml(const QList<SheetEngine>& engines, const SheetHeader& header,
     QString html =
         QStringLiteral(
             "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"/><title>%1</title>"
-            "<style>body{font-family:sans-serif;font-size:8pt}table{border-collapse:collapse}"
+            "<style>body{font-family:sans-serif;font-size:%2pt}table{border-collapse:collapse}"
             "td,th{padding:0px 6px;white-space:nowrap}td.n{text-align:right}"
             "th{text-align:left;padding-top:4px}</style></head><body>\n<h2>%1</h2>\n<table>\n")
-            .arg(Sheet::tr("Engine sheet").toHtmlEscaped());
+            .arg(Sheet::tr("Engine sheet").toHtmlEscaped(), QString::number(settings.points));
     for (const auto& row : rows) {
         if (row.kind == SheetRow::Kind::Heading) {
             html += QStringLiteral("<tr><th colspan=\"%1\">%2</th></tr>\n")

@@ -33,6 +33,7 @@ struct SheetHeader {
 // How the sheet is written, the same for every engine on it.
 struct SheetSettings {
     QString point = QStringLiteral("."); // the decimal separator of the figures
+    double points = 8;                   // the HTML page's type size
 };
 
 // Today's date and this program's name and version.

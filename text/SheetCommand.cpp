@@ -33,8 +33,14 @@ class SheetCommand {
     Q_DECLARE_TR_FUNCTIONS(tolvaric::SheetCommand)
 };
 
+// One line on standard error: the program's name first, control characters
+// shown, not sent.
+QByteArray errorLine(const QString& line) {
+    return (QStringLiteral("tolvaric: ") + terminalText(line) + QLatin1Char('\n')).toUtf8();
+}
+
 void say(QIODevice& device, const QString& line) {
-    device.write((QStringLiteral("tolvaric: ") + terminalText(line) + QLatin1Char('\n')).toUtf8());
+    device.write(errorLine(line));
 }
 
 QString shownName(const QString& path) {
@@ -161,8 +167,7 @@ int runSheetOnStandardStreams(const SheetRequest& request, bool outputClosed,
 }
 
 void sayOnStandardError(const QString& line) {
-    const QByteArray bytes =
-        (QStringLiteral("tolvaric: ") + terminalText(line) + QLatin1Char('\n')).toUtf8();
+    const QByteArray bytes = errorLine(line);
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
     std::fflush(stderr);
 }

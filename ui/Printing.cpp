@@ -63,23 +63,24 @@ class PrintDialog : public QPrintDialog {
     }
 };
 
-// The pages as a PDF file's bytes, on the printer's paper and margins.
-QByteArray pdfPages(const QPrinter& printer, const PagePainter& paint) {
+} // namespace
+
+QByteArray pdfFile(const QPageLayout& page, const PagePainter& paint, int resolution) {
     QByteArray bytes;
     QBuffer output(&bytes);
     output.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&output);
-        pdf.setPageLayout(printer.pageLayout());
-        pdf.setResolution(printer.resolution());
-        pdf.setTitle(printer.docName());
+        pdf.setPageLayout(page);
+        if (resolution > 0) {
+            pdf.setResolution(resolution);
+        }
+        pdf.setTitle(QStringLiteral("tolvaric"));
         pdf.setCreator(QStringLiteral("tolvaric"));
         paint(pdf);
     } // the writer ends the file when it goes
     return bytes;
 }
-
-} // namespace
 
 QString printThroughDialog(QPrinter& printer, const QString& title, const PagePainter& paint,
                            QWidget* parent) {
@@ -90,7 +91,7 @@ QString printThroughDialog(QPrinter& printer, const QString& title, const PagePa
     }
     const QString file = printer.outputFileName();
     if (printer.outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
-        const QByteArray bytes = pdfPages(printer, paint);
+        const QByteArray bytes = pdfFile(printer.pageLayout(), paint, printer.resolution());
         const bool existed = QFileInfo(file).isFile();
         if (const auto status = writeWholeFile(file, bytes); !status.ok()) {
             return printFailedText(file, status, existed);

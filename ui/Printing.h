@@ -9,10 +9,12 @@
 // data files are, so a full disk leaves the file that was there and is
 // reported; a printer that fails is reported too.
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
 
+class QPageLayout;
 class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
@@ -21,6 +23,10 @@ namespace tolvaric {
 
 // Lays the pages out on a printer or a PDF writer.
 using PagePainter = std::function<void(QPagedPaintDevice& device)>;
+
+// The pages as a PDF file's bytes, on `page`; the printer's resolution
+// where one is given.
+QByteArray pdfFile(const QPageLayout& page, const PagePainter& paint, int resolution = 0);
 
 // Empty when printed or cancelled; otherwise what went wrong, for a message.
 QString printThroughDialog(QPrinter& printer, const QString& title, const PagePainter& paint,

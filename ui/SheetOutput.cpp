@@ -5,12 +5,10 @@
 
 #include "ui/Printing.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QTextDocument>
 
@@ -32,10 +30,10 @@ QSizeF documentPage(const QPageLayout& page) {
 }
 
 // The sheet's HTML with its type at `points`.
-QString htmlAt(const QList<SheetEngine>& engines, const SheetHeader& header,
-               const SheetSettings& settings, double points) {
-    return sheetHtml(engines, header, settings)
-        .replace(QStringLiteral("font-size:8pt"), QStringLiteral("font-size:%1pt").arg(points));
+QString htmlAt(const QList<SheetEngine>& engines, const SheetHeader& header, SheetSettings settings,
+               double points) {
+    settings.points = points;
+    return sheetHtml(engines, header, settings);
 }
 
 // The largest type, down to a size still readable, at which one engine's
@@ -114,21 +112,11 @@ void layOut(QPagedPaintDevice& device, const QList<SheetEngine>& engines, const 
 
 QByteArray sheetPdf(const QList<SheetEngine>& engines, const SheetHeader& header,
                     const SheetSettings& settings, const QLocale& locale) {
-    QByteArray bytes;
-    QBuffer output(&bytes);
-    output.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&output);
-        if (!pdf.setPageSize(pageSizeFor(locale))) {
-            return {};
-        }
-        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        pdf.setPageOrientation(engines.size() > 3 ? QPageLayout::Landscape : QPageLayout::Portrait);
-        pdf.setTitle(QStringLiteral("tolvaric"));
-        pdf.setCreator(QStringLiteral("tolvaric"));
-        layOut(pdf, engines, header, settings);
-    } // the writer ends the file when it goes
-    return bytes;
+    const QPageLayout page(pageSizeFor(locale),
+                           engines.size() > 3 ? QPageLayout::Landscape : QPageLayout::Portrait,
+                           QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    return pdfFile(page,
+                   [&](QPagedPaintDevice& device) { layOut(device, engines, header, settings); });
 }
 
 QString printSheet(const QList<SheetEngine>& engines, const SheetHeader& header,

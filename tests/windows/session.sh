@@ -222,26 +222,24 @@ documents="$WINEPREFIX/drive_c/users/$(id -un)/Documents"
 mkdir -p "$documents" && rm -f "$documents/owner"
 # Written with trailing zeros, which Quit does not write: a changed file was written.
 sed 's/^4\r$/4.000\r/' "$here/../data/sample.dat" >"$documents/tolvaric.dat"
-(cd "$work" && exec wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --in-documents >/dev/null 2>&1) &
-program_pid=$!
-main=$(window "$main_title" 30)
-sleep 1
-click "$main" 464 384
-for _ in $(seq 300); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
-program_pid=
+# Starts the installed program as a Start-menu shortcut does, with the
+# shortcut's options, from another folder, and clicks Quit.
+start_as_shortcut_and_quit() {
+    (cd "$work" && exec wine "C:\\Program Files\\tolvaric\\tolvaric.exe" "$@" >/dev/null 2>&1) &
+    program_pid=$!
+    main=$(window "$main_title" 30)
+    sleep 1
+    click "$main" 464 384
+    for _ in $(seq 300); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+    program_pid=
+}
+start_as_shortcut_and_quit --in-documents
 [ "$(head -n1 "$documents/tolvaric.dat")" = $'4\r' ] && [ -f "$documents/owner" ] ||
     fail "Quit did not keep the engine in the user's Documents"
 
 step "the millimetres-and-bar shortcut's way: the same files, Quit writes them back unchanged"
 cp "$documents/tolvaric.dat" "$work/before-metric.dat"
-(cd "$work" && exec wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --in-documents --metric \
-    >/dev/null 2>&1) &
-program_pid=$!
-main=$(window "$main_title" 30)
-sleep 1
-click "$main" 464 384
-for _ in $(seq 300); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
-program_pid=
+start_as_shortcut_and_quit --in-documents --metric
 cmp -s "$documents/tolvaric.dat" "$work/before-metric.dat" ||
     fail "the window in millimetres and bar changed tolvaric.dat: $(od -c "$documents/tolvaric.dat" | head -n3)"
 
