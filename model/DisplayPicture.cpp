@@ -134,6 +134,9 @@ std::string formatFixed(double value, int decimals, std::string_view separator,
     } else if (zeroBeforeSeparator) {
         text += '0';
     }
+    if (decimals == 0) {
+        return text.empty() ? "0" : text; // a count: no separator after it
+    }
     text += separator;
     for (long weight = -1; weight >= -decimals; --weight) {
         text += digitAt(weight);

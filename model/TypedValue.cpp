@@ -24,7 +24,7 @@ struct Unit {
 };
 
 // clang-format off
-constexpr std::array<Unit, 17> units{{
+constexpr std::array<Unit, 23> units{{
     {"in", Quantity::Length, 1, 1},
     {"inch", Quantity::Length, 1, 1},
     {"\"", Quantity::Length, 1, 1},
@@ -41,6 +41,12 @@ constexpr std::array<Unit, 17> units{{
     {"\u00B0", Quantity::Angle, 1, 1},
     {"deg", Quantity::Angle, 1, 1},
     {":1", Quantity::Ratio, 1, 1},
+    {"ft", Quantity::Altitude, 1, 1},
+    {"feet", Quantity::Altitude, 1, 1},
+    {"m", Quantity::Altitude, metreInFeet.numerator, metreInFeet.denominator},
+    {"psi", Quantity::Boost, 1, 1},
+    {"bar", Quantity::Boost, barInPsi.numerator, barInPsi.denominator},
+    {"kpa", Quantity::Boost, kilopascalInPsi.numerator, kilopascalInPsi.denominator},
     {"", Quantity::Plain, 1, 1},
 }};
 // clang-format on
@@ -164,6 +170,7 @@ TypedReading readTypedValue(std::string_view text, Quantity quantity, UnitSystem
     if (unit->quantity != quantity && unit->quantity != Quantity::Plain) {
         return {Kind::WrongUnit, 0};
     }
+    const bool unitGiven = unit->quantity != Quantity::Plain;
     if (unit->quantity == Quantity::Plain && quantity == Quantity::Length &&
         system == UnitSystem::Metric) {
         unit = &unitNamed("mm");
@@ -172,7 +179,7 @@ TypedReading readTypedValue(std::string_view text, Quantity quantity, UnitSystem
         return {Kind::TooLarge, 0};
     }
     if (unit->numerator == unit->denominator) {
-        return {Kind::Number, reading.value}; // the field's own unit: as a plain number reads
+        return {Kind::Number, reading.value, unitGiven}; // the field's own unit: as typed
     }
     const auto exact = exactDecimal(number);
     auto converted = exact ? exactlyConverted(*exact, *unit) : std::nullopt;
@@ -185,7 +192,7 @@ TypedReading readTypedValue(std::string_view text, Quantity quantity, UnitSystem
     if (!std::isfinite(value)) {
         return {Kind::TooLarge, 0};
     }
-    return {Kind::Number, value};
+    return {Kind::Number, value, unitGiven};
 }
 
 } // namespace tolvaric

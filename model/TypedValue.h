@@ -22,6 +22,8 @@ enum class Quantity {
     Ratio,    // n to 1
     Pressure, // psi gauge: a number alone
     Plain,    // a number alone
+    Altitude, // feet above sea level: the sheet's altitude
+    Boost,    // psi above the atmosphere: the sheet's boost
 };
 
 // The units a quantity takes, as the user writes them ("cu in"), in the
@@ -35,7 +37,8 @@ enum class UnitSystem { Inch, Metric };
 struct TypedReading {
     enum class Kind { Number, NotANumber, TooLarge, WrongUnit };
     Kind kind = Kind::NotANumber;
-    double value = 0; // for a Number, in the field's unit
+    double value = 0;       // for a Number, in the field's unit
+    bool unitGiven = false; // a unit followed the number
 };
 
 // Exact where the unit's definition is (1 in = 25.4 mm, 1 cu in = 16.387064

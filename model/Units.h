@@ -25,6 +25,11 @@ constexpr double valueOf(UnitRatio ratio) {
 inline constexpr UnitRatio inchInMillimetres{127, 5};
 inline constexpr UnitRatio inchInCentimetres{127, 50};
 inline constexpr UnitRatio cubicInchInCc{127 * 127 * 127, 50 * 50 * 50};
+// The international foot is 0.3048 m exactly: a metre is 1250/381 ft.
+inline constexpr UnitRatio metreInFeet{1250, 381};
+// The bar (100 kPa) and the kilopascal in psi, from the psi's 6894.757293168 Pa.
+inline constexpr UnitRatio barInPsi{6250000000000, 430922330823};
+inline constexpr UnitRatio kilopascalInPsi{62500000000, 430922330823};
 
 inline constexpr double millimetresPerInch = valueOf(inchInMillimetres);
 inline constexpr double pascalsPerPsi = 6894.757293168;

@@ -94,6 +94,8 @@ class TestSheet : public QObject {
     void missingValues();
     void csvCells_data();
     void csvCells();
+    void choices_data();
+    void choices();
     void commandLineFailures_data();
     void commandLineFailures();
 
@@ -335,6 +337,58 @@ void TestSheet::csvCells() {
     QCOMPARE(records[0].filter("pressure, psi", Qt::CaseInsensitive).size(), 1);
 }
 
+void TestSheet::choices_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("cell");
+    // 47.124 cu in a cylinder, 772.22 cc.
+    QTest::newRow("eight cylinders, cc")
+        << QStringList{"--cylinders", "8"} << "Engine displacement, cc"
+        << "6177.8";
+    QTest::newRow("eight cylinders, cu in")
+        << QStringList{"--cylinders", "8"} << "Engine displacement, cu in"
+        << "376.99";
+    QTest::newRow("eight cylinders, litres")
+        << QStringList{"--cylinders", "8"} << "Engine displacement, litres"
+        << "6.178";
+    QTest::newRow("a count shows no separator") << QStringList{"--cylinders", "8"} << "Cylinders"
+                                                << "8";
+    // The standard atmosphere's pressures as the help's table gives them.
+    QTest::newRow("6000 ft, station pressure")
+        << QStringList{"--altitude", "6000ft"} << "Station pressure (standard atmosphere), inHg"
+        << "23.98";
+    QTest::newRow("10000 ft in metres")
+        << QStringList{"--altitude", "3048 m"} << "Station pressure (standard atmosphere), inHg"
+        << "20.58";
+    // 113.15 psi at sea level x 23.98 / 29.92.
+    QTest::newRow("6000 ft, the gauge")
+        << QStringList{"--altitude", "6000ft"} << "Cranking cylinder pressure at altitude, psi"
+        << "90.68";
+    QTest::newRow("1830 m in feet") << QStringList{"--altitude", "1830m"} << "Altitude, ft"
+                                    << "6004";
+    // 9.146 x 22.7 / 14.7, and the dynamic 6.25 alike.
+    QTest::newRow("8 psi, static")
+        << QStringList{"--boost", "8psi"} << "Effective static compression ratio with boost"
+        << "14.12";
+    QTest::newRow("8 psi, dynamic")
+        << QStringList{"--boost", "8psi"} << "Effective dynamic compression ratio with boost"
+        << "9.65";
+    QTest::newRow("0.55 bar in psi") << QStringList{"--boost", "0.55bar"} << "Boost, psi"
+                                     << "7.98";
+}
+
+void TestSheet::choices() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, column);
+    QFETCH(QString, cell);
+    QByteArray out;
+    QByteArray err;
+    QCOMPARE(run(QStringList{"--sheet", "--format", "csv"} + arguments, out, err), 0);
+    const auto records = parseCsv(QString::fromUtf8(out));
+    QVERIFY2(records[0].contains(column), qPrintable(records[0].join('|')));
+    QCOMPARE(records[1].value(records[0].indexOf(column)), cell);
+}
+
 void TestSheet::commandLineFailures_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("said");      // on standard error
@@ -375,6 +429,22 @@ void TestSheet::commandLineFailures_data() {
     QTest::newRow("a value after --sheet") << QStringList{"--sheet=1"} << "sheet" << false;
     QTest::newRow("--metric with --sheet")
         << QStringList{"--sheet", "--metric"} << "for the window" << false;
+    QTest::newRow("an altitude without its unit")
+        << QStringList{"--sheet", "--altitude", "6000"} << "has no unit" << false;
+    QTest::newRow("an altitude in a length's unit")
+        << QStringList{"--sheet", "--altitude", "6000in"} << "does not fit" << false;
+    QTest::newRow("an altitude too high")
+        << QStringList{"--sheet", "--altitude", "20001ft"} << "out of range" << false;
+    QTest::newRow("a boost below the atmosphere")
+        << QStringList{"--sheet", "--boost", "-1psi"} << "out of range" << false;
+    QTest::newRow("a boost of more than 60 psi")
+        << QStringList{"--sheet", "--boost", "4.2bar"} << "out of range" << false;
+    QTest::newRow("half a cylinder")
+        << QStringList{"--sheet", "--cylinders", "7.5"} << "whole number" << false;
+    QTest::newRow("65 cylinders") << QStringList{"--sheet", "--cylinders", "65"} << "out of range"
+                                  << false;
+    QTest::newRow("cylinders without --sheet")
+        << QStringList{"--cylinders", "8"} << "goes with --sheet" << false;
     QTest::newRow("the help viewer with more")
         << QStringList{"--help-viewer", "x"} << "nothing else" << false;
     // After --, Qt's own option names are file names like any other.

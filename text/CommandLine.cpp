@@ -5,6 +5,7 @@
 
 #include "resources/Version.h"
 #include "storage/DataFiles.h"
+#include "text/BuildChoiceText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -28,7 +29,19 @@ class CommandLineText {
     Q_DECLARE_TR_FUNCTIONS(tolvaric::CommandLine)
 };
 
-enum class Option { Sheet, Format, Output, Metric, Help, Version, HelpViewer, InDocuments };
+enum class Option {
+    Sheet,
+    Format,
+    Output,
+    Cylinders,
+    Altitude,
+    Boost,
+    Metric,
+    Help,
+    Version,
+    HelpViewer,
+    InDocuments
+};
 
 struct OptionRow {
     Option option;
@@ -39,7 +52,7 @@ struct OptionRow {
 };
 
 // Every option the program knows, once.
-constexpr std::array<OptionRow, 8> optionTable{{
+constexpr std::array<OptionRow, 11> optionTable{{
     {Option::Sheet, "sheet",
      QT_TRANSLATE_NOOP("tolvaric::CommandLine",
                        "Write the engine sheet of each FILE.dat (tolvaric.dat when none is named) "
@@ -52,6 +65,19 @@ constexpr std::array<OptionRow, 8> optionTable{{
      QT_TRANSLATE_NOOP("tolvaric::CommandLine",
                        "Write to FILE instead of standard output (- is standard output)."),
      QT_TRANSLATE_NOOP("tolvaric::CommandLine", "FILE")},
+    {Option::Cylinders, "cylinders",
+     QT_TRANSLATE_NOOP("tolvaric::CommandLine",
+                       "Add the displacement of the whole engine of N cylinders (1 to 64)."),
+     "N"},
+    {Option::Altitude, "altitude",
+     QT_TRANSLATE_NOOP("tolvaric::CommandLine",
+                       "Add the air pressure at ALTITUDE (6000ft or 1830m) and the cranking "
+                       "pressure a gauge reads there."),
+     QT_TRANSLATE_NOOP("tolvaric::CommandLine", "ALTITUDE")},
+    {Option::Boost, "boost",
+     QT_TRANSLATE_NOOP("tolvaric::CommandLine",
+                       "Add the effective compression ratios with BOOST (8psi or 0.55bar)."),
+     QT_TRANSLATE_NOOP("tolvaric::CommandLine", "BOOST")},
     {Option::Metric, "metric",
      QT_TRANSLATE_NOOP("tolvaric::CommandLine",
                        "Open the window with lengths in millimetres and the cylinder pressure in "
@@ -168,6 +194,31 @@ CommandLine sheetLine(const Parser& p) {
     }
     line.sheet.format = *named;
     line.sheet.output = p.parser.value(p[Option::Output]);
+    constexpr std::array<std::pair<Choice, Option>, 3> choiceOptions{{
+        {Choice::Cylinders, Option::Cylinders},
+        {Choice::Altitude, Option::Altitude},
+        {Choice::Boost, Option::Boost},
+    }};
+    ChoiceTexts texts;
+    for (const auto& [choice, option] : choiceOptions) {
+        texts[choice] = p.parser.value(p[option]);
+        if (p.isSet(option) && texts[choice].trimmed().isEmpty()) {
+            return refused(
+                QStringLiteral("--%1: %2")
+                    .arg(p[option].names().constFirst(),
+                         choiceRefusal(choice, ChoiceReading::Kind::NotANumber, texts[choice])));
+        }
+    }
+    const auto read = readChoices(texts, QLocale::c());
+    if (!read.ok()) {
+        for (const auto& [choice, option] : choiceOptions) {
+            if (choice == read.refused) {
+                return refused(
+                    QStringLiteral("--%1: %2").arg(p[option].names().constFirst(), read.refusal));
+            }
+        }
+    }
+    line.sheet.choices = read.choices;
     line.sheet.files = p.parser.positionalArguments();
     if (line.sheet.files.isEmpty()) {
         line.sheet.files << defaultDataFile;
@@ -239,7 +290,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (p.isSet(Option::Sheet)) {
         return sheetLine(p);
     }
-    for (const Option sheetOnly : {Option::Format, Option::Output}) {
+    for (const Option sheetOnly :
+         {Option::Format, Option::Output, Option::Cylinders, Option::Altitude, Option::Boost}) {
         if (p.isSet(sheetOnly)) {
             return refused(CommandLineText::tr("--%1 goes with --sheet.")
                                .arg(p[sheetOnly].names().constLast()));

@@ -9,6 +9,8 @@
 // their texts. The help viewer's option is the program's own, accepted alone. Anything else is
 // refused with one line.
 
+#include "model/BuildChoices.h"
+
 #include <QStringList>
 
 namespace tolvaric {
@@ -20,6 +22,7 @@ struct SheetRequest {
     SheetFormat format = SheetFormat::Text;
     QString output;    // empty or "-": standard output
     QStringList files; // the data files; never empty
+    BuildChoices choices;
 };
 
 struct CommandLine {

@@ -98,6 +98,8 @@ QString unreadableEntryText(const QString& caption, const QString& entry, TypedR
         break;
     case Quantity::Pressure:
     case Quantity::Plain:
+    case Quantity::Altitude: // the sheet's choices, which say what they take themselves
+    case Quantity::Boost:
         break;
     }
     QString text = problem.arg(caption, entry) + QLatin1Char('\n') +

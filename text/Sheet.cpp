@@ -50,7 +50,7 @@ QString pageCell(const QString& text) {
 } // namespace
 
 SheetHeader todaysHeader() {
-    return {QDate::currentDate(), productName + QLatin1Char(' ') + productVersion};
+    return {QDate::currentDate(), productName + QLatin1Char(' ') + productVersion, {}};
 }
 
 QString sheetText(const QList<SheetEngine>& engines, const SheetHeader& header,

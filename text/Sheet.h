@@ -10,6 +10,7 @@
 // worked out shows the words the window's message would use. Every figure
 // is rounded as the window's boxes round.
 
+#include "model/BuildChoices.h"
 #include "model/EngineData.h"
 
 #include <QDate>
@@ -27,7 +28,8 @@ struct SheetEngine {
 // What the sheet says once for all engines.
 struct SheetHeader {
     QDate date;
-    QString program; // "tolvaric 1.00"
+    QString program;      // "tolvaric 1.00"
+    BuildChoices choices; // cylinders, altitude, boost: none by default
 };
 
 // How the sheet is written, the same for every engine on it.

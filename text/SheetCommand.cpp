@@ -81,7 +81,8 @@ QString targetRefusal(const QString& target, const QStringList& files) {
 
 QByteArray sheetBytes(const SheetRequest& request, const QList<SheetEngine>& engines,
                       const PdfWriter& writePdf) {
-    const SheetHeader header = todaysHeader();
+    SheetHeader header = todaysHeader();
+    header.choices = request.choices;
     switch (request.format) {
     case SheetFormat::Csv:
         return sheetCsv(engines, header).toUtf8();

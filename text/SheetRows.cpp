@@ -3,6 +3,7 @@
 
 #include "text/SheetRows.h"
 
+#include "model/BuildChoices.h"
 #include "model/DisplayPicture.h"
 #include "model/SheetFigures.h"
 #include "model/Units.h"
@@ -81,6 +82,8 @@ QList<ShownUnit> shownUnits(Quantity quantity) {
     case Quantity::Ratio:
     case Quantity::Pressure:
     case Quantity::Plain:
+    case Quantity::Altitude:
+    case Quantity::Boost:
         break;
     }
     return {{QStringLiteral("%1"), nullptr, 2}};
@@ -105,10 +108,78 @@ Section valuesSection() {
     return values;
 }
 
-QList<Section> sections() {
+// A figure worked out from one of the sheet's figures, on success.
+Figure from(SheetFigure SheetFigures::*member, std::function<double(double)> change) {
+    return [member, change](const EngineData&, const SheetFigures& f) {
+        SheetFigure figure = f.*member;
+        if (figure.ok()) {
+            figure.value = change(figure.value);
+        }
+        return figure;
+    };
+}
+
+// The same figure in every engine's column.
+Figure each(double value) {
+    return [value](const EngineData&, const SheetFigures&) {
+        return SheetFigure{Outcome::Success, value};
+    };
+}
+
+// The builder's choices, each a section of its own when it is made.
+QList<Section> choiceSections(const BuildChoices& choices) {
+    using F = SheetFigures;
+    QList<Section> made;
+    if (const auto cylinders = choices.cylinders) {
+        const double n = *cylinders;
+        made.append({Sheet::tr("The whole engine"),
+                     {
+                         {Sheet::tr("Cylinders"), each(n), 0},
+                         {Sheet::tr("Engine displacement, cc"),
+                          from(&F::sweptCc, [n](double cc) { return cc * n; }), 1},
+                         {Sheet::tr("Engine displacement, cu in"),
+                          from(&F::sweptCubicInches, [n](double ci) { return ci * n; }), 2},
+                         {Sheet::tr("Engine displacement, litres"),
+                          from(&F::sweptCc, [n](double cc) { return cc * n / 1000; }), 3},
+                     }});
+    }
+    if (const auto altitude = choices.altitudeFeet) {
+        const double feet = *altitude;
+        const auto atAltitude = [feet](double psi) { return pressureAtAltitude(psi, feet); };
+        made.append({Sheet::tr("At altitude"),
+                     {
+                         {Sheet::tr("Altitude, ft"), each(feet), 0},
+                         {Sheet::tr("Altitude, m"), each(feet / valueOf(metreInFeet)), 0},
+                         {Sheet::tr("Station pressure (standard atmosphere), inHg"),
+                          each(stationPressureInHg(feet)), 2},
+                         {Sheet::tr("Cranking cylinder pressure at altitude, psi"),
+                          from(&F::crankingPressure, atAltitude), 2},
+                         {Sheet::tr("Cranking cylinder pressure at altitude, bar"),
+                          from(&F::crankingPressure,
+                               [atAltitude](double psi) { return psiToBar(atAltitude(psi)); }),
+                          3},
+                     }});
+    }
+    if (const auto boost = choices.boostPsi) {
+        const double psi = *boost;
+        const auto boosted = [psi](double ratio) { return boostedRatio(ratio, psi); };
+        made.append({Sheet::tr("With boost"),
+                     {
+                         {Sheet::tr("Boost, psi"), each(psi), 2},
+                         {Sheet::tr("Boost, bar"), each(psiToBar(psi)), 3},
+                         {Sheet::tr("Effective static compression ratio with boost"),
+                          from(&F::compressionRatio, boosted), 2},
+                         {Sheet::tr("Effective dynamic compression ratio with boost"),
+                          from(&F::dynamicRatio, boosted), 2},
+                     }});
+    }
+    return made;
+}
+
+QList<Section> sections(const BuildChoices& choices) {
     using F = SheetFigures;
     const QString gasketAlone = Sheet::tr("not reachable with the gasket alone");
-    return {
+    QList<Section> all{
         valuesSection(),
         {Sheet::tr("Volumes"),
          {
@@ -154,6 +225,7 @@ QList<Section> sections() {
               derived(&F::deckForRatio, toMillimetres), 3},
          }},
     };
+    return all + choiceSections(choices);
 }
 
 // A figure that could not be worked out for want of a value says which:
@@ -202,7 +274,7 @@ QList<SheetRow> sheetRows(const QList<SheetEngine>& engines, const SheetHeader& 
     for (const auto& sheet : engines) {
         figures.append(sheetFigures(sheet.engine));
     }
-    for (const auto& section : sections()) {
+    for (const auto& section : sections(header.choices)) {
         rows.append({Kind::Heading, section.heading, {}});
         for (const auto& line : section.lines) {
             QStringList values;

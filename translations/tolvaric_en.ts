@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>tolvaric::BuildChoices</name>
+    <message>
+        <source>a whole number of cylinders from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an altitude in ft or m from %1 ft to %2 ft, such as 6000ft or 1830m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a boost in psi, bar or kPa from 0 to %1 psi, such as 8psi or 0.55bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no unit; give %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a unit that does not fit; give %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is out of range; give %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tolvaric::CommandLine</name>
     <message>
         <source>Write the engine sheet of each FILE.dat (tolvaric.dat when none is named) and end.</source>
@@ -73,6 +104,26 @@
     </message>
     <message>
         <source>--metric is for the window; the sheet shows both units.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the displacement of the whole engine of N cylinders (1 to 64).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the air pressure at ALTITUDE (6000ft or 1830m) and the cranking pressure a gauge reads there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALTITUDE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the effective compression ratios with BOOST (8psi or 0.55bar).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BOOST</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -654,6 +705,70 @@ Choose another name.</source>
     </message>
     <message>
         <source>%1 is 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The whole engine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cylinders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Engine displacement, cc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Engine displacement, cu in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Engine displacement, litres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At altitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Altitude, ft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Altitude, m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Station pressure (standard atmosphere), inHg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cranking cylinder pressure at altitude, psi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cranking cylinder pressure at altitude, bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With boost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boost, psi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boost, bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Effective static compression ratio with boost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Effective dynamic compression ratio with boost</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// What a builder may add to an engine's sheet: how many cylinders the
+// engine has, the altitude it is cranked at and the boost it runs. Each
+// is read from typed text with its unit ("6000ft", "1830m", "8psi",
+// "0.55bar") and checked against its range, and each gives its figures.
+
+#include "model/TypedValue.h"
+
+#include <optional>
+
+namespace tolvaric {
+
+struct BuildChoices {
+    std::optional<int> cylinders;
+    std::optional<double> altitudeFeet;
+    std::optional<double> boostPsi;
+    bool any() const { return cylinders || altitudeFeet || boostPsi; }
+};
+
+inline constexpr int fewestCylinders = 1;
+inline constexpr int mostCylinders = 64;
+// From below the Dead Sea's shore to above any road a car is cranked on;
+// the standard atmosphere's first layer reaches far beyond both.
+inline constexpr double lowestAltitudeFeet = -1500;
+inline constexpr double highestAltitudeFeet = 20000;
+inline constexpr double mostBoostPsi = 60;
+
+enum class Choice { Cylinders, Altitude, Boost };
+
+// What a choice's text is read as: cylinders a plain number, an altitude
+// with "ft" or "m", a boost with "psi", "bar" or "kPa".
+Quantity quantityOf(Choice choice);
+
+struct ChoiceReading {
+    enum class Kind { Value, NotANumber, NoUnit, WrongUnit, OutOfRange };
+    Kind kind = Kind::NotANumber;
+    double value = 0; // for a Value: cylinders, feet or psi
+};
+
+// The typed value as that choice: cylinders a whole number without a unit,
+// an altitude or a boost with its unit, each within its range.
+ChoiceReading checkChoice(Choice choice, const TypedReading& typed);
+
+// The air's pressure at an altitude in the 1976 U.S. Standard Atmosphere,
+// in inches of mercury; 29.9213 at sea level.
+double stationPressureInHg(double feet);
+double seaLevelPressureInHg();
+
+// The cranking pressure a gauge reads at that altitude: the sea-level
+// prediction scaled by the station pressure, as a compression test is
+// compared in the help.
+double pressureAtAltitude(double seaLevelPsi, double feet);
+
+// A compression ratio as it acts with the intake pressed above the
+// atmosphere: ratio x (boost + 14.7) / 14.7.
+double boostedRatio(double ratio, double boostPsi);
+
+} // namespace tolvaric
