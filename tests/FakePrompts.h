@@ -38,6 +38,12 @@ class FakePrompts : public tolvaric::Prompts {
         return helpViewerStarts;
     }
 
+    std::optional<tolvaric::ChoiceTexts>
+    askSheetChoices(QWidget*, const tolvaric::ChoiceTexts& texts, const QLocale&) override {
+        ++sheetChoiceQuestions;
+        return sheetChoices ? sheetChoices : texts;
+    }
+
     QList<ShownMessage> messages;
     bool helpViewerOpen() const override { return viewerOpen; }
     int helpViewersStarted = 0;
@@ -47,4 +53,6 @@ class FakePrompts : public tolvaric::Prompts {
     bool proceed = true;
     QList<tolvaric::FileChoice> choices;
     QString chosenFile; // empty: the user cancels
+    int sheetChoiceQuestions = 0;
+    std::optional<tolvaric::ChoiceTexts> sheetChoices; // none: as they were
 };

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -35,6 +36,8 @@ class TestPrompts : public QObject {
     void dataFileDialogRefuses_data();
     void dataFileDialogRefuses();
     void realMessageBoxes();
+    void sheetChoices_data();
+    void sheetChoices();
 
   private:
     ScratchFolder m_dir;
@@ -159,6 +162,63 @@ void TestPrompts::realMessageBoxes() {
             box->button(answer)->click();
         });
         QCOMPARE(prompts.proceedAfterDataError(nullptr), answer == QMessageBox::Yes);
+    }
+}
+
+void TestPrompts::sheetChoices_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("typed"); // cylinders, altitude, boost
+    QTest::addColumn<QString>("refused");   // the box refused; empty: accepted
+    QTest::addColumn<QString>("said");
+    QTest::newRow("all empty: nothing added") << "C" << QStringList{"", "", ""} << ""
+                                              << "";
+    QTest::newRow("all three") << "C" << QStringList{"8", "6000ft", "8psi"} << ""
+                               << "";
+    QTest::newRow("a German decimal comma")
+        << "de_DE" << QStringList{"", "1,5 km", "0,55bar"} << "altitude"
+        << "is not an altitude";
+    QTest::newRow("a German boost") << "de_DE" << QStringList{"", "", "0,55bar"} << ""
+                                    << "";
+    QTest::newRow("an altitude without unit") << "C" << QStringList{"8", "6000", ""} << "altitude"
+                                              << "has no unit";
+    QTest::newRow("too much boost") << "C" << QStringList{"", "", "61psi"} << "boost"
+                                    << "out of range";
+}
+
+// The dialog Ctrl+P shows before printing: a value that does not read
+// keeps it open, says why as the command line would, and selects the box.
+void TestPrompts::sheetChoices() {
+    QFETCH(QString, locale);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, refused);
+    QFETCH(QString, said);
+    tolvaric::QtPrompts prompts;
+    bool stayedOpen = false;
+    QString shown;
+    QString focused;
+    QTimer::singleShot(50, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        const QStringList names{"cylinders", "altitude", "boost"};
+        for (int i = 0; i < 3; ++i) {
+            dialog->findChild<QLineEdit*>(names[i])->setText(typed[i]);
+        }
+        QTest::keyClick(dialog->findChild<QLineEdit*>("boost"), Qt::Key_Return);
+        stayedOpen = dialog->isVisible();
+        shown = dialog->findChild<QLabel*>("refusal")->text();
+        focused = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
+        if (stayedOpen) {
+            dialog->reject();
+        }
+    });
+    const auto texts = prompts.askSheetChoices(nullptr, {}, QLocale(locale));
+    QCOMPARE(stayedOpen, !refused.isEmpty());
+    QCOMPARE(texts.has_value(), refused.isEmpty());
+    if (refused.isEmpty()) {
+        QCOMPARE(QStringList({texts->cylinders, texts->altitude, texts->boost}), typed);
+    } else {
+        QVERIFY2(shown.contains(said), qPrintable(shown));
+        QCOMPARE(focused, refused);
     }
 }
 

@@ -773,6 +773,45 @@ Choose another name.</source>
     </message>
 </context>
 <context>
+    <name>tolvaric::SheetChoicesDialog</name>
+    <message>
+        <source>Engine Sheet Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sheet can add these; leave a box empty to leave it off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cylinders:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Altitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Boost:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6000ft or 1830m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8psi or 0.55bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tolvaric::SheetCommand</name>
     <message>
         <source>a PDF goes to a file: name it with -o FILE</source>

@@ -189,6 +189,14 @@ void MainWindow::printSheet() {
     if (m_unreadable) {
         return;
     }
+    // What the sheet adds is asked first, and kept while the window is open.
+    const auto texts = m_prompts.askSheetChoices(this, m_sheetChoices, m_locale);
+    if (!texts) {
+        return;
+    }
+    m_sheetChoices = *texts;
+    SheetHeader header = todaysHeader();
+    header.choices = readChoices(m_sheetChoices, m_locale).choices;
     // The file it was last saved to or fetched from names it, and its PDF.
     const QString file = m_session.dataFile();
     const SheetEngine sheet{file.isEmpty() ? tr("not saved to a file yet") : file,
@@ -197,7 +205,7 @@ void MainWindow::printSheet() {
         (file.isEmpty() ? QStringLiteral("tolvaric") : QFileInfo(file).completeBaseName()) +
         QStringLiteral(".pdf"));
     const QString failure =
-        tolvaric::printSheet({sheet}, todaysHeader(), {m_locale.decimalPoint()}, pdf, this);
+        tolvaric::printSheet({sheet}, header, {m_locale.decimalPoint()}, pdf, this);
     if (!failure.isEmpty()) {
         m_prompts.inform(this, messageBoxTitle(), failure, MessageIcon::Exclamation);
     }

@@ -12,6 +12,7 @@
 //   showLogo); Quit writes the record and the owner to the default files.
 // The session owns the record; the window only wires controls to commands.
 
+#include "text/BuildChoiceText.h"
 #include "text/FieldRows.h"
 #include "ui/Command.h"
 #include "ui/SessionView.h"
@@ -83,6 +84,7 @@ class MainWindow : public QWidget, public SessionView {
     QLabel* m_logo = nullptr;
     // A box whose text did not read as a number, until the user has been told.
     QPointer<FieldBox> m_unreadable;
+    ChoiceTexts m_sheetChoices; // what Ctrl+P's sheet adds, as last accepted
 };
 
 } // namespace tolvaric

@@ -5,9 +5,12 @@
 // Every message box and file dialog the window shows goes through here, so
 // that tests can answer them without a person.
 
+#include "text/BuildChoiceText.h"
 #include "text/Message.h"
 
 #include <QString>
+
+#include <optional>
 
 class QWidget;
 
@@ -29,6 +32,10 @@ class Prompts {
     virtual bool startHelpViewer() = 0;
     // Whether the viewer this window started last is still open.
     virtual bool helpViewerOpen() const = 0;
+    // What the printed sheet adds (the cylinders, the altitude, the boost),
+    // as accepted; nothing when cancelled. Every text given back reads.
+    virtual std::optional<ChoiceTexts> askSheetChoices(QWidget* parent, const ChoiceTexts& texts,
+                                                       const QLocale& locale) = 0;
 
     void inform(QWidget* parent, const Message& message);
 };

@@ -6,6 +6,7 @@
 #include "text/CommandLine.h"
 #include "text/Messages.h"
 #include "ui/DataFileDialog.h"
+#include "ui/SheetChoicesDialog.h"
 
 #include <QApplication>
 #include <QFile>
@@ -182,6 +183,15 @@ bool QtPrompts::startHelpViewer() {
     return QProcess::startDetached(QCoreApplication::applicationFilePath(),
                                    {QString::fromLatin1(helpViewerOption)}, QDir::currentPath(),
                                    &m_viewer);
+}
+
+std::optional<ChoiceTexts> QtPrompts::askSheetChoices(QWidget* parent, const ChoiceTexts& texts,
+                                                      const QLocale& locale) {
+    SheetChoicesDialog dialog(texts, locale, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.texts();
 }
 
 bool QtPrompts::helpViewerOpen() const {

@@ -34,6 +34,8 @@ class QtPrompts : public Prompts {
     QString chooseDataFile(QWidget* parent, FileChoice choice) override;
     bool startHelpViewer() override;
     bool helpViewerOpen() const override;
+    std::optional<ChoiceTexts> askSheetChoices(QWidget* parent, const ChoiceTexts& texts,
+                                               const QLocale& locale) override;
 
     // The hidden window that hosts the file dialog, once a dialog was needed.
     // The hidden window that hosts the file dialog, for the tests (ui/QtPrompts_p.h).

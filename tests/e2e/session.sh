@@ -264,10 +264,12 @@ step "Ctrl+P onto a pipe and onto /dev/full: each refused with a message, the di
 start_program
 main=$(main_window)
 printing_title="Print the Engine Sheet"
+options_title="Engine Sheet Options"
 for target in pipe device; do
     rm -f tolvaric.pdf
     if [ "$target" = pipe ]; then mkfifo tolvaric.pdf; else ln -s /dev/full tolvaric.pdf; fi
     keys "$main" ctrl+p
+    keys "$(window "$options_title")" Return # nothing added to the sheet
     printing=$(window "$printing_title")
     keys "$printing" Return # Print to File, onto the name it proposes
     for _ in $(seq 50); do [ "$(count "$printing_title")" = 2 ] && break; sleep 0.1; done
@@ -283,6 +285,9 @@ rm -f tolvaric.pdf
 
 step "Ctrl+P prints the engine sheet to the PDF it proposes in the working folder"
 keys "$main" ctrl+p
+options=$(window "$options_title")
+type_text "$options" "8" # the cylinders, the first box
+keys "$options" Return
 printing=$(window "$printing_title")
 keys "$printing" Return
 for _ in $(seq 50); do [ -s tolvaric.pdf ] && break; sleep 0.1; done
