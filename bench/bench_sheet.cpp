@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-// The engine sheet of the sample engine as text and HTML, and a PDF of ten
-// engines side by side (which a user waits for: it should take well under a
-// second).
+// The engine sheet of the sample engine as text and HTML (with its charts
+// and without them: the charts should not take more than the rest), and a
+// PDF of ten engines side by side with the charts (which a user waits for:
+// it should take well under a second).
 #include "text/Sheet.h"
 #include "ui/SheetOutput.h"
 
@@ -34,6 +35,16 @@ void htmlSheet(benchmark::State& state) {
     }
 }
 BENCHMARK(htmlSheet);
+
+void htmlSheetWithoutCharts(benchmark::State& state) {
+    const auto one = engines(1);
+    tolvaric::SheetSettings settings;
+    settings.charts = false;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tolvaric::sheetHtml(one, tolvaric::todaysHeader(), settings));
+    }
+}
+BENCHMARK(htmlSheetWithoutCharts);
 
 void pdfOfTenEngines(benchmark::State& state) {
     const auto ten = engines(10);

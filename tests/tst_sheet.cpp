@@ -44,8 +44,9 @@ int run(const QStringList& arguments, QByteArray& out, QByteArray& err) {
                            });
 }
 
-// RFC 4180 fields of each record.
-QList<QStringList> parseCsv(const QString& text) {
+// RFC 4180 fields of each record of one of the tables an empty line parts:
+// the engines' figures, then the charts' points.
+QList<QStringList> parseCsv(const QString& text, int table = 0) {
     QList<QStringList> records{QStringList()};
     QString field;
     bool quoted = false;
@@ -75,7 +76,15 @@ QList<QStringList> parseCsv(const QString& text) {
         }
     }
     records.removeLast(); // after the last line end
-    return records;
+    QList<QList<QStringList>> tables{{}};
+    for (const auto& record : records) {
+        if (record == QStringList{""}) {
+            tables.append(QList<QStringList>());
+        } else {
+            tables.last().append(record);
+        }
+    }
+    return tables.value(table);
 }
 
 } // namespace
@@ -96,6 +105,8 @@ class TestSheet : public QObject {
     void csvCells();
     void choices_data();
     void choices();
+    void chartPoints_data();
+    void chartPoints();
     void commandLineFailures_data();
     void commandLineFailures();
 
@@ -218,12 +229,12 @@ void TestSheet::pdfPages_data() {
     QTest::addColumn<int>("ownerLength"); // 0: the short name
     QTest::addColumn<int>("fewest");
     QTest::addColumn<int>("most");
-    QTest::newRow("one engine on one page") << 1 << 0 << 1 << 1;
+    QTest::newRow("one engine: its figures, then the charts") << 1 << 0 << 2 << 2;
     // The name is cut short on the page, so the figures stay on it.
-    QTest::newRow("one engine, the longest owner") << 1 << 16384 << 1 << 1;
+    QTest::newRow("one engine, the longest owner") << 1 << 16384 << 2 << 2;
     // Engines that do not fit across go on further pages, none left out
     // (once ten were shown and the rest lost).
-    QTest::newRow("sixteen engines side by side") << 16 << 0 << 2 << 16;
+    QTest::newRow("sixteen engines side by side") << 16 << 0 << 3 << 18;
 }
 
 void TestSheet::pdfPages() {
@@ -387,6 +398,72 @@ void TestSheet::choices() {
     const auto records = parseCsv(QString::fromUtf8(out));
     QVERIFY2(records[0].contains(column), qPrintable(records[0].join('|')));
     QCOMPARE(records[1].value(records[0].indexOf(column)), cell);
+}
+
+void TestSheet::chartPoints_data() {
+    QTest::addColumn<QString>("xColumn");
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("yColumn");
+    QTest::addColumn<QString>("y");
+    QTest::addColumn<QString>("own");
+    // Worked by hand: closing at 310 / 2 + 114 - 180 = 89 degrees ABDC, the
+    // piston 2.16344 in down, 27.1866 cu in over 5.7850 cu in of clearance.
+    const QString centerline = "Intake centerline, degrees after TDC";
+    QTest::newRow("cam 8 degrees retarded, dynamic ratio") << centerline << "114.0"
+                                                           << "Dynamic compression ratio"
+                                                           << "5.70"
+                                                           << "";
+    QTest::newRow("cam 8 degrees retarded, pressure") << centerline << "114.0"
+                                                      << "Cranking cylinder pressure, psi"
+                                                      << "98.67"
+                                                      << "";
+    QTest::newRow("cam as installed, the window's pressure") << centerline << "106.0"
+                                                             << "Cranking cylinder pressure, psi"
+                                                             << "113.15"
+                                                             << "yes";
+    // 94.80 cc of clearance at 0.036 in, less or more 207.99 cc an inch of gasket.
+    const QString thickness = "Compressed gasket thickness, in";
+    QTest::newRow("the thinnest gasket") << thickness << "0.0200"
+                                         << "Static compression ratio"
+                                         << "9.44"
+                                         << "";
+    QTest::newRow("the thickest gasket") << thickness << "0.0800"
+                                         << "Static compression ratio"
+                                         << "8.43"
+                                         << "";
+    QTest::newRow("the engine's own gasket, between two steps") << thickness << "0.0360"
+                                                                << "Static compression ratio"
+                                                                << "9.15"
+                                                                << "yes";
+}
+
+// The charts' points, as the CSV gives them after the figures: a row each,
+// from the model's own calculations; the HTML draws the same two charts.
+void TestSheet::chartPoints() {
+    QFETCH(QString, xColumn);
+    QFETCH(QString, x);
+    QFETCH(QString, yColumn);
+    QFETCH(QString, y);
+    QFETCH(QString, own);
+    QByteArray out;
+    QByteArray err;
+    QCOMPARE(run({"--sheet", "--format", "csv", "tolvaric.dat", "b.dat"}, out, err), 0);
+    const auto points = parseCsv(QString::fromUtf8(out), 1);
+    const auto header = points.value(0);
+    QCOMPARE(points.size(), 1 + 2 * (17 + 14)); // 17 cam steps, 13 gaskets and the engine's own
+    QList<QStringList> found;
+    for (const auto& row : points) {
+        if (row.value(header.indexOf(xColumn)) == x && row.value(1) == "tolvaric.dat") {
+            found << row;
+        }
+    }
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found[0].value(header.indexOf(yColumn)), y);
+    QCOMPARE(found[0].value(header.indexOf("The engine as it is")), own);
+    out.clear();
+    QCOMPARE(run({"--sheet", "--format", "html", "tolvaric.dat", "b.dat"}, out, err), 0);
+    QCOMPARE(out.count("<svg "), 2);
+    QCOMPARE(out.count("<polyline "), 2 * 3 + 2 * 2); // a line an engine a plot, and the legends
 }
 
 void TestSheet::commandLineFailures_data() {

@@ -4,6 +4,8 @@
 #include "text/Sheet.h"
 
 #include "resources/Version.h"
+#include "text/ChartDrawing.h"
+#include "text/SheetCharts.h"
 #include "text/SheetRows.h"
 #include "text/TerminalText.h"
 
@@ -36,17 +38,6 @@ QString csvField(QString text) {
     return text;
 }
 
-// A long name would push the figures off the page: the page shows its
-// start, never cutting a character in two.
-QString pageCell(const QString& text) {
-    constexpr qsizetype longest = 30;
-    if (text.size() <= longest) {
-        return text;
-    }
-    const qsizetype cut = longest - (text.at(longest - 1).isHighSurrogate() ? 1 : 0);
-    return text.left(cut) + QChar(0x2026);
-}
-
 } // namespace
 
 SheetHeader todaysHeader() {
@@ -55,11 +46,13 @@ SheetHeader todaysHeader() {
 
 QString sheetText(const QList<SheetEngine>& engines, const SheetHeader& header,
                   const SheetSettings& settings) {
-    auto rows = sheetRows(engines, header, settings);
+    auto rows = sheetRows(engines, header, settings) + chartRows(engines, settings);
     qsizetype labelWidth = 0;
     QList<qsizetype> widths(engines.size(), 0);
     for (auto& row : rows) {
-        labelWidth = std::max(labelWidth, row.label.size());
+        if (row.kind != SheetRow::Kind::Heading) { // a heading has a line of its own
+            labelWidth = std::max(labelWidth, row.label.size());
+        }
         for (qsizetype i = 0; i < row.values.size(); ++i) {
             row.values[i] = terminalText(row.values[i]); // names from files show, not act
             widths[i] = std::max(widths[i], row.values[i].size());
@@ -88,13 +81,13 @@ QString sheetText(const QList<SheetEngine>& engines, const SheetHeader& header,
 QString sheetCsv(const QList<SheetEngine>& engines, const SheetHeader& header) {
     // One row per engine, a column per figure; "." decimals whatever the locale.
     const auto rows = sheetRows(engines, header, SheetSettings{});
-    QStringList names;
+    QStringList labels;
     for (const auto& row : rows) {
         if (row.kind != SheetRow::Kind::Heading) {
-            names << csvField(row.label);
+            labels << csvField(row.label);
         }
     }
-    QString csv = names.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    QString csv = labels.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     for (qsizetype i = 0; i < engines.size(); ++i) {
         QStringList values;
         for (const auto& row : rows) {
@@ -103,6 +96,20 @@ QString sheetCsv(const QList<SheetEngine>& engines, const SheetHeader& header) {
             } else if (row.kind == SheetRow::Kind::Figure) {
                 values << csvField(row.values[i]);
             }
+        }
+        csv += values.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    }
+    // The charts' points after an empty line, a table of their own.
+    const auto points = chartPoints(engines);
+    QStringList names;
+    for (const auto& name : points.header) {
+        names << csvField(name);
+    }
+    csv += QStringLiteral("\r\n") + names.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    for (const auto& row : points.rows) {
+        QStringList values;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            values << csvField(i < 2 ? inertCell(row[i]) : row[i]); // the chart and the file
         }
         csv += values.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     }
@@ -119,6 +126,9 @@ QString sheetHtml(const QList<SheetEngine>& engines, const SheetHeader& header,
             "td,th{padding:0px 6px;white-space:nowrap}td.n{text-align:right}"
             "th{text-align:left;padding-top:4px}</style></head><body>\n<h2>%1</h2>\n<table>\n")
             .arg(Sheet::tr("Engine sheet").toHtmlEscaped(), QString::number(settings.points));
+    // Grown once: a page with its charts is some tens of kilobytes.
+    html.reserve(rows.size() * 40 * (engines.size() + 2) +
+                 (settings.charts ? 12000 + 12000 * engines.size() : 0));
     for (const auto& row : rows) {
         if (row.kind == SheetRow::Kind::Heading) {
             html += QStringLiteral("<tr><th colspan=\"%1\">%2</th></tr>\n")
@@ -131,11 +141,20 @@ QString sheetHtml(const QList<SheetEngine>& engines, const SheetHeader& header,
                                                                 : QStringLiteral("<td>");
         for (const auto& value : row.values) {
             // A control character is no text a page may hold: it shows as \e or ?.
-            html += cell + pageCell(terminalText(value)).toHtmlEscaped() + QStringLiteral("</td>");
+            html += cell + pageCell(value).toHtmlEscaped() + QStringLiteral("</td>");
         }
         html += QStringLiteral("</tr>\n");
     }
-    return html + QStringLiteral("</table>\n</body></html>\n");
+    html += QStringLiteral("</table>\n");
+    if (settings.charts) {
+        constexpr double chartWidth = 640;
+        for (const auto& chart : sheetCharts(engines)) {
+            html += QLatin1String("<p>");
+            appendChartSvg(html, chart, chartWidth);
+            html += QLatin1String("</p>\n");
+        }
+    }
+    return html + QStringLiteral("</body></html>\n");
 }
 
 } // namespace tolvaric

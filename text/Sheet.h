@@ -36,6 +36,7 @@ struct SheetHeader {
 struct SheetSettings {
     QString point = QStringLiteral("."); // the decimal separator of the figures
     double points = 8;                   // the HTML page's type size
+    bool charts = true; // the HTML carries the charts as SVG; the PDF paints its own
 };
 
 // Today's date and this program's name and version.

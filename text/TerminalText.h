@@ -31,4 +31,17 @@ inline QString terminalText(const QString& text) {
     return shown;
 }
 
+// A name on a page, safe as above and no longer than 30 characters: a long
+// one would push the figures off the page, so it shows its start, never
+// cutting a character in two.
+inline QString pageCell(const QString& text) {
+    constexpr qsizetype longest = 30;
+    const QString shown = terminalText(text);
+    if (shown.size() <= longest) {
+        return shown;
+    }
+    const qsizetype cut = longest - (shown.at(longest - 1).isHighSurrogate() ? 1 : 0);
+    return shown.left(cut) + QChar(0x2026);
+}
+
 } // namespace tolvaric

@@ -771,6 +771,82 @@ Choose another name.</source>
         <source>Effective dynamic compression ratio with boost</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>target %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>large marker: the engine as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cam installed advanced or retarded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intake centerline, degrees after TDC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Head gasket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compressed gasket thickness, in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cam installed advanced or retarded: dynamic compression ratio / cranking cylinder pressure, psi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intake centerline advanced %1°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intake centerline retarded %1°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intake centerline as installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Head gasket: static compression ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gasket %1 in (%2 mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compressed gasket thickness, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The engine as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gasket</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::SheetChoicesDialog</name>

@@ -3,6 +3,8 @@
 
 #include "ui/SheetOutput.h"
 
+#include "text/ChartDrawing.h"
+#include "ui/ChartPainter.h"
 #include "ui/Printing.h"
 
 #include <QCoreApplication>
@@ -29,11 +31,35 @@ QSizeF documentPage(const QPageLayout& page) {
     return page.paintRect(QPageLayout::Point).size() * pixelsPerPoint;
 }
 
-// The sheet's HTML with its type at `points`.
+// The sheet's HTML with its type at `points`, without the charts, which
+// the pages paint themselves.
 QString htmlAt(const QList<SheetEngine>& engines, const SheetHeader& header, SheetSettings settings,
                double points) {
     settings.points = points;
+    settings.charts = false;
     return sheetHtml(engines, header, settings);
+}
+
+// The charts after the figures, as many on a page as fit, a chart taller
+// than a page made smaller.
+void layOutCharts(QPagedPaintDevice& device, QPainter& painter, const QList<SheetEngine>& engines,
+                  const QSizeF& page) {
+    constexpr double gap = 24;
+    double y = page.height(); // the figures' page is full
+    for (const auto& chart : sheetCharts(engines)) {
+        const double height = chartHeight(chart, page.width());
+        const double scale = std::min(1.0, page.height() / height);
+        if (y + height * scale > page.height()) {
+            device.newPage();
+            y = 0;
+        }
+        painter.save();
+        painter.translate(0, y);
+        painter.scale(scale, scale);
+        paintChart(painter, chart, page.width() / scale);
+        painter.restore();
+        y += height * scale + gap;
+    }
 }
 
 // The largest type, down to a size still readable, at which one engine's
@@ -106,6 +132,7 @@ void layOut(QPagedPaintDevice& device, const QList<SheetEngine>& engines, const 
         document.setHtml(htmlAt(groups[i], header, settings, points));
         document.drawContents(&painter, QRectF(QPointF(0, 0), page));
     }
+    layOutCharts(device, painter, engines, page);
 }
 
 } // namespace

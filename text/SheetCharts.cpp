@@ -1,0 +1,219 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+#include "text/SheetCharts.h"
+
+#include "model/Calculations.h"
+#include "model/ChoiceCurves.h"
+#include "model/DisplayPicture.h"
+#include "model/Units.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <algorithm>
+
+namespace tolvaric {
+
+namespace {
+
+// The sheet's translation context ("tolvaric::Sheet").
+class Sheet {
+    Q_DECLARE_TR_FUNCTIONS(tolvaric::Sheet)
+};
+
+QString nameOf(const SheetEngine& sheet) {
+    return QDir::toNativeSeparators(sheet.file);
+}
+
+QString figure(double value, int decimals, const QString& point = QStringLiteral(".")) {
+    return QString::fromStdString(formatFigure(value, decimals, point.toStdString()));
+}
+
+// Where a point failed, the line breaks.
+template <typename Point, typename Ok, typename Value>
+QList<QList<QPointF>> runs(const std::vector<Point>& points, Ok ok, Value xy) {
+    QList<QList<QPointF>> lines{{}};
+    for (const auto& point : points) {
+        if (ok(point)) {
+            lines.last().append(xy(point));
+        } else if (!lines.last().isEmpty()) {
+            lines.append(QList<QPointF>());
+        }
+    }
+    if (lines.last().isEmpty()) {
+        lines.removeLast();
+    }
+    return lines;
+}
+
+bool camOk(const CamPoint& p) {
+    return p.outcome == Outcome::Success;
+}
+bool gasketOk(const GasketPoint& p) {
+    return p.outcome == Outcome::Success;
+}
+
+// The engine's own gasket among the steps, in order of thickness.
+std::vector<GasketPoint> gasketWithOwn(const EngineData& engine, bool& ownAdded) {
+    auto points = gasketCurve(engine);
+    const auto own = compressionRatio(engine);
+    ownAdded = std::none_of(points.begin(), points.end(), [&](const GasketPoint& p) {
+        return p.thickness == engine.Gasket_Thickness;
+    });
+    if (ownAdded) {
+        const auto at = std::find_if(points.begin(), points.end(), [&](const GasketPoint& p) {
+            return p.thickness > engine.Gasket_Thickness;
+        });
+        points.insert(at, {engine.Gasket_Thickness, own.outcome, own.value});
+    }
+    return points;
+}
+
+} // namespace
+
+QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines) {
+    SheetChart cam{Sheet::tr("Cam installed advanced or retarded"),
+                   Sheet::tr("Intake centerline, degrees after TDC"),
+                   0,
+                   {},
+                   1,
+                   {{Sheet::tr("Dynamic compression ratio"), 2, {}, {}},
+                    {Sheet::tr("Cranking cylinder pressure, psi"), 0, {}, {}}}};
+    SheetChart gasket{Sheet::tr("Head gasket"),
+                      Sheet::tr("Compressed gasket thickness, in"),
+                      3,
+                      Sheet::tr("%1 mm"),
+                      millimetresPerInch,
+                      {{Sheet::tr("Static compression ratio"), 2, {}, {}}}};
+    for (const auto& sheet : engines) {
+        const auto& e = sheet.engine;
+        const auto points = camCurve(e);
+        const auto& own = points[std::size_t(camSteps)];
+        ChartSeries ratio{
+            nameOf(sheet),
+            runs(points, camOk,
+                 [](const CamPoint& p) { return QPointF(p.centerline, p.dynamicRatio); }),
+            std::nullopt};
+        ChartSeries pressure{
+            nameOf(sheet),
+            runs(points, camOk,
+                 [](const CamPoint& p) { return QPointF(p.centerline, p.pressure); }),
+            std::nullopt};
+        if (camOk(own)) {
+            ratio.own = QPointF(own.centerline, own.dynamicRatio);
+            pressure.own = QPointF(own.centerline, own.pressure);
+        }
+        cam.plots[0].series.append(ratio);
+        cam.plots[1].series.append(pressure);
+
+        bool added = false;
+        ChartSeries ratios{nameOf(sheet),
+                           runs(gasketWithOwn(e, added), gasketOk,
+                                [](const GasketPoint& p) { return QPointF(p.thickness, p.ratio); }),
+                           std::nullopt};
+        if (const auto r = compressionRatio(e); r.succeeded()) {
+            ratios.own = QPointF(e.Gasket_Thickness, r.value);
+        }
+        gasket.plots[0].series.append(ratios);
+        if (!gasket.plots[0].targets.contains(e.Compression_Ratio)) {
+            gasket.plots[0].targets.append(e.Compression_Ratio);
+        }
+    }
+    return {cam, gasket};
+}
+
+QList<SheetRow> chartRows(const QList<SheetEngine>& engines, const SheetSettings& settings) {
+    using Kind = SheetRow::Kind;
+    const QString none = QStringLiteral("-");
+    QList<SheetRow> rows;
+    rows.append({Kind::Heading,
+                 Sheet::tr("Cam installed advanced or retarded: dynamic compression ratio / "
+                           "cranking cylinder pressure, psi"),
+                 {}});
+    QList<std::vector<CamPoint>> cams;
+    for (const auto& sheet : engines) {
+        cams.append(camCurve(sheet.engine));
+    }
+    for (int step = -camSteps; step <= camSteps; ++step) {
+        const QString label = step < 0 ? Sheet::tr("Intake centerline advanced %1\u00B0").arg(-step)
+                              : step > 0
+                                  ? Sheet::tr("Intake centerline retarded %1\u00B0").arg(step)
+                                  : Sheet::tr("Intake centerline as installed");
+        QStringList values;
+        for (const auto& points : cams) {
+            const auto& p = points[std::size_t(step + camSteps)];
+            values << (camOk(p) ? figure(p.dynamicRatio, 2, settings.point) +
+                                      QStringLiteral(" / ") + figure(p.pressure, 1, settings.point)
+                                : none);
+        }
+        rows.append({Kind::Figure, label, values});
+    }
+    rows.append({Kind::Heading, Sheet::tr("Head gasket: static compression ratio"), {}});
+    QList<std::vector<GasketPoint>> gaskets;
+    for (const auto& sheet : engines) {
+        gaskets.append(gasketCurve(sheet.engine));
+    }
+    for (std::size_t i = 0; !gaskets.isEmpty() && i < gaskets.front().size(); ++i) {
+        const double thickness = gaskets.front()[i].thickness;
+        QStringList values;
+        for (const auto& points : gaskets) {
+            values << (gasketOk(points[i]) ? figure(points[i].ratio, 2, settings.point) : none);
+        }
+        rows.append({Kind::Figure,
+                     Sheet::tr("Gasket %1 in (%2 mm)")
+                         .arg(figure(thickness, 3, settings.point),
+                              figure(thickness * millimetresPerInch, 2, settings.point)),
+                     values});
+    }
+    return rows;
+}
+
+PointTable chartPoints(const QList<SheetEngine>& engines) {
+    PointTable table;
+    table.header = QStringList{Sheet::tr("Chart"),
+                               Sheet::tr("Data file"),
+                               Sheet::tr("Intake centerline, degrees after TDC"),
+                               Sheet::tr("Compressed gasket thickness, in"),
+                               Sheet::tr("Compressed gasket thickness, mm"),
+                               Sheet::tr("Dynamic compression ratio"),
+                               Sheet::tr("Cranking cylinder pressure, psi"),
+                               Sheet::tr("Static compression ratio"),
+                               Sheet::tr("The engine as it is")};
+    const QString yes = Sheet::tr("yes");
+    const QString camName = Sheet::tr("cam");
+    const QString gasketName = Sheet::tr("gasket");
+    for (const auto& sheet : engines) {
+        const auto cam = camCurve(sheet.engine);
+        for (std::size_t i = 0; i < cam.size(); ++i) {
+            const auto& p = cam[i];
+            table.rows.append({camName,
+                               nameOf(sheet),
+                               figure(p.centerline, 1),
+                               {},
+                               {},
+                               camOk(p) ? figure(p.dynamicRatio, 2) : QString(),
+                               camOk(p) ? figure(p.pressure, 2) : QString(),
+                               {},
+                               int(i) == camSteps ? yes : QString()});
+        }
+    }
+    for (const auto& sheet : engines) {
+        bool added = false;
+        for (const auto& p : gasketWithOwn(sheet.engine, added)) {
+            const bool own = p.thickness == sheet.engine.Gasket_Thickness;
+            table.rows.append({gasketName,
+                               nameOf(sheet),
+                               {},
+                               figure(p.thickness, 4),
+                               figure(p.thickness * millimetresPerInch, 3),
+                               {},
+                               {},
+                               gasketOk(p) ? figure(p.ratio, 2) : QString(),
+                               own ? yes : QString()});
+        }
+    }
+    return table;
+}
+
+} // namespace tolvaric
