@@ -141,7 +141,10 @@ QString sheetHtml(const QList<SheetEngine>& engines, const SheetHeader& header,
                                                                 : QStringLiteral("<td>");
         for (const auto& value : row.values) {
             // A control character is no text a page may hold: it shows as \e or ?.
-            html += cell + pageCell(value).toHtmlEscaped() + QStringLiteral("</td>");
+            // Only a name is cut short; the sheet's own words stay whole.
+            const QString shown =
+                row.kind == SheetRow::Kind::Header ? pageCell(value) : terminalText(value);
+            html += cell + shown.toHtmlEscaped() + QStringLiteral("</td>");
         }
         html += QStringLiteral("</tr>\n");
     }

@@ -40,25 +40,34 @@ QString htmlAt(const QList<SheetEngine>& engines, const SheetHeader& header, She
     return sheetHtml(engines, header, settings);
 }
 
-// The charts after the figures, as many on a page as fit, a chart taller
-// than a page made smaller.
+// The charts after the figures on a page of their own: one above the
+// other, or side by side on a landscape page; a chart taller than the page
+// made smaller.
 void layOutCharts(QPagedPaintDevice& device, QPainter& painter, const QList<SheetEngine>& engines,
                   const QSizeF& page) {
     constexpr double gap = 24;
-    double y = page.height(); // the figures' page is full
-    for (const auto& chart : sheetCharts(engines)) {
-        const double height = chartHeight(chart, page.width());
+    const int columns = page.width() > page.height() ? 2 : 1;
+    const double width = (page.width() - gap * (columns - 1)) / columns;
+    device.newPage();
+    double y = 0;
+    const auto charts = sheetCharts(engines);
+    for (qsizetype i = 0; i < charts.size(); ++i) {
+        const double height = chartHeight(charts[i], width);
         const double scale = std::min(1.0, page.height() / height);
-        if (y + height * scale > page.height()) {
+        const bool full =
+            columns == 1 ? y > 0 && y + height * scale > page.height() : i > 0 && i % columns == 0;
+        if (full) {
             device.newPage();
             y = 0;
         }
         painter.save();
-        painter.translate(0, y);
+        painter.translate(double(i % columns) * (width + gap), y);
         painter.scale(scale, scale);
-        paintChart(painter, chart, page.width() / scale);
+        paintChart(painter, charts[i], width / scale);
         painter.restore();
-        y += height * scale + gap;
+        if (columns == 1) {
+            y += height * scale + gap;
+        }
     }
 }
 
@@ -140,7 +149,7 @@ void layOut(QPagedPaintDevice& device, const QList<SheetEngine>& engines, const 
 QByteArray sheetPdf(const QList<SheetEngine>& engines, const SheetHeader& header,
                     const SheetSettings& settings, const QLocale& locale) {
     const QPageLayout page(pageSizeFor(locale),
-                           engines.size() > 3 ? QPageLayout::Landscape : QPageLayout::Portrait,
+                           engines.size() > 1 ? QPageLayout::Landscape : QPageLayout::Portrait,
                            QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     return pdfFile(page,
                    [&](QPagedPaintDevice& device) { layOut(device, engines, header, settings); });

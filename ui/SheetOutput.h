@@ -19,7 +19,7 @@ class QWidget;
 namespace tolvaric {
 
 // The PDF file's bytes; empty when it could not be laid out. More than
-// three engines go on landscape pages.
+// one engine go on landscape pages, side by side.
 QByteArray sheetPdf(const QList<SheetEngine>& engines, const SheetHeader& header,
                     const SheetSettings& settings = {}, const QLocale& locale = QLocale());
 
