@@ -43,7 +43,8 @@ install(CODE [[
 ]])
 
 set(CPACK_GENERATOR NSIS)
-set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+# A dictionary as large as the whole payload: the Qt libraries share much.
+set(CPACK_NSIS_COMPRESSOR "/SOLID lzma\n  SetCompressorDictSize 64")
 set(CPACK_PACKAGE_FILE_NAME "tolvaric-${PROJECT_VERSION}-win64")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY tolvaric)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY tolvaric)

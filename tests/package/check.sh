@@ -36,6 +36,7 @@ expected="./usr/bin/tolvaric
 ./usr/share/man/man1/tolvaric.1.gz
 ./usr/share/metainfo/io.github.tolvaric.tolvaric.metainfo.xml
 ./usr/share/tolvaric/default-logo.bmp
+./usr/share/tolvaric/sheet-charts.png
 ./usr/share/tolvaric/tolvaric.hlp"
 actual=$(dpkg-deb --contents "$package" | awk '$1 !~ /^d/ { print $6 }' | sort)
 if [ "$actual" != "$expected" ]; then
