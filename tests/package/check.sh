@@ -35,7 +35,11 @@ expected="./usr/bin/tolvaric
 ./usr/share/icons/hicolor/scalable/apps/tolvaric.svg
 ./usr/share/man/man1/tolvaric.1.gz
 ./usr/share/metainfo/io.github.tolvaric.tolvaric.metainfo.xml
+./usr/share/tolvaric/cc-ing.png
+./usr/share/tolvaric/clearance-volume.png
+./usr/share/tolvaric/deck-bridge.png
 ./usr/share/tolvaric/default-logo.bmp
+./usr/share/tolvaric/intake-closing.png
 ./usr/share/tolvaric/sheet-charts.png
 ./usr/share/tolvaric/tolvaric.hlp"
 actual=$(dpkg-deb --contents "$package" | awk '$1 !~ /^d/ { print $6 }' | sort)

@@ -1,0 +1,362 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+// Draws the help document's diagrams at twice the size they are shown, as
+// small palette PNGs: the clearance volume's parts, the crank at intake
+// closing, the deck bridge, and cc-ing with a plate and a burette.
+//   tolvaric_help_pictures FOLDER
+// The pictures are kept in the repository; run this after changing one.
+
+#include <QColor>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr int scale = 2;
+const QColor ink(0x20, 0x20, 0x20);
+const QColor metal(0xc8, 0xc8, 0xc8);
+const QColor head(0xa8, 0xb4, 0xc0);
+const QColor gasket(0x30, 0x30, 0x30);
+const QColor space(0xff, 0xe0, 0xa0); // the clearance volume
+const QColor liquid(0x9c, 0xc8, 0xf0);
+const QColor accent(0xb2, 0x18, 0x2b);
+
+QFont font(int pixels, bool bold = false) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+// A text with a thin line from its near side to what it names.
+void label(QPainter& p, QPointF at, QPointF text, const QString& words) {
+    p.setPen(QPen(ink, 0.8));
+    p.setFont(font(11));
+    const double width = p.fontMetrics().horizontalAdvance(words);
+    const QPointF end = text.x() > at.x() ? text + QPointF(-3, -4) : text + QPointF(width + 3, -4);
+    p.drawLine(at, end);
+    p.drawEllipse(at, 1.5, 1.5);
+    p.drawText(text, words);
+}
+
+void arrowHead(QPainter& p, QPointF tip, QPointF from) {
+    const QLineF line(tip, from);
+    QLineF a = line;
+    a.setLength(6);
+    a.setAngle(line.angle() + 25);
+    QLineF b = line;
+    b.setLength(6);
+    b.setAngle(line.angle() - 25);
+    p.drawLine(a);
+    p.drawLine(b);
+}
+
+// A dimension between two points, with its words beside its middle.
+void dimension(QPainter& p, QPointF from, QPointF to, const QString& words, QPointF offset) {
+    p.setPen(QPen(accent, 1.2));
+    p.drawLine(from, to);
+    arrowHead(p, from, to);
+    arrowHead(p, to, from);
+    p.setFont(font(11, true));
+    p.setPen(accent);
+    p.drawText((from + to) / 2 + offset, words);
+}
+
+void caption(QPainter& p, const QString& words) {
+    p.setFont(font(13, true));
+    p.setPen(ink);
+    p.drawText(QPointF(10, 20), words);
+}
+
+// The clearance volume at top dead centre, in section.
+void clearanceParts(QPainter& p) {
+    caption(p, QStringLiteral("The clearance volume at top dead center"));
+    const double bore = 200, left = 60, deck = 200;
+    // The block and the bore.
+    p.setPen(QPen(ink, 1));
+    p.setBrush(metal);
+    p.drawRect(QRectF(left - 40, deck, 40, 130));
+    p.drawRect(QRectF(left + bore, deck, 40, 130));
+    // The head with its chamber, the gasket between.
+    QPainterPath headShape;
+    headShape.addRect(QRectF(left - 40, 70, bore + 80, 120));
+    QPainterPath chamber;
+    chamber.moveTo(left + 25, 190);
+    chamber.cubicTo(left + 35, 115, left + 165, 115, left + 180, 190);
+    chamber.closeSubpath();
+    p.setBrush(space);
+    p.drawPath(chamber);
+    p.setBrush(head);
+    p.drawPath(headShape.subtracted(chamber));
+    p.setBrush(gasket);
+    p.drawRect(QRectF(left - 40, 190, 32, 10));
+    p.drawRect(QRectF(left + bore + 8, 190, 32, 10));
+    // The gasket's bore and the deck clearance above the piston hold charge too.
+    p.setBrush(space);
+    p.setPen(Qt::NoPen);
+    p.drawRect(QRectF(left - 8, 190, bore + 16, 10));
+    p.drawRect(QRectF(left, 200, bore, 8));
+    // The piston a little below the deck, its top land and ring, a dome and a relief.
+    p.setPen(QPen(ink, 1));
+    const double crown = 208;
+    p.drawRect(QRectF(left, crown, bore, 36)); // the top land's ring of space
+    p.setBrush(metal);
+    p.drawRect(QRectF(left + 5, crown, bore - 10, 122));
+    p.setBrush(ink);
+    p.drawRect(QRectF(left, crown + 36, 5, 5));
+    p.drawRect(QRectF(left + bore - 5, crown + 36, 5, 5));
+    QPainterPath dome;
+    dome.moveTo(left + 100, crown);
+    dome.quadTo(left + 135, crown - 36, left + 170, crown);
+    dome.closeSubpath();
+    p.setBrush(metal);
+    p.drawPath(dome);
+    p.setBrush(space);
+    p.drawRect(QRectF(left + 30, crown, 40, 8));
+    // Names, right of the section.
+    const double names = left + bore + 60;
+    label(p, QPointF(left + 70, 165), QPointF(names, 110), QStringLiteral("chamber"));
+    label(p, QPointF(left + 135, crown - 14), QPointF(names, 140),
+          QStringLiteral("dome (taken away)"));
+    label(p, QPointF(left + bore + 24, 195), QPointF(names, 170), QStringLiteral("gasket"));
+    label(p, QPointF(left + bore + 4, 195), QPointF(names, 190), QStringLiteral("gasket bore"));
+    label(p, QPointF(left + 185, 204), QPointF(names, 215), QStringLiteral("deck clearance"));
+    label(p, QPointF(left + 50, crown + 4), QPointF(names, 240), QStringLiteral("valve relief"));
+    label(p, QPointF(left + bore - 2, crown + 20), QPointF(names, 265), QStringLiteral("top land"));
+    p.setFont(font(11));
+    p.setPen(ink);
+    p.drawText(QPointF(10, 372), QStringLiteral("Shaded: the clearance volume, every part of"));
+    p.drawText(QPointF(10, 388),
+               QStringLiteral("the cylinder above the piston at top dead center."));
+}
+
+// The crank, the rod and the piston at intake closing.
+void crankAtClosing(QPainter& p) {
+    caption(p, QStringLiteral("The piston at intake closing"));
+    const QPointF centre(170, 320);
+    const double radius = 50, rod = 170;
+    const double closing = 60; // degrees after bottom dead centre
+    // The crank turns on: after BDC the pin has come round from the bottom.
+    const double a = qDegreesToRadians(180.0 - closing);
+    const QPointF pin = centre + QPointF(radius * std::sin(a), -radius * std::cos(a));
+    const double dx = pin.x() - centre.x();
+    const QPointF wrist(centre.x(), pin.y() - std::sqrt(rod * rod - dx * dx));
+    const double tdcWrist = centre.y() - radius - rod;
+    const double bdcWrist = centre.y() + radius - rod;
+    // The cylinder and the piston's top at TDC, BDC and now.
+    p.setPen(QPen(ink, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(centre.x() - 60, 40), QPointF(centre.x() - 60, bdcWrist + 40));
+    p.drawLine(QPointF(centre.x() + 60, 40), QPointF(centre.x() + 60, bdcWrist + 40));
+    p.setBrush(metal);
+    p.drawRect(QRectF(centre.x() - 58, wrist.y() - 30, 116, 55));
+    p.setPen(QPen(ink, 1, Qt::DashLine));
+    for (const double y : {tdcWrist - 30, bdcWrist - 30}) {
+        p.drawLine(QPointF(centre.x() - 60, y), QPointF(centre.x() + 60, y));
+    }
+    // The crank circle, the crank throw and the rod.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(ink, 1, Qt::DotLine));
+    p.drawEllipse(centre, radius, radius);
+    p.setPen(QPen(ink, 3));
+    p.drawLine(centre, pin);
+    p.drawLine(pin, wrist);
+    p.setBrush(ink);
+    for (const QPointF& at : {centre, pin, wrist}) {
+        p.drawEllipse(at, 3.5, 3.5);
+    }
+    // The angle after bottom dead centre.
+    p.setPen(QPen(accent, 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(centre, centre + QPointF(0, radius + 18));
+    p.drawArc(QRectF(centre - QPointF(28, 28), QSizeF(56, 56)), -90 * 16, int(closing * 16));
+    p.setFont(font(11, true));
+    p.setPen(accent);
+    p.drawText(centre + QPointF(-150, 62), QStringLiteral("intake closing, degrees after BDC"));
+    dimension(p, QPointF(centre.x() + 200, tdcWrist - 30),
+              QPointF(centre.x() + 200, wrist.y() - 30), QStringLiteral("effective stroke"),
+              QPointF(8, 4));
+    dimension(p, QPointF(centre.x() - 90, tdcWrist - 30), QPointF(centre.x() - 90, bdcWrist - 30),
+              QStringLiteral("stroke"), QPointF(-60, 4));
+    p.setPen(QPen(accent, 1, Qt::DashLine));
+    p.drawLine(QPointF(centre.x() + 60, wrist.y() - 30), QPointF(centre.x() + 200, wrist.y() - 30));
+    label(p, (pin + wrist) / 2, QPointF(centre.x() + 110, 260), QStringLiteral("rod length"));
+    label(p, (centre + pin) / 2, QPointF(centre.x() + 110, 300),
+          QStringLiteral("crank radius = stroke / 2"));
+    p.setFont(font(11));
+    p.setPen(ink);
+    p.drawText(QPointF(centre.x() + 64, tdcWrist - 26), QStringLiteral("top dead center"));
+    p.drawText(QPointF(centre.x() + 64, bdcWrist - 26), QStringLiteral("bottom dead center"));
+}
+
+// Reading deck clearance with a bridge, and a gasket bore wider than the bore.
+void deckBridge(QPainter& p) {
+    caption(p, QStringLiteral("Deck clearance with a deck bridge"));
+    const double left = 60, bore = 200, deck = 170;
+    p.setPen(QPen(ink, 1));
+    p.setBrush(metal);
+    p.drawRect(QRectF(left - 50, deck, 50, 150));
+    p.drawRect(QRectF(left + bore, deck, 50, 150));
+    p.drawRect(QRectF(left + 3, deck + 22, bore - 6, 128)); // the piston, below the deck
+    p.setBrush(ink);
+    p.drawEllipse(QPointF(left + bore / 2, deck + 100), 9, 9); // the wrist pin
+    // The bridge across the bore, its feet on the deck, the indicator on the piston.
+    p.setBrush(head);
+    p.drawRect(QRectF(left - 40, deck - 40, bore + 80, 16));
+    p.drawRect(QRectF(left - 40, deck - 24, 14, 24));
+    p.drawRect(QRectF(left + bore + 26, deck - 24, 14, 24));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(left + bore / 2, deck - 75), 30, 30);
+    p.drawLine(QPointF(left + bore / 2, deck - 75), QPointF(left + bore / 2 + 18, deck - 90));
+    p.setPen(QPen(ink, 2));
+    p.drawLine(QPointF(left + bore / 2, deck - 45), QPointF(left + bore / 2, deck + 22));
+    dimension(p, QPointF(left + bore + 70, deck), QPointF(left + bore + 70, deck + 22),
+              QStringLiteral("deck clearance"), QPointF(8, 4));
+    p.setPen(QPen(accent, 1, Qt::DashLine));
+    p.drawLine(QPointF(left + bore + 50, deck), QPointF(left + bore + 70, deck));
+    p.drawLine(QPointF(left + bore - 3, deck + 22), QPointF(left + bore + 70, deck + 22));
+    label(p, QPointF(left + bore / 2 - 4, deck + 100), QPointF(10, 372),
+          QStringLiteral("read over the wrist pin, at the piston's highest point"));
+    // Beside it, the gasket's edge set back from the bore's.
+    const double gx = 420;
+    p.setPen(QPen(ink, 1));
+    p.setBrush(metal);
+    p.drawRect(QRectF(gx, 270, 50, 60));
+    p.setBrush(gasket);
+    p.drawRect(QRectF(gx + 12, 260, 38, 10));
+    p.setBrush(head);
+    p.drawRect(QRectF(gx - 40, 220, 90, 40));
+    p.setBrush(space);
+    p.setPen(Qt::NoPen);
+    p.drawRect(QRectF(gx - 40, 260, 52, 10));
+    p.setPen(QPen(accent, 1, Qt::DashLine));
+    p.drawLine(QPointF(gx, 270), QPointF(gx, 345));
+    p.drawLine(QPointF(gx + 12, 270), QPointF(gx + 12, 345));
+    p.setFont(font(11, true));
+    p.setPen(accent);
+    p.drawText(QPointF(gx - 32, 342), QStringLiteral("bore"));
+    p.drawText(QPointF(gx + 16, 342), QStringLiteral("gasket bore"));
+    p.setFont(font(11));
+    p.setPen(ink);
+    p.drawText(QPointF(gx - 70, 372), QStringLiteral("The gasket bore is wider"));
+    p.drawText(QPointF(gx - 70, 388), QStringLiteral("than the cylinder bore."));
+}
+
+// A burette over a plate: the chamber in the head, and the piston in the bore.
+void burette(QPainter& p, QPointF tip) {
+    p.setPen(QPen(ink, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(tip.x() - 8, tip.y() - 170, 16, 150));
+    p.setBrush(liquid);
+    p.drawRect(QRectF(tip.x() - 8, tip.y() - 120, 16, 100));
+    p.drawLine(tip + QPointF(0, -20), tip);
+    for (int i = 0; i < 8; ++i) {
+        const double y = tip.y() - 160 + i * 18;
+        p.drawLine(QPointF(tip.x() - 8, y), QPointF(tip.x() - 2, y));
+    }
+}
+
+void ccing(QPainter& p) {
+    caption(p, QStringLiteral("cc-ing with a plate and a burette"));
+    // The head upside down, its chamber up, the plate on it.
+    const double hx = 40;
+    p.setPen(QPen(ink, 1));
+    QPainterPath headShape;
+    headShape.addRect(QRectF(hx, 260, 200, 70));
+    QPainterPath chamber;
+    chamber.moveTo(hx + 40, 260);
+    chamber.cubicTo(hx + 50, 320, hx + 150, 320, hx + 160, 260);
+    chamber.closeSubpath();
+    p.setBrush(liquid);
+    p.drawPath(chamber);
+    p.setBrush(head);
+    p.drawPath(headShape.subtracted(chamber));
+    p.setBrush(QColor(0xe8, 0xf0, 0xff));
+    p.drawRect(QRectF(hx + 10, 252, 180, 8));
+    burette(p, QPointF(hx + 100, 252));
+    p.setFont(font(11));
+    p.setPen(ink);
+    p.drawText(QPointF(hx, 350), QStringLiteral("the chamber, valves and plug in"));
+    // The piston a measured distance down the bore, the plate on the deck.
+    const double bx = 300;
+    p.setPen(QPen(ink, 1));
+    p.setBrush(metal);
+    p.drawRect(QRectF(bx, 260, 30, 80));
+    p.drawRect(QRectF(bx + 150, 260, 30, 80));
+    p.drawRect(QRectF(bx + 31, 300, 118, 40));
+    p.setBrush(liquid);
+    p.drawRect(QRectF(bx + 30, 260, 120, 40));
+    p.setBrush(QColor(0xe8, 0xf0, 0xff));
+    p.drawRect(QRectF(bx - 5, 252, 190, 8));
+    burette(p, QPointF(bx + 90, 252));
+    dimension(p, QPointF(bx - 15, 260), QPointF(bx - 15, 300), QString(), {});
+    p.setFont(font(11));
+    p.setPen(ink);
+    p.drawText(QPointF(bx - 20, 360), QStringLiteral("the piston a measured distance"));
+    p.drawText(QPointF(bx - 20, 376), QStringLiteral("down, its edge sealed with grease"));
+    label(p, QPointF(hx + 180, 256), QPointF(hx + 190, 225), QStringLiteral("clear plate"));
+    label(p, QPointF(hx + 108, 150), QPointF(hx + 130, 150), QStringLiteral("burette"));
+}
+
+struct Picture {
+    const char* file;
+    QSize size; // as shown
+    std::function<void(QPainter&)> draw;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication application(argc, argv);
+    if (argc != 2) {
+        std::fputs("usage: tolvaric_help_pictures FOLDER\n", stderr);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const Picture pictures[] = {
+        {"clearance-volume.png", {520, 400}, clearanceParts},
+        {"intake-closing.png", {520, 400}, crankAtClosing},
+        {"deck-bridge.png", {520, 400}, deckBridge},
+        {"cc-ing.png", {520, 400}, ccing},
+    };
+    for (const auto& picture : pictures) {
+        QImage image(picture.size * scale, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(scale, scale);
+            picture.draw(painter);
+        }
+        // A palette of the drawing's colours and their blends with white and
+        // ink keeps each file to some kilobytes.
+        QList<QRgb> palette;
+        for (const QColor& colour : {ink, metal, head, gasket, space, liquid, accent,
+                                     QColor(Qt::white), QColor(0xe8, 0xf0, 0xff)}) {
+            for (int step = 0; step <= 8; ++step) {
+                for (const QColor& towards : {QColor(Qt::white), ink}) {
+                    const double t = step / 8.0;
+                    palette.append(qRgb(int(colour.red() * (1 - t) + towards.red() * t),
+                                        int(colour.green() * (1 - t) + towards.green() * t),
+                                        int(colour.blue() * (1 - t) + towards.blue() * t)));
+                }
+            }
+        }
+        const QImage small =
+            image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
+        const QString path = folder.filePath(QLatin1String(picture.file));
+        if (!small.save(path, "PNG", 9)) {
+            std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    return 0;
+}
