@@ -19,6 +19,7 @@ enum class FileProblem {
     ReadOnly,       // a file marked read-only: nobody writes it, an administrator neither
     TooLarge,       // more than the program reads
     DiskFull,       // a write stopped short
+    InUse,          // another program holds the file and does not share it
     OwnerTooLong,   // more than the owner file may hold
     NoOwner,        // an owner file with no name in it
     Content,        // the file's text is not what it should be: `reason` says how

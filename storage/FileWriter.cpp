@@ -3,6 +3,8 @@
 
 #include "storage/FileWriter.h"
 
+#include "storage/FileInUse.h"
+
 #include "storage/RegularFile.h"
 
 #include <QFile>
@@ -86,7 +88,9 @@ FileStatus writeWholeFile(const QString& path, QByteArrayView bytes) {
     if (!roomFor(folder.absoluteFilePath(), needed)) {
         return FileStatus::failure(FileProblem::DiskFull);
     }
-    return inPlace ? writeInPlace(path, bytes) : replaceWhole(path, bytes);
+    return whileHeld(path, FileUse::Replace, [&] {
+        return inPlace ? writeInPlace(path, bytes) : replaceWhole(path, bytes);
+    });
 }
 
 } // namespace tolvaric

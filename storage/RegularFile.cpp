@@ -3,6 +3,10 @@
 
 #include "storage/RegularFile.h"
 
+#ifdef _WIN32
+#include "storage/FileInUse.h"
+#endif
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -83,9 +87,11 @@ FileStatus openRegular(const QString& path, QFile& file) {
         return FileStatus::failure(FileProblem::System, file.errorString());
     }
 #else
-    if (!file.open(QIODevice::ReadOnly)) {
-        return FileStatus::failure(FileProblem::System, file.errorString());
-    }
+    return whileHeld(path, FileUse::Read, [&file] {
+        return file.open(QIODevice::ReadOnly)
+                   ? FileStatus::success()
+                   : FileStatus::failure(FileProblem::System, file.errorString());
+    });
 #endif
     return FileStatus::success();
 }

@@ -9,6 +9,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 struct ShownMessage {
     QString title;
@@ -23,8 +24,9 @@ class FakePrompts : public tolvaric::Prompts {
                 tolvaric::MessageIcon icon) override {
         messages.append({title, text, icon});
     }
-    bool proceedAfterDataError(QWidget*) override {
+    bool proceedAfterDataError(QWidget*, const QString& detail) override {
         ++dataErrorQuestions;
+        dataErrorDetails.append(detail);
         return proceed;
     }
     QString chooseDataFile(QWidget*, tolvaric::FileChoice choice) override {
@@ -50,6 +52,7 @@ class FakePrompts : public tolvaric::Prompts {
     bool viewerOpen = false; // until the test closes it
     bool helpViewerStarts = true;
     int dataErrorQuestions = 0;
+    QStringList dataErrorDetails;
     bool proceed = true;
     QList<tolvaric::FileChoice> choices;
     QString chosenFile; // empty: the user cancels

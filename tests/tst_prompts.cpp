@@ -155,13 +155,16 @@ void TestPrompts::realMessageBoxes() {
     for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
         whenMessageBoxShown([answer](QMessageBox* box) {
             QCOMPARE(box->textFormat(), Qt::PlainText);
+            // The detail names the file as it is, never as markup.
+            QVERIFY(box->informativeText().contains("&lt;b&gt;x.dat"));
             QTest::keyClick(box->button(QMessageBox::Yes), Qt::Key_Escape);
             QVERIFY(box->isVisible());
             box->close();
             QVERIFY(box->isVisible());
             box->button(answer)->click();
         });
-        QCOMPARE(prompts.proceedAfterDataError(nullptr), answer == QMessageBox::Yes);
+        QCOMPARE(prompts.proceedAfterDataError(nullptr, "<b>x.dat could not be opened"),
+                 answer == QMessageBox::Yes);
     }
 }
 

@@ -43,6 +43,8 @@ class TestSessionCommands : public QObject {
     void firstStartWithoutFiles();
     void startWithDefaultData();
     void shortDefaultFileKeepsTheShownValues();
+    void startUpQuestionNamesAnUnopenedFile_data();
+    void startUpQuestionNamesAnUnopenedFile();
     void ownerFile_data();
     void ownerFile();
     void logo_data();
@@ -128,6 +130,30 @@ void TestSessionCommands::startWithDefaultData() {
     QCOMPARE(m_window->box(&EngineData::Cylinder_Pressure)->text(), "150.00");
     QCOMPARE(m_window->box(&EngineData::Dome_Volume)->text(), ".0");
     QCOMPARE(m_window->box(&EngineData::Deck_Clearance)->text(), ".005");
+}
+
+void TestSessionCommands::startUpQuestionNamesAnUnopenedFile_data() {
+    QTest::addColumn<QString>("made"); // what tolvaric.dat is
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("none: the first start") << "none" << "";
+    QTest::newRow("bad data: nothing to name") << "short" << "";
+    // There, but not to be opened: No keeps it for a later start.
+    QTest::newRow("a folder") << "folder"
+                              << "\"tolvaric.dat\" could not be opened: it is a folder.";
+}
+
+void TestSessionCommands::startUpQuestionNamesAnUnopenedFile() {
+    QFETCH(QString, made);
+    QFETCH(QString, detail);
+    if (made == "short") {
+        writeBytes("tolvaric.dat", "4\r\n");
+    } else if (made == "folder") {
+        QVERIFY(QDir().mkdir("tolvaric.dat"));
+    }
+    start(false);
+    QCOMPARE(m_prompts.dataErrorDetails.size(), 1);
+    const QString shown = m_prompts.dataErrorDetails[0];
+    QVERIFY2(detail.isEmpty() ? shown.isEmpty() : shown.startsWith(detail), qPrintable(shown));
 }
 
 void TestSessionCommands::shortDefaultFileKeepsTheShownValues() {

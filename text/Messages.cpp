@@ -130,6 +130,17 @@ QString fileRefusalText(FileRefusal refusal, const QString& path) {
     return {};
 }
 
+QString dataFileUnopenedText(const QString& file, const FileStatus& status) {
+    QString reason = reasonText(status);
+    if (reason.endsWith(QLatin1Char('.'))) {
+        reason.chop(1);
+    }
+    return Messages::tr("\"%1\" could not be opened: %2.\nTo keep the engine it holds, answer "
+                        "No, mend that (close the program that has it open, for example), and "
+                        "start tolvaric again.")
+        .arg(QDir::toNativeSeparators(file), reason);
+}
+
 QString reasonText(const FileStatus& status) {
     switch (status.problem) {
     case FileProblem::None:
@@ -146,6 +157,8 @@ QString reasonText(const FileStatus& status) {
         return Messages::tr("it is larger than tolvaric reads");
     case FileProblem::DiskFull:
         return Messages::tr("the disk is full");
+    case FileProblem::InUse:
+        return Messages::tr("it is in use by another program");
     case FileProblem::OwnerTooLong:
         return Messages::tr("the owner's name is longer than the %1 characters the file may hold")
             .arg(ownerTextLimit);

@@ -29,6 +29,9 @@ QString messageBoxTitle();
 // The data-error question's title and text.
 QString dataErrorTitle();
 QString dataErrorText();
+// Beside the data-error question at start-up: the default data file is
+// there but could not be opened, and why.
+QString dataFileUnopenedText(const QString& file, const FileStatus& status);
 
 // Text typed into a box that is no number (or too large for one, or a
 // number with a unit the box does not take), with the units it does take

@@ -513,6 +513,15 @@ Choose another name.</source>
         <source>Nothing was printed to &quot;%1&quot;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; could not be opened: %2.
+To keep the engine it holds, answer No, mend that (close the program that has it open, for example), and start tolvaric again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is in use by another program</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::QtPrompts</name>

@@ -24,7 +24,8 @@ class Prompts {
     virtual void inform(QWidget* parent, const QString& title, const QString& text,
                         MessageIcon icon) = 0;
     // The data-error question; true to go on, false to end the program.
-    virtual bool proceedAfterDataError(QWidget* parent) = 0;
+    // `detail`, when given, says which file could not be opened and why.
+    virtual bool proceedAfterDataError(QWidget* parent, const QString& detail) = 0;
     // The chosen file's full path, or an empty text when cancelled.
     virtual QString chooseDataFile(QWidget* parent, FileChoice choice) = 0;
     // Starts the help viewer as a program of its own, which the calculator

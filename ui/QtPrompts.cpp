@@ -113,10 +113,16 @@ void QtPrompts::inform(QWidget* parent, const QString& title, const QString& tex
     box.exec();
 }
 
-bool QtPrompts::proceedAfterDataError(QWidget* parent) {
+bool QtPrompts::proceedAfterDataError(QWidget* parent, const QString& detail) {
     QMessageBox box(QMessageBox::Critical, dataErrorTitle(), dataErrorText(),
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setTextFormat(Qt::PlainText);
+    if (!detail.isEmpty()) {
+        // A file's name is never markup: escaped, and shown as rich text.
+        box.setInformativeText(
+            QStringLiteral("<p>%1</p>")
+                .arg(detail.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"))));
+    }
     box.setDefaultButton(QMessageBox::Yes);
     AnswerRequired answerRequired;
     box.installEventFilter(&answerRequired);

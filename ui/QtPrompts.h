@@ -30,7 +30,7 @@ class QtPrompts : public Prompts {
     using Prompts::inform;
     void inform(QWidget* parent, const QString& title, const QString& text,
                 MessageIcon icon) override;
-    bool proceedAfterDataError(QWidget* parent) override;
+    bool proceedAfterDataError(QWidget* parent, const QString& detail) override;
     QString chooseDataFile(QWidget* parent, FileChoice choice) override;
     bool startHelpViewer() override;
     bool helpViewerOpen() const override;

@@ -3,6 +3,8 @@
 
 #include "ui/SessionCommands.h"
 
+#include "storage/DataFiles.h"
+#include "storage/FileStatus.h"
 #include "text/Messages.h"
 #include "ui/Logo.h"
 #include "ui/Prompts.h"
@@ -18,9 +20,17 @@ SessionCommands::SessionCommands(SessionView& view, Session& session, Prompts& p
 
 bool SessionCommands::startUp() {
     m_view.showLogo(readLogo(logoFile, m_view.logoPixels()));
-    if (m_session.startUp().ok()) {
+    const auto status = m_session.startUp();
+    // A file that is there but could not be opened (another program holds
+    // it, or it may not be read) is named with the reason, so that No can
+    // keep its engine for a later start; bad data in it is not.
+    const bool unopened =
+        status.problem != FileProblem::Content && QFileInfo::exists(defaultDataFile);
+    if (status.ok()) {
         m_view.Show_Engine_Data();
-    } else if (m_prompts.proceedAfterDataError(m_view.promptParent())) {
+    } else if (m_prompts.proceedAfterDataError(
+                   m_view.promptParent(),
+                   unopened ? dataFileUnopenedText(defaultDataFile, status) : QString())) {
         m_session.proceedWithInitialValues(); // what the boxes show
     } else {
         return false;
@@ -63,7 +73,7 @@ void SessionCommands::fetch() {
         return;
     }
     // Cancel and an unreadable file alike; the record is as it was.
-    if (!m_prompts.proceedAfterDataError(parent)) {
+    if (!m_prompts.proceedAfterDataError(parent, {})) {
         m_endProgram();
     }
 }
