@@ -135,8 +135,10 @@ void TestSessionCommands::startWithDefaultData() {
 void TestSessionCommands::startUpQuestionNamesAnUnopenedFile_data() {
     QTest::addColumn<QString>("made"); // what tolvaric.dat is
     QTest::addColumn<QString>("detail");
-    QTest::newRow("none: the first start") << "none" << "";
-    QTest::newRow("bad data: nothing to name") << "short" << "";
+    QTest::newRow("none: the first start") << "none"
+                                           << "";
+    QTest::newRow("bad data: nothing to name") << "short"
+                                               << "";
     // There, but not to be opened: No keeps it for a later start.
     QTest::newRow("a folder") << "folder"
                               << "\"tolvaric.dat\" could not be opened: it is a folder.";
