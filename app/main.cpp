@@ -22,6 +22,9 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include <knownfolders.h>
+#include <shlobj.h>
+
 #include <fcntl.h>
 #include <io.h>
 #else
@@ -75,12 +78,36 @@ void markRunning() {
 }
 
 // The Start-menu shortcut is the same for every user of a PC: it starts
-// tolvaric in the Documents folder of whoever starts it.
-void startInDocuments() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!documents.isEmpty()) {
-        QDir::setCurrent(documents);
+// tolvaric in the Documents folder of whoever starts it, made as Windows
+// makes it when it is missing. Never the folder the shortcut names, the
+// installation's, where a user may not write: false, after saying why.
+bool startInDocuments() {
+#ifdef _WIN32
+    PWSTR found = nullptr;
+    const HRESULT result =
+        SHGetKnownFolderPath(FOLDERID_Documents, KF_FLAG_CREATE, nullptr, &found);
+    const QString documents = SUCCEEDED(result) ? QString::fromWCharArray(found) : QString();
+    CoTaskMemFree(found);
+    if (!documents.isEmpty() && QDir::setCurrent(documents)) {
+        return true;
     }
+    PWSTR named = nullptr;
+    SHGetKnownFolderPath(FOLDERID_Documents, KF_FLAG_DONT_VERIFY, nullptr, &named);
+    const QString folder = named ? QString::fromWCharArray(named) : QStringLiteral("Documents");
+    CoTaskMemFree(named);
+    const QString text =
+        QCoreApplication::translate("tolvaric::Messages",
+                                    "tolvaric keeps its files in your Documents folder, \"%1\", "
+                                    "which could not be found or made: %2\nMake the folder, or "
+                                    "start tolvaric from a folder of your choice.")
+            .arg(QDir::toNativeSeparators(folder), qt_error_string(int(result & 0xFFFF)));
+    MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(text.utf16()), L"tolvaric",
+                MB_OK | MB_ICONEXCLAMATION);
+    return false;
+#else
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir::setCurrent(documents);
+#endif
 }
 
 void writeToStandardOutput(const QString& text) {
@@ -145,8 +172,8 @@ int main(int argc, char* argv[]) {
     if (commandLine.mode == Mode::HelpViewer) {
         return tolvaric::runHelpViewer(qtArgumentCount, qtArguments);
     }
-    if (commandLine.inDocuments) {
-        startInDocuments();
+    if (commandLine.inDocuments && !startInDocuments()) {
+        return 1;
     }
     return tolvaric::runTolvaric(qtArgumentCount, qtArguments,
                                  commandLine.metric ? tolvaric::UnitSystem::Metric

@@ -32,7 +32,8 @@ endforeach()
 # Everything the installer carries without its debugging sections.
 install(CODE "set(tolvaric_strip \"${CMAKE_STRIP}\")")
 install(CODE [[
-    file(GLOB_RECURSE binaries "${CMAKE_INSTALL_PREFIX}/*.dll" "${CMAKE_INSTALL_PREFIX}/*.exe")
+    file(GLOB_RECURSE binaries "${CMAKE_INSTALL_PREFIX}/*.dll" "${CMAKE_INSTALL_PREFIX}/*.exe"
+         "${CMAKE_INSTALL_PREFIX}/*.com")
     foreach(binary IN LISTS binaries)
         execute_process(COMMAND "${tolvaric_strip}" --strip-unneeded "${binary}"
                         RESULT_VARIABLE stripped)
@@ -55,8 +56,17 @@ set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/resources/icons/tolvaric.ico")
 set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/resources/icons/tolvaric.ico")
 set(CPACK_NSIS_INSTALLED_ICON_NAME tolvaric.exe)
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSES/MIT.txt")
-# A 64-bit installer: Debian's NSIS makes 32-bit ones unless told.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# A 64-bit installer: Debian's NSIS makes 32-bit ones unless told. An
+# installation goes where tolvaric already is; the folder page's words fit
+# it; the last page offers to start tolvaric as the shortcut does.
+set(CPACK_NSIS_DEFINES [[
+  Target amd64-unicode
+  InstallDirRegKey HKLM 'Software\tolvaric\tolvaric' ''
+  !define MUI_DIRECTORYPAGE_TEXT_TOP 'tolvaric goes into this folder. Browse chooses another.'
+  !define MUI_FINISHPAGE_RUN '$INSTDIR\tolvaric.exe'
+  !define MUI_FINISHPAGE_RUN_PARAMETERS '--in-documents'
+  !define MUI_FINISHPAGE_RUN_TEXT 'Start tolvaric'
+]])
 # The shortcut is made once for every user, so it names no user's folder:
 # tolvaric finds the Documents folder of whoever starts it. CPack copies
 # these lines through a CMake string: single quotes, doubled backslashes.
@@ -75,7 +85,19 @@ set(tolvaric_refuse_while_running [[
     SetErrorLevel 2
     Abort
 ]])
-set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "${tolvaric_refuse_while_running}")
+# One installation at a time: a second one, even into another folder (/D=),
+# updates the first where it is, so no shortcut or uninstall entry is left
+# pointing at a copy another uninstall removes.
+set(tolvaric_where_installed [[
+    ReadRegStr $R7 HKLM 'Software\tolvaric\tolvaric' ''
+    StrCmp $R7 '' +5
+    StrCmp $R7 $INSTDIR +4
+    MessageBox MB_OK|MB_ICONINFORMATION 'tolvaric is already installed in $R7. It is updated there.' /SD IDOK
+    StrCpy $INSTDIR $R7
+    SetOutPath $INSTDIR
+]])
+set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS
+    "${tolvaric_refuse_while_running}${tolvaric_where_installed}")
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "${tolvaric_refuse_while_running}")
 set(CPACK_NSIS_DELETE_ICONS_EXTRA [[
     Delete '$SMPROGRAMS\\$MUI_TEMP\\tolvaric.lnk'

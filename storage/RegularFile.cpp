@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <cerrno>
 #include <filesystem>
@@ -26,6 +27,15 @@ bool markedWritable(const QFileInfo& info) {
     constexpr auto anyWrite =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return (info.permissions() & anyWrite) != 0;
+}
+
+bool folderTakesNewFiles(const QFileInfo& folder) {
+#ifdef _WIN32
+    QTemporaryFile probe(folder.absoluteFilePath() + QStringLiteral("/tolvaric-XXXXXX.tmp"));
+    return probe.open(); // and removed as it goes
+#else
+    return folder.isWritable() && markedWritable(folder);
+#endif
 }
 
 namespace {

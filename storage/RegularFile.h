@@ -21,6 +21,12 @@ namespace tolvaric {
 // file or folder marked read-only for everyone stays so, root included.
 bool markedWritable(const QFileInfo& info);
 
+// Whether a new file may be made in the folder. On Windows the read-only
+// attribute of a folder marks a customised one (Documents has it), which
+// Windows ignores for writing: a file is made there and removed at once to
+// see. Elsewhere the folder's mode bits, as markedWritable reads them.
+bool folderTakesNewFiles(const QFileInfo& folder);
+
 // Whether two names lead to one file (the same device and inode, or volume
 // and file index): a link, another spelling or another case alike. False
 // when either does not exist.

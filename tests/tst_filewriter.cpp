@@ -15,6 +15,16 @@
 
 #include <functional>
 
+#ifdef Q_OS_WIN
+#include "storage/FileWriter.h"
+#include "storage/RegularFile.h"
+
+#include <future>
+#include <thread>
+
+#include <windows.h>
+#endif
+
 #ifndef Q_OS_WIN
 #include <csignal>
 #include <sys/resource.h>
@@ -79,6 +89,8 @@ class TestFileWriter : public QObject {
     void failedWritesKeepThePreviousFile();
     void neverReplacesADevice();
     void writesInPlaceInAFolderTheUserCannotWrite();
+    void aFileAnotherProgramHolds_data();
+    void aFileAnotherProgramHolds();
 
   private:
     QTemporaryDir m_dir;
@@ -187,6 +199,50 @@ void TestFileWriter::writesInPlaceInAFolderTheUserCannotWrite() {
     QCOMPARE(writeInChild([&] { return Write_Owner_File(owner, "Jane"); }, true), QString());
     QCOMPARE(readBytes(data), sampleFile());
     QCOMPARE(readBytes(owner), "\"Jane\"\r\n");
+#endif
+}
+
+void TestFileWriter::aFileAnotherProgramHolds_data() {
+    QTest::addColumn<int>("heldFor"); // milliseconds
+    QTest::addColumn<bool>("done");
+    // A spreadsheet or a backup that lets go within moments is waited for.
+    QTest::newRow("let go within the wait") << 600 << true;
+    QTest::newRow("held past it") << 3500 << false;
+}
+
+// What another program holds open without sharing it (Windows locks so) is
+// read and replaced once it lets go; held longer, it is reported in use and
+// left as it was.
+void TestFileWriter::aFileAnotherProgramHolds() {
+#ifndef Q_OS_WIN
+    QSKIP("only Windows keeps others out of an open file");
+#else
+    QFETCH(int, heldFor);
+    QFETCH(bool, done);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tolvaric.dat");
+    writeBytes(path, "kept");
+    for (const bool reading : {true, false}) {
+        std::promise<void> held;
+        std::thread holder([&] {
+            const HANDLE handle = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()),
+                                              GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            held.set_value();
+            Sleep(DWORD(heldFor));
+            CloseHandle(handle);
+        });
+        held.get_future().wait();
+        QByteArray bytes;
+        const auto status = reading ? tolvaric::readWholeFile(path, 100, bytes)
+                                    : tolvaric::writeWholeFile(path, "new");
+        holder.join();
+        QCOMPARE(status.ok(), done);
+        if (!done) {
+            QCOMPARE(status.problem, tolvaric::FileProblem::InUse);
+            QCOMPARE(readBytes(path), QByteArray("kept"));
+        }
+    }
 #endif
 }
 

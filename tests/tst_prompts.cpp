@@ -23,6 +23,10 @@
 
 #include <functional>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using tolvaric::FileChoice;
 
 Q_DECLARE_METATYPE(tolvaric::FileRefusal)
@@ -100,6 +104,9 @@ void TestPrompts::dataFileDialogRefuses_data() {
     QTest::newRow("fetch: a writable file in a write-protected folder")
         << "shut/open.dat" << false << FileRefusal::ShutFolder << "write-protected";
     QTest::newRow("save: a pipe") << "pipe.dat" << true << FileRefusal::NotAFile << "not a file";
+    // Windows marks Documents so and ignores it for writing.
+    QTest::newRow("save: a folder with the read-only attribute")
+        << "marked/new.dat" << true << FileRefusal::None << "";
 }
 
 void TestPrompts::dataFileDialogRefuses() {
@@ -116,12 +123,21 @@ void TestPrompts::dataFileDialogRefuses() {
     if (path.startsWith("pipe")) {
         MAKE_PIPE("pipe.dat");
     }
+    QVERIFY(QDir().mkdir("marked"));
+#ifdef Q_OS_WIN
+    QVERIFY(SetFileAttributesW(reinterpret_cast<const wchar_t*>(m_dir.filePath("marked").utf16()),
+                               FILE_ATTRIBUTE_READONLY));
+#endif
     if (path.startsWith("shut")) {
         SKIP_WITHOUT_POSIX("a Windows folder has no read-only mode");
     }
     const auto refused = tolvaric::dataFileRefusal(m_dir.filePath(path), saving);
     QFile::setPermissions("shut",
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+#ifdef Q_OS_WIN
+    SetFileAttributesW(reinterpret_cast<const wchar_t*>(m_dir.filePath("marked").utf16()),
+                       FILE_ATTRIBUTE_NORMAL);
+#endif
     QCOMPARE(refused, refusal);
     if (refusal != tolvaric::FileRefusal::None) {
         const QString text = tolvaric::fileRefusalText(refused, m_dir.filePath(path));

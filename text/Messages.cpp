@@ -130,6 +130,14 @@ QString fileRefusalText(FileRefusal refusal, const QString& path) {
     return {};
 }
 
+QString noPrinterText() {
+    return Messages::tr("No printer is set up on this computer.\nSave it as a PDF file instead?");
+}
+
+QString pdfFilesFilter() {
+    return Messages::tr("PDF files (*.pdf)");
+}
+
 QString dataFileUnopenedText(const QString& file, const FileStatus& status) {
     QString reason = reasonText(status);
     if (reason.endsWith(QLatin1Char('.'))) {

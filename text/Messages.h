@@ -29,6 +29,9 @@ QString messageBoxTitle();
 // The data-error question's title and text.
 QString dataErrorTitle();
 QString dataErrorText();
+// Ctrl+P or Print with no printer set up, and the file dialog's filter then.
+QString noPrinterText();
+QString pdfFilesFilter();
 // Beside the data-error question at start-up: the default data file is
 // there but could not be opened, and why.
 QString dataFileUnopenedText(const QString& file, const FileStatus& status);

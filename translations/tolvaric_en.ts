@@ -522,6 +522,20 @@ To keep the engine it holds, answer No, mend that (close the program that has it
         <source>it is in use by another program</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>tolvaric keeps its files in your Documents folder, &quot;%1&quot;, which could not be found or made: %2
+Make the folder, or start tolvaric from a folder of your choice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No printer is set up on this computer.
+Save it as a PDF file instead?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::QtPrompts</name>

@@ -33,7 +33,7 @@ FileRefusal dataFileRefusal(const QString& path, bool saving) {
     if (file.exists() && !writable(file)) {
         return FileRefusal::ReadOnlyFile;
     }
-    if ((file.exists() || saving) && !writable(folder)) {
+    if ((file.exists() || saving) && !folderTakesNewFiles(folder)) {
         return FileRefusal::ShutFolder;
     }
     return FileRefusal::None;

@@ -8,12 +8,14 @@
 
 #include <QBuffer>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace tolvaric {
 
@@ -82,8 +84,48 @@ QByteArray pdfFile(const QPageLayout& page, const PagePainter& paint, int resolu
     return bytes;
 }
 
+namespace {
+
+// The pages as a PDF file, written as the data files are.
+QString writePdf(const QString& file, const QPageLayout& page, const PagePainter& paint,
+                 int resolution) {
+    const QByteArray bytes = pdfFile(page, paint, resolution);
+    const bool existed = QFileInfo(file).isFile();
+    if (const auto status = writeWholeFile(file, bytes); !status.ok()) {
+        return printFailedText(file, status, existed);
+    }
+    return {};
+}
+
+#ifdef Q_OS_WIN
+// Windows' own print dialog does not open without a printer: with none set
+// up, the pages are offered as a PDF file, named in the file dialog.
+QString saveAsPdfInstead(QPrinter& printer, const QString& title, const PagePainter& paint,
+                         QWidget* parent) {
+    if (QMessageBox::question(parent, title, noPrinterText(), QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::Yes) != QMessageBox::Yes) {
+        return {};
+    }
+    const QString suggested = printer.outputFileName().isEmpty()
+                                  ? printer.docName() + QStringLiteral(".pdf")
+                                  : printer.outputFileName();
+    const QString file = QFileDialog::getSaveFileName(parent, title, suggested, pdfFilesFilter());
+    if (file.isEmpty()) {
+        return {};
+    }
+    return writePdf(file, printer.pageLayout(), paint, 0);
+}
+#endif
+
+} // namespace
+
 QString printThroughDialog(QPrinter& printer, const QString& title, const PagePainter& paint,
                            QWidget* parent) {
+#ifdef Q_OS_WIN
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        return saveAsPdfInstead(printer, title, paint, parent);
+    }
+#endif
     PrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(title);
     if (dialog.exec() != QDialog::Accepted) {
@@ -91,12 +133,7 @@ QString printThroughDialog(QPrinter& printer, const QString& title, const PagePa
     }
     const QString file = printer.outputFileName();
     if (printer.outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
-        const QByteArray bytes = pdfFile(printer.pageLayout(), paint, printer.resolution());
-        const bool existed = QFileInfo(file).isFile();
-        if (const auto status = writeWholeFile(file, bytes); !status.ok()) {
-            return printFailedText(file, status, existed);
-        }
-        return {};
+        return writePdf(file, printer.pageLayout(), paint, printer.resolution());
     }
     paint(printer);
     return printer.printerState() == QPrinter::Error ? printerFailedText() : QString();

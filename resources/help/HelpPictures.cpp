@@ -341,9 +341,9 @@ int main(int argc, char** argv) {
         QList<QRgb> palette;
         for (const QColor& colour : {ink, metal, head, gasket, space, liquid, accent,
                                      QColor(Qt::white), QColor(0xe8, 0xf0, 0xff)}) {
-            for (int step = 0; step <= 8; ++step) {
+            for (int step = 0; step <= 3; ++step) {
                 for (const QColor& towards : {QColor(Qt::white), ink}) {
-                    const double t = step / 8.0;
+                    const double t = step / 4.0;
                     palette.append(qRgb(int(colour.red() * (1 - t) + towards.red() * t),
                                         int(colour.green() * (1 - t) + towards.green() * t),
                                         int(colour.blue() * (1 - t) + towards.blue() * t)));

@@ -212,6 +212,13 @@ status=0
 (cd "$work/windows" && wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --bogus >/dev/null 2>&1) || status=$?
 [ "$status" = 2 ] || fail "an unknown option gave exit status $status, not 2"
 
+step "in a console, tolvaric.com: the text where it was typed, and the exit status"
+version=$( (cd "$work/windows" && wine cmd /c "C:\\Program Files\\tolvaric\\tolvaric.com" --version) 2>/dev/null | tr -d '\r')
+[[ "$version" == tolvaric* ]] || fail "tolvaric.com --version printed \"$version\""
+printf '@"C:\\Program Files\\tolvaric\\tolvaric.com" --bogus\r\n@echo status %%errorlevel%%\r\n' >"$work/console.bat"
+status=$( (wine cmd /c "$(winepath -w "$work/console.bat")" 2>/dev/null || true) | tr -d '\r' | grep -o 'status [0-9]*' | tail -n1 || true)
+[ "$status" = "status 2" ] || fail "tolvaric.com --bogus left \"$status\", not status 2"
+
 # Qt's file dialog left nothing in the registry.
 if wine reg query 'HKCU\Software\QtProject' >/dev/null 2>&1; then
     fail "the file dialogs left settings in the registry"
@@ -242,6 +249,49 @@ cp "$documents/tolvaric.dat" "$work/before-metric.dat"
 start_as_shortcut_and_quit --in-documents --metric
 cmp -s "$documents/tolvaric.dat" "$work/before-metric.dat" ||
     fail "the window in millimetres and bar changed tolvaric.dat: $(od -c "$documents/tolvaric.dat" | head -n3)"
+
+step "no Documents folder: the shortcut's way makes it, and Quit writes there, never where tolvaric is installed"
+mv "$documents" "$work/documents-away"
+(cd "$program_files" && exec wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --in-documents >/dev/null 2>&1) &
+program_pid=$!
+question=$(message_box "Data Error!") # nothing to read in a new folder: Yes, at the left
+eval "$(xdotool getwindowgeometry --shell "$question" | grep -E '^WIDTH=')"
+click "$question" $((WIDTH - 136)) $(($(xdotool getwindowgeometry --shell "$question" | sed -n 's/^HEIGHT=//p') - 22))
+main=$(window "$main_title" 30)
+sleep 1
+click "$main" 464 384
+for _ in $(seq 300); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+program_pid=
+[ -f "$documents/tolvaric.dat" ] || fail "Quit did not write into a Documents folder made anew"
+[ -e "$program_files/tolvaric.dat" ] && fail "tolvaric wrote its data into the installation folder"
+rm -rf "$documents"
+mv "$work/documents-away" "$documents"
+
+step "a tolvaric.dat another program holds at start-up: the question, No, and the file kept"
+cp "$documents/tolvaric.dat" "$work/before-held.dat"
+wine "$windows_build/hold_file.exe" "$(winepath -w "$documents/tolvaric.dat")" 60000 >"$work/held.txt" 2>&1 &
+holder_pid=$!
+for _ in $(seq 100); do grep -q held "$work/held.txt" 2>/dev/null && break; sleep 0.1; done
+grep -q held "$work/held.txt" || fail "the file could not be held: $(cat "$work/held.txt")"
+(cd "$work" && exec wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --in-documents >/dev/null 2>&1) &
+program_pid=$!
+ok_button "$(message_box "Data Error!")" # No, at the right: the program ends
+for _ in $(seq 300); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$program_pid" 2>/dev/null && fail "No on the start-up question did not end tolvaric"
+program_pid=
+kill "$holder_pid" 2>/dev/null || true
+wineserver --kill 2>/dev/null || true
+cmp -s "$documents/tolvaric.dat" "$work/before-held.dat" || fail "the held tolvaric.dat was changed"
+
+step "a second installation into another folder updates the first where it is"
+wine "$installer" /S "/D=C:\\Other Place\\tolvaric"
+wineserver --wait 2>/dev/null || true
+[ -e "$WINEPREFIX/drive_c/Other Place/tolvaric/tolvaric.exe" ] &&
+    fail "a second installation went into another folder beside the first"
+[ -f "$program_files/tolvaric.exe" ] && [ -f "$program_files/Uninstall.exe" ] ||
+    fail "a second installation left the first incomplete"
+wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\tolvaric' /v UninstallString 2>/dev/null |
+    grep -q 'Program Files\\tolvaric' || fail "the uninstall entry does not name the first folder"
 
 step "uninstalling while tolvaric runs fails and removes nothing"
 (cd "$work" && exec wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --in-documents >/dev/null 2>&1) &

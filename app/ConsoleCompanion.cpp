@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+// tolvaric.com, beside tolvaric.exe: what a console runs when "tolvaric" is
+// typed there (Windows tries .com before .exe). tolvaric.exe is a windowed
+// program, to which a console neither hands its text nor waits for; this
+// console program starts it with the console's standard handles and the
+// same arguments, waits for it, and ends with its exit status, so that
+// --sheet, --help and --version print where they were typed and
+// %errorlevel% is theirs. The Start-menu shortcuts start tolvaric.exe
+// itself, and open no console.
+#include <windows.h>
+
+#include <cwchar>
+#include <string>
+
+namespace {
+
+// The command line after the program's own name, as the console passed it.
+const wchar_t* argumentsAfterName(const wchar_t* line) {
+    if (*line == L'"') {
+        line = std::wcschr(line + 1, L'"');
+        line = line ? line + 1 : L"";
+    } else {
+        while (*line != L'\0' && *line != L' ' && *line != L'\t') {
+            ++line;
+        }
+    }
+    return line;
+}
+
+} // namespace
+
+int wmain() {
+    std::wstring program(32768, L'\0');
+    const DWORD length = GetModuleFileNameW(nullptr, program.data(), DWORD(program.size()));
+    if (length == 0 || length >= program.size()) {
+        return 2;
+    }
+    program.resize(length);
+    program.replace(program.size() - 4, 4, L".exe"); // tolvaric.com -> tolvaric.exe
+    std::wstring line = L"\"" + program + L"\"" + argumentsAfterName(GetCommandLineW());
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                        &startup, &started)) {
+        const std::wstring said = L"tolvaric: could not start " + program + L"\n";
+        DWORD written = 0;
+        WriteConsoleW(startup.hStdError, said.c_str(), DWORD(said.size()), &written, nullptr);
+        return 2;
+    }
+    WaitForSingleObject(started.hProcess, INFINITE);
+    DWORD status = 2;
+    GetExitCodeProcess(started.hProcess, &status);
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return int(status);
+}
