@@ -16,6 +16,18 @@
 #include <cstring>
 #include <functional>
 #include <random>
+#include <thread>
+
+#include <QElapsedTimer>
+
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
 
 using tolvaric::EngineData;
 using tolvaric::FileStatus;
@@ -70,6 +82,7 @@ class TestDataFiles : public QObject {
     void ownerRead_data();
     void ownerRead();
     void windows1252EveryByte();
+    void aFileSwappedForAPipeNeverHoldsTheReader();
 
   private:
     QTemporaryDir m_dir;
@@ -346,6 +359,62 @@ void TestDataFiles::windows1252EveryByte() {
         ++checked;
     }
     QCOMPARE(checked, 128);
+}
+
+// Another process swaps the data file for a pipe and back as fast as it
+// can: a reader that looked at a regular file and then opened the pipe
+// would wait for a writer for ever (Fetch and --sheet read so). Each read
+// ends at once, with the engine or a refusal; the swapper gives any reader
+// left waiting a writer at the end, and the time shows it.
+void TestDataFiles::aFileSwappedForAPipeNeverHoldsTheReader() {
+#ifdef Q_OS_WIN
+    QSKIP("this system has no named pipes in its file system");
+#else
+    const QString path = m_dir.filePath("swapped.dat");
+    writeBytes(path, sampleFile());
+    std::atomic<bool> reading{true};
+    std::thread swapper([&] {
+        const QString link = m_dir.filePath("next.link");
+        const QString file = m_dir.filePath("next.dat");
+        // Each pipe keeps a name of its own, by which the watchdog finds it.
+        for (int n = 0; reading; ++n) {
+            const QString pipe = m_dir.filePath(QString("%1.pipe").arg(n));
+            makePipe(pipe);
+            ::link(QFile::encodeName(pipe), QFile::encodeName(link));
+            std::rename(QFile::encodeName(link), QFile::encodeName(path));
+            writeBytes(file, sampleFile());
+            std::rename(QFile::encodeName(file), QFile::encodeName(path));
+        }
+    });
+    QElapsedTimer clock;
+    clock.start();
+    std::thread watchdog([&] {
+        // A reader blocked on the pipe after three seconds is let go.
+        while (reading && clock.elapsed() < 3000) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        reading = false;
+        for (const auto& pipe : QDir(m_dir.path()).entryList({"*.pipe"}, QDir::System)) {
+            const int writer =
+                ::open(QFile::encodeName(m_dir.filePath(pipe)), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0) {
+                ::close(writer);
+            }
+        }
+    });
+    int read = 0;
+    for (int i = 0; i < 3000 && clock.elapsed() < 2500; ++i) {
+        EngineData engine;
+        const auto status = Read_Engine_File(path, engine);
+        read += status.ok() ? 1 : 0;
+    }
+    const qint64 took = clock.elapsed();
+    reading = false;
+    swapper.join();
+    watchdog.join();
+    QVERIFY2(took < 2900, qPrintable(QString("a read waited on the pipe: %1 ms").arg(took)));
+    QVERIFY(read > 0);
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestDataFiles)
