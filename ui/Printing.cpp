@@ -17,6 +17,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace tolvaric {
 
 namespace {
@@ -109,7 +113,18 @@ QString saveAsPdfInstead(QPrinter& printer, const QString& title, const PagePain
     const QString suggested = printer.outputFileName().isEmpty()
                                   ? printer.docName() + QStringLiteral(".pdf")
                                   : printer.outputFileName();
+    // Qt's dialog leaves its last folder in the registry; tolvaric keeps
+    // nothing beyond its own files, so a key that was not there goes again.
+    HKEY key = nullptr;
+    const bool keyThere = RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\QtProject", 0, KEY_READ,
+                                        &key) == ERROR_SUCCESS;
+    if (keyThere) {
+        RegCloseKey(key);
+    }
     const QString file = QFileDialog::getSaveFileName(parent, title, suggested, pdfFilesFilter());
+    if (!keyThere) {
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QtProject");
+    }
     if (file.isEmpty()) {
         return {};
     }

@@ -219,6 +219,33 @@ printf '@"C:\\Program Files\\tolvaric\\tolvaric.com" --bogus\r\n@echo status %%e
 status=$( (wine cmd /c "$(winepath -w "$work/console.bat")" 2>/dev/null || true) | tr -d '\r' | grep -o 'status [0-9]*' | tail -n1 || true)
 [ "$status" = "status 2" ] || fail "tolvaric.com --bogus left \"$status\", not status 2"
 
+step "Ctrl+P with no printer set up: the sheet offered as a PDF file, written where it is proposed"
+if lpstat -e 2>/dev/null | grep -q .; then
+    echo "   (this machine has printers, which Wine shows: skipped)"
+else
+    rm -f "$work/windows/tolvaric.pdf"
+    (cd "$work/windows" && exec wine "C:\\Program Files\\tolvaric\\tolvaric.exe" >/dev/null 2>&1) &
+    program_pid=$!
+    main=$(window "$main_title" 30)
+    sleep 1
+    xdotool windowfocus --sync "$main"
+    xdotool key ctrl+p
+    window "Engine Sheet Options" 30 >/dev/null
+    sleep 0.5
+    xdotool key Return # nothing added
+    question=$(message_box "Print the Engine Sheet") # no printer: a PDF? Yes, at the left
+    eval "$(xdotool getwindowgeometry --shell "$question" | grep -E '^(WIDTH|HEIGHT)=')"
+    click "$question" $((WIDTH - 136)) $((HEIGHT - 22))
+    sleep 2
+    xdotool key Return # the file dialog, on the name it proposes
+    for _ in $(seq 100); do [ -s "$work/windows/tolvaric.pdf" ] && break; sleep 0.1; done
+    [ "$(head -c4 "$work/windows/tolvaric.pdf" 2>/dev/null)" = "%PDF" ] ||
+        fail "Ctrl+P with no printer wrote no PDF"
+    click "$main" 464 384
+    for _ in $(seq 300); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+    program_pid=
+fi
+
 # Qt's file dialog left nothing in the registry.
 if wine reg query 'HKCU\Software\QtProject' >/dev/null 2>&1; then
     fail "the file dialogs left settings in the registry"
