@@ -83,6 +83,19 @@ Axis niceAxis(Range range, int wanted) {
     return axis;
 }
 
+// The axis' round values, from its low end to its high one.
+QList<double> tickValues(const Axis& axis) {
+    QList<double> values;
+    for (int i = 0; i <= mostTicks; ++i) {
+        const double value = axis.low + i * axis.step;
+        if (value > axis.high + axis.step / 2) {
+            break;
+        }
+        values.append(value);
+    }
+    return values;
+}
+
 QString tick(double value, int decimals) {
     return QString::fromStdString(formatFigure(value, decimals));
 }
@@ -186,20 +199,12 @@ void drawChart(const SheetChart& chart, double width, ChartCanvas& canvas) {
         }
         const Axis y = niceAxis(ys, 4);
         // Grid and ticks.
-        for (int i = 0; i <= mostTicks; ++i) {
-            const double value = y.low + i * y.step;
-            if (value > y.high + y.step / 2) {
-                break;
-            }
+        for (const double value : tickValues(y)) {
             const double at = y.at(value, bottom, top);
             canvas.rule({left, at, right, at}, false);
             canvas.text({left - 4, at + 3.5}, tick(value, y.decimals), Anchor::End, false, false);
         }
-        for (int i = 0; i <= mostTicks; ++i) {
-            const double value = x.low + i * x.step;
-            if (value > x.high + x.step / 2) {
-                break;
-            }
+        for (const double value : tickValues(x)) {
             const double at = x.at(value, left, right);
             canvas.rule({at, top, at, bottom}, false);
             if (n + 1 == chart.plots.size()) {

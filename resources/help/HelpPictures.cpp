@@ -70,6 +70,14 @@ void dimension(QPainter& p, QPointF from, QPointF to, const QString& words, QPoi
     p.drawText((from + to) / 2 + offset, words);
 }
 
+// The block beside a bore of `bore` at `left`, its deck at `deck`.
+void block(QPainter& p, double left, double bore, double deck, double wall, double height) {
+    p.setPen(QPen(ink, 1));
+    p.setBrush(metal);
+    p.drawRect(QRectF(left - wall, deck, wall, height));
+    p.drawRect(QRectF(left + bore, deck, wall, height));
+}
+
 void caption(QPainter& p, const QString& words) {
     p.setFont(font(13, true));
     p.setPen(ink);
@@ -80,11 +88,7 @@ void caption(QPainter& p, const QString& words) {
 void clearanceParts(QPainter& p) {
     caption(p, QStringLiteral("The clearance volume at top dead center"));
     const double bore = 200, left = 60, deck = 200;
-    // The block and the bore.
-    p.setPen(QPen(ink, 1));
-    p.setBrush(metal);
-    p.drawRect(QRectF(left - 40, deck, 40, 130));
-    p.drawRect(QRectF(left + bore, deck, 40, 130));
+    block(p, left, bore, deck, 40, 130);
     // The head with its chamber, the gasket between.
     QPainterPath headShape;
     headShape.addRect(QRectF(left - 40, 70, bore + 80, 120));
@@ -201,10 +205,7 @@ void crankAtClosing(QPainter& p) {
 void deckBridge(QPainter& p) {
     caption(p, QStringLiteral("Deck clearance with a deck bridge"));
     const double left = 60, bore = 200, deck = 170;
-    p.setPen(QPen(ink, 1));
-    p.setBrush(metal);
-    p.drawRect(QRectF(left - 50, deck, 50, 150));
-    p.drawRect(QRectF(left + bore, deck, 50, 150));
+    block(p, left, bore, deck, 50, 150);
     p.drawRect(QRectF(left + 3, deck + 22, bore - 6, 128)); // the piston, below the deck
     p.setBrush(ink);
     p.drawEllipse(QPointF(left + bore / 2, deck + 100), 9, 9); // the wrist pin
