@@ -188,8 +188,10 @@ grep -q "^Data file  *tolvaric.dat" "$work/windows/sheet.txt" || fail "no text s
 step "-o refuses tolvaric.dat under every spelling Windows takes for it"
 cp "$work/windows/tolvaric.dat" "$work/windows-kept.dat"
 cp "$work/windows/tolvaric.dat" "$work/windows/other.dat"
+# The 8.3 name too, which Wine makes for a long folder name as Windows does.
+short_name=$(winepath -s "$(winepath -w "$work/windows/tolvaric.dat")")
 for spelling in TOLVARIC.DAT Tolvaric.Dat "tolvaric.dat." "tolvaric.dat " ".\\TOLVARIC.dat" \
-    "Z:${work//\//\\}\\windows\\tolvaric.dat"; do
+    "Z:${work//\//\\}\\windows\\tolvaric.dat" "$short_name"; do
     status=0
     (cd "$work/windows" && wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --sheet other.dat \
         -o "$spelling" >/dev/null 2>&1) || status=$?
@@ -279,6 +281,9 @@ cmp -s "$documents/tolvaric.dat" "$work/before-metric.dat" ||
 
 step "no Documents folder: the shortcut's way makes it, and Quit writes there, never where tolvaric is installed"
 mv "$documents" "$work/documents-away"
+# Wine makes the folder again as a link to the home (where Windows makes a
+# folder): nothing of an earlier round may wait there.
+rm -f "$HOME/tolvaric.dat" "$HOME/owner"
 (cd "$program_files" && exec wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --in-documents >/dev/null 2>&1) &
 program_pid=$!
 question=$(message_box "Data Error!") # nothing to read in a new folder: Yes, at the left
@@ -291,6 +296,7 @@ for _ in $(seq 300); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; 
 program_pid=
 [ -f "$documents/tolvaric.dat" ] || fail "Quit did not write into a Documents folder made anew"
 [ -e "$program_files/tolvaric.dat" ] && fail "tolvaric wrote its data into the installation folder"
+rm -f "$(readlink -f "$documents")/tolvaric.dat" "$(readlink -f "$documents")/owner"
 rm -rf "$documents"
 mv "$work/documents-away" "$documents"
 
