@@ -36,7 +36,7 @@ bool heldByAnother(const QString& path, FileUse use) {
 FileStatus whileHeld(const QString& path, FileUse use, const std::function<FileStatus()>& attempt) {
     const QDeadlineTimer deadline(2000);
     for (;;) {
-        const auto status = attempt();
+        auto status = attempt();
         if (status.ok() || !heldByAnother(path, use)) {
             return status;
         }

@@ -13,6 +13,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace tolvaric {
 
@@ -100,6 +101,10 @@ QString tick(double value, int decimals) {
     return QString::fromStdString(formatFigure(value, decimals));
 }
 
+// Dark enough to print; told apart by dashes and markers too.
+constexpr std::array<const char*, 6> colourNames{"#000000", "#1f4e9c", "#b2182b",
+                                                 "#2b7a2b", "#6a3d9a", "#8c510a"};
+
 int legendRows(const SheetChart& chart) {
     const auto count = chart.plots.isEmpty() ? 0 : chart.plots.front().series.size();
     return int((count + legendColumns - 1) / legendColumns);
@@ -108,9 +113,7 @@ int legendRows(const SheetChart& chart) {
 } // namespace
 
 QString seriesColour(int index) {
-    static const std::array<const char*, 6> colours{"#000000", "#1f4e9c", "#b2182b",
-                                                    "#2b7a2b", "#6a3d9a", "#8c510a"};
-    return QLatin1String(colours[std::size_t(index) % colours.size()]);
+    return QLatin1String(colourNames[std::size_t(index) % colourNames.size()]);
 }
 
 QList<double> seriesDashes(int index) {
@@ -257,7 +260,8 @@ void drawChart(const SheetChart& chart, double width, ChartCanvas& canvas) {
     const auto& names = chart.plots.front().series;
     const double column = (right - left) / legendColumns;
     for (qsizetype s = 0; s < names.size(); ++s) {
-        const double at = plotsBottom + belowPlots + (s / legendColumns) * legendRow + 6;
+        const auto row = s / legendColumns; // names in rows of three
+        const double at = plotsBottom + belowPlots + double(row) * legendRow + 6;
         const double from = left + (s % legendColumns) * column;
         canvas.series({{from, at}, {from + 26, at}}, int(s));
         canvas.marker({from + 13, at}, int(s), true);
@@ -269,61 +273,60 @@ void drawChart(const SheetChart& chart, double width, ChartCanvas& canvas) {
 
 namespace {
 
-// Written by appending, not by QString::arg: a chart has some hundred
+// Written by appending bytes, not by QString::arg: a chart has some hundred
 // elements, and the page should not take longer for its charts than for
-// its figures.
+// its figures. The text is UTF-8, made a QString once.
 class SvgCanvas : public ChartCanvas {
   public:
-    explicit SvgCanvas(QString& out) : svg(out) {}
+    explicit SvgCanvas(std::string& out) : svg(out) {}
 
     void rule(const QLineF& line, bool bold) override {
         lineElement(line);
-        svg += bold ? QLatin1String(" stroke=\"#000\"/>\n") : QLatin1String(" stroke=\"#ddd\"/>\n");
+        svg += bold ? " stroke=\"#000\"/>\n" : " stroke=\"#ddd\"/>\n";
     }
     void target(const QLineF& line) override {
         lineElement(line);
-        svg += QLatin1String(" stroke=\"#777\" stroke-dasharray=\"4 4\"/>\n");
+        svg += " stroke=\"#777\" stroke-dasharray=\"4 4\"/>\n";
     }
     void series(const QList<QPointF>& line, int index) override {
-        svg += QLatin1String("<polyline points=\"");
+        svg += "<polyline points=\"";
         points(line);
-        svg += QLatin1String("\" fill=\"none\" stroke-width=\"1.5\" stroke=\"");
-        svg += seriesColour(index);
-        svg += QLatin1Char('"');
+        svg += "\" fill=\"none\" stroke-width=\"1.5\" stroke=\"";
+        svg += colourNames[std::size_t(index) % colourNames.size()];
+        svg += '"';
         const auto dashes = seriesDashes(index);
         if (!dashes.isEmpty()) {
-            svg += QLatin1String(" stroke-dasharray=\"");
+            svg += " stroke-dasharray=\"";
             for (const double d : dashes) {
                 number(d);
-                svg += QLatin1Char(' ');
+                svg += ' ';
             }
-            svg.chop(1);
-            svg += QLatin1Char('"');
+            svg.pop_back();
+            svg += '"';
         }
-        svg += QLatin1String("/>\n");
+        svg += "/>\n";
     }
     void marker(const QPointF& at, int index, bool own) override {
         const double r = own ? 4.5 : 2.5;
         const auto shape = seriesMarker(index);
         if (shape == MarkerShape::Circle) {
-            svg += QLatin1String("<circle cx=\"");
+            svg += "<circle cx=\"";
             number(at.x());
-            svg += QLatin1String("\" cy=\"");
+            svg += "\" cy=\"";
             number(at.y());
-            svg += QLatin1String("\" r=\"");
+            svg += "\" r=\"";
             number(r);
         } else {
-            svg += QLatin1String("<polygon points=\"");
+            svg += "<polygon points=\"";
             points(markerOutline(shape, at, r));
         }
-        svg += QLatin1String("\" stroke=\"");
-        svg += seriesColour(index);
-        svg += QLatin1String("\" fill=\"");
-        svg += shape == MarkerShape::Cross ? QStringLiteral("none")
-               : own                       ? seriesColour(index)
-                                           : QStringLiteral("#fff");
-        svg += own && shape == MarkerShape::Cross ? QLatin1String("\" stroke-width=\"2\"/>\n")
-                                                  : QLatin1String("\"/>\n");
+        svg += "\" stroke=\"";
+        svg += colourNames[std::size_t(index) % colourNames.size()];
+        svg += "\" fill=\"";
+        svg += shape == MarkerShape::Cross ? "none"
+               : own                       ? colourNames[std::size_t(index) % colourNames.size()]
+                                           : "#fff";
+        svg += own && shape == MarkerShape::Cross ? "\" stroke-width=\"2\"/>\n" : "\"/>\n";
     }
     // One path for all of them, each drawn from its point in relative steps.
     void markers(const QList<QPointF>& at, int index) override {
@@ -331,41 +334,42 @@ class SvgCanvas : public ChartCanvas {
             return;
         }
         const auto shape = seriesMarker(index);
-        const QLatin1String steps(shapeSteps(shape));
-        svg += QLatin1String("<path d=\"");
+        const char* steps = shapeSteps(shape);
+        svg += "<path d=\"";
         for (const auto& p : at) {
-            svg += QLatin1Char('M');
+            svg += 'M';
             number(p.x());
-            svg += QLatin1Char(' ');
+            svg += ' ';
             number(p.y());
             svg += steps;
         }
-        svg += QLatin1String("\" stroke=\"");
-        svg += seriesColour(index);
-        svg += shape == MarkerShape::Cross ? QLatin1String("\" fill=\"none\"/>\n")
-                                           : QLatin1String("\" fill=\"#fff\"/>\n");
+        svg += "\" stroke=\"";
+        svg += colourNames[std::size_t(index) % colourNames.size()];
+        svg += shape == MarkerShape::Cross ? "\" fill=\"none\"/>\n" : "\" fill=\"#fff\"/>\n";
     }
     void text(const QPointF& at, const QString& text, Anchor anchor, bool vertical,
               bool heading) override {
         static const std::array<const char*, 3> anchors{"start", "middle", "end"};
-        svg += QLatin1String("<text x=\"");
+        svg += "<text x=\"";
         number(at.x());
-        svg += QLatin1String("\" y=\"");
+        svg += "\" y=\"";
         number(at.y());
-        svg += QLatin1String("\" text-anchor=\"");
-        svg += QLatin1String(anchors[std::size_t(anchor)]);
-        svg += QLatin1Char('"');
+        svg += "\" text-anchor=\"";
+        svg += anchors[std::size_t(anchor)];
+        svg += '"';
         if (vertical) {
-            svg += QLatin1String(" transform=\"rotate(-90 ");
+            svg += " transform=\"rotate(-90 ";
             number(at.x());
-            svg += QLatin1Char(' ');
+            svg += ' ';
             number(at.y());
-            svg += QLatin1Char(')') + QLatin1Char('"');
+            svg += ")\"";
         }
         if (heading) {
-            svg += QLatin1String(" font-weight=\"bold\"");
+            svg += " font-weight=\"bold\"";
         }
-        svg += QLatin1Char('>') + text.toHtmlEscaped() + QLatin1String("</text>\n");
+        svg += '>';
+        svg += text.toHtmlEscaped().toStdString();
+        svg += "</text>\n";
     }
 
   private:
@@ -387,25 +391,25 @@ class SvgCanvas : public ChartCanvas {
     }
 
     void lineElement(const QLineF& line) {
-        svg += QLatin1String("<line x1=\"");
+        svg += "<line x1=\"";
         number(line.x1());
-        svg += QLatin1String("\" y1=\"");
+        svg += "\" y1=\"";
         number(line.y1());
-        svg += QLatin1String("\" x2=\"");
+        svg += "\" x2=\"";
         number(line.x2());
-        svg += QLatin1String("\" y2=\"");
+        svg += "\" y2=\"";
         number(line.y2());
-        svg += QLatin1Char('"');
+        svg += '"';
     }
     void points(const QList<QPointF>& line) {
         for (const auto& p : line) {
             number(p.x());
-            svg += QLatin1Char(',');
+            svg += ',';
             number(p.y());
-            svg += QLatin1Char(' ');
+            svg += ' ';
         }
         if (!line.isEmpty()) {
-            svg.chop(1);
+            svg.pop_back();
         }
     }
     // To a tenth of a pixel, which no screen or printer shows finer.
@@ -414,29 +418,34 @@ class SvgCanvas : public ChartCanvas {
         char digits[24];
         const auto end = std::to_chars(digits, digits + sizeof digits, std::llabs(tenths) / 10).ptr;
         if (tenths < 0) {
-            svg += QLatin1Char('-');
+            svg += '-';
         }
-        svg += QLatin1String(digits, end);
-        svg += QLatin1Char('.');
-        svg += QLatin1Char(char('0' + std::llabs(tenths) % 10));
+        svg.append(digits, end);
+        svg += '.';
+        svg += char('0' + std::llabs(tenths) % 10);
     }
 
-    QString& svg;
+    std::string& svg;
 };
 
 } // namespace
 
 void appendChartSvg(QString& out, const SheetChart& chart, double width) {
-    SvgCanvas canvas(out);
     const double height = chartHeight(chart, width);
-    out += QLatin1String("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"") +
-           QString::number(width) + QLatin1String("\" height=\"") + QString::number(height) +
-           QLatin1String("\" viewBox=\"0 0 ") + QString::number(width) + QLatin1Char(' ') +
-           QString::number(height) + QLatin1String("\" font-family=\"sans-serif\" font-size=\"") +
-           QString::number(chartTypePixels) + QLatin1String("\" role=\"img\"><title>") +
-           chart.title.toHtmlEscaped() + QLatin1String("</title>\n");
+    std::string svg;
+    svg.reserve(16384);
+    svg += QString(QLatin1String("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"") +
+                   QString::number(width) + QLatin1String("\" height=\"") +
+                   QString::number(height) + QLatin1String("\" viewBox=\"0 0 ") +
+                   QString::number(width) + QLatin1Char(' ') + QString::number(height) +
+                   QLatin1String("\" font-family=\"sans-serif\" font-size=\"") +
+                   QString::number(chartTypePixels) + QLatin1String("\" role=\"img\"><title>") +
+                   chart.title.toHtmlEscaped() + QLatin1String("</title>\n"))
+               .toStdString();
+    SvgCanvas canvas(svg);
     drawChart(chart, width, canvas);
-    out += QLatin1String("</svg>\n");
+    svg += "</svg>\n";
+    out += QString::fromUtf8(svg.data(), qsizetype(svg.size()));
 }
 
 } // namespace tolvaric

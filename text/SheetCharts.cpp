@@ -135,14 +135,16 @@ QList<SheetRow> chartRows(const QList<SheetEngine>& engines, const SheetSettings
     for (const auto& sheet : engines) {
         cams.append(camCurve(sheet.engine));
     }
-    for (int step = -camSteps; step <= camSteps; ++step) {
+    const std::size_t steps = cams.isEmpty() ? 0 : cams.front().size();
+    for (std::size_t i = 0; i < steps; ++i) {
+        const int step = int(i) - camSteps; // negative: advanced
         const QString label = step < 0 ? Sheet::tr("Intake centerline advanced %1\u00B0").arg(-step)
                               : step > 0
                                   ? Sheet::tr("Intake centerline retarded %1\u00B0").arg(step)
                                   : Sheet::tr("Intake centerline as installed");
         QStringList values;
         for (const auto& points : cams) {
-            const auto& p = points[std::size_t(step + camSteps)];
+            const auto& p = points[i];
             values << (camOk(p) ? figure(p.dynamicRatio, 2, settings.point) +
                                       QStringLiteral(" / ") + figure(p.pressure, 1, settings.point)
                                 : none);
