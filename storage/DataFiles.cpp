@@ -3,6 +3,8 @@
 
 #include "storage/DataFiles.h"
 
+#include "storage/HeldName.h"
+
 #include "storage/EngineText.h"
 #include "storage/FileWriter.h"
 #include "storage/OwnerText.h"
@@ -72,7 +74,7 @@ FileStatus readEngineAndOwner(const QString& path, EngineData& engine, OwnerRead
     auto status = Read_Engine_File(path, engine);
     QString name;
     owner = {};
-    if (Read_Owner_File(QFileInfo(path).dir().filePath(ownerFile), name).ok()) {
+    if (Read_Owner_File(ownerFileBeside(path), name).ok()) {
         owner.found = true;
         owner.cut = name.size() > ownerTextLimit;
         owner.name = ownerWithinLimit(name);

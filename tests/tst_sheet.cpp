@@ -15,9 +15,13 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 #include <QXmlStreamReader>
+
+#include <array>
+#include <cstdio>
 
 using namespace tolvaric;
 
@@ -195,6 +199,30 @@ void TestSheet::formats() {
     out.clear();
     QCOMPARE(run({"--sheet"}, out, err), 0);
     QVERIFY(out.contains("\\e[31mRed") && !out.contains('\x1b'));
+#ifdef Q_OS_LINUX
+    // A name that is no UTF-8 is read by its own bytes, the owner beside it
+    // too (it was reported missing), and is no target for -o.
+    const QByteArray raw = QFile::encodeName(m_dir.path()) + "/\xff\xfe.dat";
+    std::FILE* file = std::fopen(raw.constData(), "wb");
+    QVERIFY(file);
+    std::fwrite(sampleFile().constData(), 1, std::size_t(sampleFile().size()), file);
+    std::fclose(file);
+    const auto removeRaw = qScopeGuard([&raw] { std::remove(raw.constData()); }); // Qt cannot
+    for (const bool asTarget : {false, true}) {
+        QByteArray argument = raw;
+        char program[] = "tolvaric";
+        char sheet[] = "--sheet";
+        char output[] = "-o";
+        std::array<char*, 5> argv{program, sheet, argument.data(), output, argument.data()};
+        const auto line = parseCommandLine(argumentList(asTarget ? 5 : 3, argv.data()));
+        QBuffer written;
+        QBuffer said;
+        written.open(QIODevice::WriteOnly);
+        said.open(QIODevice::WriteOnly);
+        QCOMPARE(runSheetCommand(line.sheet, {written}, said), asTarget ? 2 : 0);
+        QVERIFY2(asTarget || written.data().contains("31mRed"), said.data().constData());
+    }
+#endif
     // Standard output closed by whoever started the program: said, exit 2.
     QBuffer closedOutput;
     QBuffer errors;

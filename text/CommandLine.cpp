@@ -5,6 +5,7 @@
 
 #include "resources/Version.h"
 #include "storage/DataFiles.h"
+#include "storage/HeldName.h"
 #include "text/BuildChoiceText.h"
 
 #include <QCommandLineParser>
@@ -242,8 +243,9 @@ QStringList argumentList(int argc, char** argv) {
         LocalFree(wide);
     }
 #else
+    // A file's name that is no text in the locale is held by its bytes.
     for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << usableName(QByteArray(argv[i]));
     }
 #endif
     if (arguments.isEmpty()) {

@@ -7,6 +7,7 @@
 #include "model/ChoiceCurves.h"
 #include "model/DisplayPicture.h"
 #include "model/Units.h"
+#include "storage/HeldName.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,7 +24,7 @@ class Sheet {
 };
 
 QString nameOf(const SheetEngine& sheet) {
-    return QDir::toNativeSeparators(sheet.file);
+    return shownPath(sheet.file);
 }
 
 QString figure(double value, int decimals, const QString& point = QStringLiteral(".")) {

@@ -3,6 +3,8 @@
 
 #include "text/SheetCommand.h"
 
+#include "storage/HeldName.h"
+
 #include "storage/DataFiles.h"
 #include "storage/FileWriter.h"
 #include "storage/RegularFile.h"
@@ -44,7 +46,7 @@ void say(QIODevice& device, const QString& line) {
 }
 
 QString shownName(const QString& path) {
-    return QDir::toNativeSeparators(path);
+    return shownPath(path);
 }
 
 // Why the sheet may not go to `target`: it is one of the engines read, the
@@ -63,7 +65,7 @@ QString targetRefusal(const QString& target, const QStringList& files) {
         SheetCommand::tr("%1: the sheet would replace a data file").arg(shownName(target));
     for (const auto& file : files) {
         // An owner file made where there was none would be read as one.
-        const QString owner = QFileInfo(file).dir().filePath(ownerFile);
+        const QString owner = ownerFileBeside(file);
         if (sameFile(target, file) || sameFile(target, owner) ||
             info.absoluteFilePath() == QFileInfo(owner).absoluteFilePath()) {
             return refusal;

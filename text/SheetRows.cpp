@@ -7,6 +7,7 @@
 #include "model/DisplayPicture.h"
 #include "model/SheetFigures.h"
 #include "model/Units.h"
+#include "storage/HeldName.h"
 #include "text/FieldRows.h"
 #include "text/Messages.h"
 
@@ -261,7 +262,7 @@ QList<SheetRow> sheetRows(const QList<SheetEngine>& engines, const SheetHeader& 
     QStringList owners, files, dates, programs;
     for (const auto& sheet : engines) {
         owners << QString(sheet.owner).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        files << QDir::toNativeSeparators(sheet.file);
+        files << shownPath(sheet.file);
         dates << header.date.toString(Qt::ISODate);
         programs << header.program;
     }
