@@ -4,9 +4,9 @@
 #pragma once
 // How a sheet chart is drawn, once for every surface: the layout (title,
 // plots stacked on one x axis, ticks, the targets across, a legend) goes to
-// a canvas, which the HTML sheet writes as SVG and the PDF paints. Each
-// engine's line has its own dashes and markers as well as its colour, so a
-// chart reads in black and white.
+// a canvas, which the HTML sheet writes as SVG (text/ChartSvg) and the PDF
+// paints (ui/ChartPainter). Each engine's line has its own dashes and
+// markers as well as its colour, so a chart reads in black and white.
 
 #include "text/SheetCharts.h"
 
@@ -22,7 +22,8 @@ enum class Anchor { Start, Middle, End };
 enum class MarkerShape { Circle, Square, Triangle, Diamond, Cross };
 
 // The n-th engine's style.
-QString seriesColour(int index);       // "#rrggbb"
+const char* seriesColourName(int index); // "#rrggbb"
+QString seriesColour(int index);
 QList<double> seriesDashes(int index); // on, off, ...; empty: solid
 MarkerShape seriesMarker(int index);
 // A marker's outline around `at`, `radius` from its centre (not for a circle).
@@ -55,8 +56,5 @@ class ChartCanvas {
 // The height a chart takes at `width`, its legend included.
 double chartHeight(const SheetChart& chart, double width);
 void drawChart(const SheetChart& chart, double width, ChartCanvas& canvas);
-
-// The chart as an <svg> element for the HTML sheet, after `out`.
-void appendChartSvg(QString& out, const SheetChart& chart, double width);
 
 } // namespace tolvaric

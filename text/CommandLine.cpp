@@ -3,9 +3,7 @@
 
 #include "text/CommandLine.h"
 
-#include "resources/Version.h"
 #include "storage/DataFiles.h"
-#include "storage/HeldName.h"
 #include "text/BuildChoiceText.h"
 
 #include <QCommandLineParser>
@@ -14,12 +12,6 @@
 #include <array>
 #include <optional>
 #include <utility>
-
-#ifdef _WIN32
-#include <windows.h>
-
-#include <shellapi.h>
-#endif
 
 namespace tolvaric {
 
@@ -228,31 +220,6 @@ CommandLine sheetLine(const Parser& p) {
 }
 
 } // namespace
-
-QStringList argumentList(int argc, char** argv) {
-    QStringList arguments;
-#ifdef _WIN32
-    // The wide command line carries every name; argv has the code page's.
-    (void)argc;
-    (void)argv;
-    int count = 0;
-    if (LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
-        for (int i = 0; i < count; ++i) {
-            arguments << QString::fromWCharArray(wide[i]);
-        }
-        LocalFree(wide);
-    }
-#else
-    // A file's name that is no text in the locale is held by its bytes.
-    for (int i = 0; i < argc; ++i) {
-        arguments << usableName(QByteArray(argv[i]));
-    }
-#endif
-    if (arguments.isEmpty()) {
-        arguments << productName;
-    }
-    return arguments;
-}
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     Parser p;

@@ -4,7 +4,7 @@
 #include "text/Sheet.h"
 
 #include "resources/Version.h"
-#include "text/ChartDrawing.h"
+#include "text/ChartSvg.h"
 #include "text/SheetCharts.h"
 #include "text/SheetRows.h"
 #include "text/TerminalText.h"

@@ -56,13 +56,13 @@ bool gasketOk(const GasketPoint& p) {
 }
 
 // The engine's own gasket among the steps, in order of thickness.
-std::vector<GasketPoint> gasketWithOwn(const EngineData& engine, bool& ownAdded) {
+std::vector<GasketPoint> gasketWithOwn(const EngineData& engine) {
     auto points = gasketCurve(engine);
     const auto own = compressionRatio(engine);
-    ownAdded = std::none_of(points.begin(), points.end(), [&](const GasketPoint& p) {
+    const bool between = std::none_of(points.begin(), points.end(), [&](const GasketPoint& p) {
         return p.thickness == engine.Gasket_Thickness;
     });
-    if (ownAdded) {
+    if (between) {
         const auto at = std::find_if(points.begin(), points.end(), [&](const GasketPoint& p) {
             return p.thickness > engine.Gasket_Thickness;
         });
@@ -108,9 +108,8 @@ QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines) {
         cam.plots[0].series.append(ratio);
         cam.plots[1].series.append(pressure);
 
-        bool added = false;
         ChartSeries ratios{nameOf(sheet),
-                           runs(gasketWithOwn(e, added), gasketOk,
+                           runs(gasketWithOwn(e), gasketOk,
                                 [](const GasketPoint& p) { return QPointF(p.thickness, p.ratio); }),
                            std::nullopt};
         if (const auto r = compressionRatio(e); r.succeeded()) {
@@ -202,8 +201,7 @@ PointTable chartPoints(const QList<SheetEngine>& engines) {
         }
     }
     for (const auto& sheet : engines) {
-        bool added = false;
-        for (const auto& p : gasketWithOwn(sheet.engine, added)) {
+        for (const auto& p : gasketWithOwn(sheet.engine)) {
             const bool own = p.thickness == sheet.engine.Gasket_Thickness;
             table.rows.append({gasketName,
                                nameOf(sheet),

@@ -25,8 +25,9 @@ class Sheet {
     Q_DECLARE_TR_FUNCTIONS(tolvaric::Sheet)
 };
 
-// From a figure's own unit to another; none: the figure as it is.
-using Unit = double (*)(double);
+// From a figure's own unit to another, or a figure worked out from it;
+// none: the figure as it is.
+using Unit = std::function<double(double)>;
 double toMillimetres(double inches) {
     return inches * millimetresPerInch;
 }
@@ -37,13 +38,13 @@ double toCubicInches(double cc) {
 // A row's figure for one engine, from its record and its sheet figures.
 using Figure = std::function<SheetFigure(const EngineData&, const SheetFigures&)>;
 
-Figure held(double EngineData::*member, Unit unit = nullptr) {
+Figure held(double EngineData::*member, Unit unit = {}) {
     return [member, unit](const EngineData& e, const SheetFigures&) {
         return SheetFigure{Outcome::Success, unit ? unit(e.*member) : e.*member};
     };
 }
 
-Figure derived(SheetFigure SheetFigures::*member, Unit unit = nullptr) {
+Figure derived(SheetFigure SheetFigures::*member, Unit unit = {}) {
     return [member, unit](const EngineData&, const SheetFigures& f) {
         SheetFigure figure = f.*member;
         if (figure.ok() && unit) {
@@ -109,17 +110,6 @@ Section valuesSection() {
     return values;
 }
 
-// A figure worked out from one of the sheet's figures, on success.
-Figure from(SheetFigure SheetFigures::*member, std::function<double(double)> change) {
-    return [member, change](const EngineData&, const SheetFigures& f) {
-        SheetFigure figure = f.*member;
-        if (figure.ok()) {
-            figure.value = change(figure.value);
-        }
-        return figure;
-    };
-}
-
 // The same figure in every engine's column.
 Figure each(double value) {
     return [value](const EngineData&, const SheetFigures&) {
@@ -137,11 +127,11 @@ QList<Section> choiceSections(const BuildChoices& choices) {
                      {
                          {Sheet::tr("Cylinders"), each(n), 0},
                          {Sheet::tr("Engine displacement, cc"),
-                          from(&F::sweptCc, [n](double cc) { return cc * n; }), 1},
+                          derived(&F::sweptCc, [n](double cc) { return cc * n; }), 1},
                          {Sheet::tr("Engine displacement, cu in"),
-                          from(&F::sweptCubicInches, [n](double ci) { return ci * n; }), 2},
+                          derived(&F::sweptCubicInches, [n](double ci) { return ci * n; }), 2},
                          {Sheet::tr("Engine displacement, litres"),
-                          from(&F::sweptCc, [n](double cc) { return cc * n / 1000; }), 3},
+                          derived(&F::sweptCc, [n](double cc) { return cc * n / 1000; }), 3},
                      }});
     }
     if (const auto altitude = choices.altitudeFeet) {
@@ -154,10 +144,10 @@ QList<Section> choiceSections(const BuildChoices& choices) {
                          {Sheet::tr("Station pressure (standard atmosphere), inHg"),
                           each(stationPressureInHg(feet)), 2},
                          {Sheet::tr("Cranking cylinder pressure at altitude, psi"),
-                          from(&F::crankingPressure, atAltitude), 2},
+                          derived(&F::crankingPressure, atAltitude), 2},
                          {Sheet::tr("Cranking cylinder pressure at altitude, bar"),
-                          from(&F::crankingPressure,
-                               [atAltitude](double psi) { return psiToBar(atAltitude(psi)); }),
+                          derived(&F::crankingPressure,
+                                  [atAltitude](double psi) { return psiToBar(atAltitude(psi)); }),
                           3},
                      }});
     }
@@ -169,9 +159,9 @@ QList<Section> choiceSections(const BuildChoices& choices) {
                          {Sheet::tr("Boost, psi"), each(psi), 2},
                          {Sheet::tr("Boost, bar"), each(psiToBar(psi)), 3},
                          {Sheet::tr("Effective static compression ratio with boost"),
-                          from(&F::compressionRatio, boosted), 2},
+                          derived(&F::compressionRatio, boosted), 2},
                          {Sheet::tr("Effective dynamic compression ratio with boost"),
-                          from(&F::dynamicRatio, boosted), 2},
+                          derived(&F::dynamicRatio, boosted), 2},
                      }});
     }
     return made;

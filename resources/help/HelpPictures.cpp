@@ -7,6 +7,8 @@
 //   tolvaric_help_pictures FOLDER
 // The pictures are kept in the repository; run this after changing one.
 
+#include "resources/help/HelpDrawing.h"
+
 #include <QColor>
 #include <QDir>
 #include <QGuiApplication>
@@ -20,86 +22,20 @@
 
 namespace {
 
+using namespace pictures;
+
 constexpr int scale = 2;
-const QColor ink(0x20, 0x20, 0x20);
-const QColor metal(0xc8, 0xc8, 0xc8);
-const QColor head(0xa8, 0xb4, 0xc0);
-const QColor gasket(0x30, 0x30, 0x30);
-const QColor space(0xff, 0xe0, 0xa0); // the clearance volume
-const QColor liquid(0x9c, 0xc8, 0xf0);
-const QColor accent(0xb2, 0x18, 0x2b);
-
-QFont font(int pixels, bool bold = false) {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
-// A text with a thin line from its near side to what it names.
-void label(QPainter& p, QPointF at, QPointF text, const QString& words) {
-    p.setPen(QPen(ink, 0.8));
-    p.setFont(font(11));
-    const double width = p.fontMetrics().horizontalAdvance(words);
-    const QPointF end = text.x() > at.x() ? text + QPointF(-3, -4) : text + QPointF(width + 3, -4);
-    p.drawLine(at, end);
-    p.drawEllipse(at, 1.5, 1.5);
-    p.drawText(text, words);
-}
-
-void arrowHead(QPainter& p, QPointF tip, QPointF from) {
-    const QLineF line(tip, from);
-    QLineF a = line;
-    a.setLength(6);
-    a.setAngle(line.angle() + 25);
-    QLineF b = line;
-    b.setLength(6);
-    b.setAngle(line.angle() - 25);
-    p.drawLine(a);
-    p.drawLine(b);
-}
-
-// A dimension between two points, with its words beside its middle.
-void dimension(QPainter& p, QPointF from, QPointF to, const QString& words, QPointF offset) {
-    p.setPen(QPen(accent, 1.2));
-    p.drawLine(from, to);
-    arrowHead(p, from, to);
-    arrowHead(p, to, from);
-    p.setFont(font(11, true));
-    p.setPen(accent);
-    p.drawText((from + to) / 2 + offset, words);
-}
-
-// The block beside a bore of `bore` at `left`, its deck at `deck`.
-void block(QPainter& p, double left, double bore, double deck, double wall, double height) {
-    p.setPen(QPen(ink, 1));
-    p.setBrush(metal);
-    p.drawRect(QRectF(left - wall, deck, wall, height));
-    p.drawRect(QRectF(left + bore, deck, wall, height));
-}
-
-void caption(QPainter& p, const QString& words) {
-    p.setFont(font(13, true));
-    p.setPen(ink);
-    p.drawText(QPointF(10, 20), words);
-}
-
 // The clearance volume at top dead centre, in section.
 void clearanceParts(QPainter& p) {
     caption(p, QStringLiteral("The clearance volume at top dead center"));
     const double bore = 200, left = 60, deck = 200;
     block(p, left, bore, deck, 40, 130);
     // The head with its chamber, the gasket between.
-    QPainterPath headShape;
-    headShape.addRect(QRectF(left - 40, 70, bore + 80, 120));
     QPainterPath chamber;
     chamber.moveTo(left + 25, 190);
     chamber.cubicTo(left + 35, 115, left + 165, 115, left + 180, 190);
     chamber.closeSubpath();
-    p.setBrush(space);
-    p.drawPath(chamber);
-    p.setBrush(head);
-    p.drawPath(headShape.subtracted(chamber));
+    headWithChamber(p, QRectF(left - 40, 70, bore + 80, 120), chamber, space);
     p.setBrush(gasket);
     p.drawRect(QRectF(left - 40, 190, 32, 10));
     p.drawRect(QRectF(left + bore + 8, 190, 32, 10));
@@ -251,35 +187,16 @@ void deckBridge(QPainter& p) {
     p.drawText(QPointF(gx - 70, 388), QStringLiteral("than the cylinder bore."));
 }
 
-// A burette over a plate: the chamber in the head, and the piston in the bore.
-void burette(QPainter& p, QPointF tip) {
-    p.setPen(QPen(ink, 1));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(tip.x() - 8, tip.y() - 170, 16, 150));
-    p.setBrush(liquid);
-    p.drawRect(QRectF(tip.x() - 8, tip.y() - 120, 16, 100));
-    p.drawLine(tip + QPointF(0, -20), tip);
-    for (int i = 0; i < 8; ++i) {
-        const double y = tip.y() - 160 + i * 18;
-        p.drawLine(QPointF(tip.x() - 8, y), QPointF(tip.x() - 2, y));
-    }
-}
-
 void ccing(QPainter& p) {
     caption(p, QStringLiteral("cc-ing with a plate and a burette"));
     // The head upside down, its chamber up, the plate on it.
     const double hx = 40;
     p.setPen(QPen(ink, 1));
-    QPainterPath headShape;
-    headShape.addRect(QRectF(hx, 260, 200, 70));
     QPainterPath chamber;
     chamber.moveTo(hx + 40, 260);
     chamber.cubicTo(hx + 50, 320, hx + 150, 320, hx + 160, 260);
     chamber.closeSubpath();
-    p.setBrush(liquid);
-    p.drawPath(chamber);
-    p.setBrush(head);
-    p.drawPath(headShape.subtracted(chamber));
+    headWithChamber(p, QRectF(hx, 260, 200, 70), chamber, liquid);
     p.setBrush(QColor(0xe8, 0xf0, 0xff));
     p.drawRect(QRectF(hx + 10, 252, 180, 8));
     burette(p, QPointF(hx + 100, 252));

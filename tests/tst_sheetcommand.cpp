@@ -1,0 +1,247 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+// The engine sheet from the command line: the cylinders, altitude and boost
+// it adds, the charts' points, and what it refuses.
+
+#include "tests/SheetRun.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace tolvaric;
+
+class TestSheetCommand : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void choices_data();
+    void choices();
+    void chartPoints_data();
+    void chartPoints();
+    void commandLineFailures_data();
+    void commandLineFailures();
+
+  private:
+    ScratchFolder m_dir;
+};
+
+void TestSheetCommand::init() {
+    QVERIFY(m_dir.enter());
+    writeSheetFiles();
+}
+
+void TestSheetCommand::cleanup() {
+    m_dir.leave();
+}
+
+void TestSheetCommand::choices_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("cell");
+    // 47.124 cu in a cylinder, 772.22 cc.
+    QTest::newRow("eight cylinders, cc")
+        << QStringList{"--cylinders", "8"} << "Engine displacement, cc"
+        << "6177.8";
+    QTest::newRow("eight cylinders, cu in")
+        << QStringList{"--cylinders", "8"} << "Engine displacement, cu in"
+        << "376.99";
+    QTest::newRow("eight cylinders, litres")
+        << QStringList{"--cylinders", "8"} << "Engine displacement, litres"
+        << "6.178";
+    QTest::newRow("a count shows no separator") << QStringList{"--cylinders", "8"} << "Cylinders"
+                                                << "8";
+    // The standard atmosphere's pressures as the help's table gives them.
+    QTest::newRow("6000 ft, station pressure")
+        << QStringList{"--altitude", "6000ft"} << "Station pressure (standard atmosphere), inHg"
+        << "23.98";
+    QTest::newRow("10000 ft in metres")
+        << QStringList{"--altitude", "3048 m"} << "Station pressure (standard atmosphere), inHg"
+        << "20.58";
+    // 113.15 psi at sea level x 23.98 / 29.92.
+    QTest::newRow("6000 ft, the gauge")
+        << QStringList{"--altitude", "6000ft"} << "Cranking cylinder pressure at altitude, psi"
+        << "90.68";
+    QTest::newRow("1830 m in feet") << QStringList{"--altitude", "1830m"} << "Altitude, ft"
+                                    << "6004";
+    // 9.146 x 22.7 / 14.7, and the dynamic 6.25 alike.
+    QTest::newRow("8 psi, static")
+        << QStringList{"--boost", "8psi"} << "Effective static compression ratio with boost"
+        << "14.12";
+    QTest::newRow("8 psi, dynamic")
+        << QStringList{"--boost", "8psi"} << "Effective dynamic compression ratio with boost"
+        << "9.65";
+    QTest::newRow("0.55 bar in psi") << QStringList{"--boost", "0.55bar"} << "Boost, psi"
+                                     << "7.98";
+}
+
+void TestSheetCommand::choices() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, column);
+    QFETCH(QString, cell);
+    QByteArray out;
+    QByteArray err;
+    QCOMPARE(run(QStringList{"--sheet", "--format", "csv"} + arguments, out, err), 0);
+    const auto records = parseCsv(QString::fromUtf8(out));
+    QVERIFY2(records[0].contains(column), qPrintable(records[0].join('|')));
+    QCOMPARE(records[1].value(records[0].indexOf(column)), cell);
+}
+
+void TestSheetCommand::chartPoints_data() {
+    QTest::addColumn<QString>("xColumn");
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("yColumn");
+    QTest::addColumn<QString>("y");
+    QTest::addColumn<QString>("own");
+    // Worked by hand: closing at 310 / 2 + 114 - 180 = 89 degrees ABDC, the
+    // piston 2.16344 in down, 27.1866 cu in over 5.7850 cu in of clearance.
+    const QString centerline = "Intake centerline, degrees after TDC";
+    QTest::newRow("cam 8 degrees retarded, dynamic ratio") << centerline << "114.0"
+                                                           << "Dynamic compression ratio"
+                                                           << "5.70"
+                                                           << "";
+    QTest::newRow("cam 8 degrees retarded, pressure") << centerline << "114.0"
+                                                      << "Cranking cylinder pressure, psi"
+                                                      << "98.67"
+                                                      << "";
+    QTest::newRow("cam as installed, the window's pressure") << centerline << "106.0"
+                                                             << "Cranking cylinder pressure, psi"
+                                                             << "113.15"
+                                                             << "yes";
+    // 94.80 cc of clearance at 0.036 in, less or more 207.99 cc an inch of gasket.
+    const QString thickness = "Compressed gasket thickness, in";
+    QTest::newRow("the thinnest gasket") << thickness << "0.0200"
+                                         << "Static compression ratio"
+                                         << "9.44"
+                                         << "";
+    QTest::newRow("the thickest gasket") << thickness << "0.0800"
+                                         << "Static compression ratio"
+                                         << "8.43"
+                                         << "";
+    QTest::newRow("the engine's own gasket, between two steps") << thickness << "0.0360"
+                                                                << "Static compression ratio"
+                                                                << "9.15"
+                                                                << "yes";
+}
+
+// The charts' points, as the CSV gives them after the figures: a row each,
+// from the model's own calculations; the HTML draws the same two charts.
+void TestSheetCommand::chartPoints() {
+    QFETCH(QString, xColumn);
+    QFETCH(QString, x);
+    QFETCH(QString, yColumn);
+    QFETCH(QString, y);
+    QFETCH(QString, own);
+    QByteArray out;
+    QByteArray err;
+    QCOMPARE(run({"--sheet", "--format", "csv", "tolvaric.dat", "b.dat"}, out, err), 0);
+    const auto points = parseCsv(QString::fromUtf8(out), 1);
+    const auto header = points.value(0);
+    QCOMPARE(points.size(), 1 + 2 * (17 + 14)); // 17 cam steps, 13 gaskets and the engine's own
+    QList<QStringList> found;
+    for (const auto& row : points) {
+        if (row.value(header.indexOf(xColumn)) == x && row.value(1) == "tolvaric.dat") {
+            found << row;
+        }
+    }
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found[0].value(header.indexOf(yColumn)), y);
+    QCOMPARE(found[0].value(header.indexOf("The engine as it is")), own);
+    out.clear();
+    QCOMPARE(run({"--sheet", "--format", "html", "tolvaric.dat", "b.dat"}, out, err), 0);
+    QCOMPARE(out.count("<svg "), 2);
+    QCOMPARE(out.count("<polyline "), 2 * 3 + 2 * 2); // a line an engine a plot, and the legends
+}
+
+void TestSheetCommand::commandLineFailures_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("said");      // on standard error
+    QTest::addColumn<bool>("sheetWritten"); // of the readable files
+    QTest::newRow("an unknown option") << QStringList{"--sheet", "--bogus"} << "bogus" << false;
+    QTest::newRow("an unknown format")
+        << QStringList{"--sheet", "--format", "doc"} << "unknown format" << false;
+    QTest::newRow("a missing file")
+        << QStringList{"--sheet", "missing.dat", "b.dat"} << "missing.dat: " << true;
+    QTest::newRow("a malformed file")
+        << QStringList{"--sheet", "short.dat", "b.dat"} << "short.dat: the file ends after" << true;
+    QTest::newRow("a folder") << QStringList{"--sheet", ".", "b.dat"} << "folder" << true;
+    QTest::newRow("the output onto a data file")
+        << QStringList{"--sheet", "-o", "b.dat", "b.dat"} << "would replace a data file" << false;
+    QTest::newRow("the output onto another data file")
+        << QStringList{"--sheet", "-o", "tolvaric.dat", "b.dat"} << "would replace a data file"
+        << false;
+    QTest::newRow("the output onto the owner file")
+        << QStringList{"--sheet", "-o", "owner", "b.dat"} << "would replace a data file" << false;
+    QTest::newRow("the output onto a data file by another name")
+        << QStringList{"--sheet", "-o", "./sub/../b.dat", "b.dat"} << "would replace a data file"
+        << false;
+#ifndef Q_OS_WIN
+    QTest::newRow("the output onto a link to a data file")
+        << QStringList{"--sheet", "-o", "link.dat", "b.dat"} << "would replace a data file"
+        << false;
+#endif
+    // The window's options and file names are refused, not ignored.
+    QTest::newRow("an unknown option without --sheet")
+        << QStringList{"--bogus"} << "bogus" << false;
+    QTest::newRow("a file name without --sheet")
+        << QStringList{"b.dat"} << "not understood" << false;
+    QTest::newRow("a format without --sheet")
+        << QStringList{"--format", "csv"} << "goes with --sheet" << false;
+    QTest::newRow("an output without --sheet")
+        << QStringList{"-o", "x.txt"} << "goes with --sheet" << false;
+    QTest::newRow("--help-all") << QStringList{"--help-all"} << "help-all" << false;
+    QTest::newRow("a value after --sheet") << QStringList{"--sheet=1"} << "sheet" << false;
+    QTest::newRow("--metric with --sheet")
+        << QStringList{"--sheet", "--metric"} << "for the window" << false;
+    QTest::newRow("an altitude without its unit")
+        << QStringList{"--sheet", "--altitude", "6000"} << "has no unit" << false;
+    QTest::newRow("an altitude in a length's unit")
+        << QStringList{"--sheet", "--altitude", "6000in"} << "does not fit" << false;
+    QTest::newRow("an altitude too high")
+        << QStringList{"--sheet", "--altitude", "20001ft"} << "out of range" << false;
+    QTest::newRow("a boost below the atmosphere")
+        << QStringList{"--sheet", "--boost", "-1psi"} << "out of range" << false;
+    QTest::newRow("a boost of more than 60 psi")
+        << QStringList{"--sheet", "--boost", "4.2bar"} << "out of range" << false;
+    QTest::newRow("half a cylinder")
+        << QStringList{"--sheet", "--cylinders", "7.5"} << "whole number" << false;
+    QTest::newRow("65 cylinders") << QStringList{"--sheet", "--cylinders", "65"} << "out of range"
+                                  << false;
+    QTest::newRow("cylinders without --sheet")
+        << QStringList{"--cylinders", "8"} << "goes with --sheet" << false;
+    QTest::newRow("the help viewer with more")
+        << QStringList{"--help-viewer", "x"} << "nothing else" << false;
+    // After --, Qt's own option names are file names like any other.
+    QTest::newRow("a file named like a Qt option")
+        << QStringList{"--sheet", "--", "-platformpluginpath", "b.dat"}
+        << "-platformpluginpath: " << true;
+#ifndef Q_OS_WIN
+    QTest::newRow("the output onto a device")
+        << QStringList{"--sheet", "-o", "/dev/full"} << "not a regular file" << false;
+#endif
+}
+
+void TestSheetCommand::commandLineFailures() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, said);
+    QFETCH(bool, sheetWritten);
+    writeBytes("short.dat", "4\r\n3.75\r\n");
+    QVERIFY(QDir().mkpath("sub"));
+#ifndef Q_OS_WIN
+    QVERIFY(QFile::link("b.dat", "link.dat"));
+#endif
+    const QByteArray before = readBytes("b.dat") + readBytes("tolvaric.dat") + readBytes("owner");
+    QByteArray out;
+    QByteArray err;
+    QCOMPARE(run(arguments, out, err), 2);
+    QCOMPARE(err.count('\n'), 1); // one clear line
+    QVERIFY2(QString::fromUtf8(err).contains(said), err.constData());
+    QCOMPARE(out.contains("Static compression ratio"), sheetWritten);
+    // no data file is ever written
+    QCOMPARE(readBytes("b.dat") + readBytes("tolvaric.dat") + readBytes("owner"), before);
+}
+
+QTEST_MAIN(TestSheetCommand)
+#include "tst_sheetcommand.moc"

@@ -1,0 +1,192 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+#include "text/ChartSvg.h"
+
+#include "text/ChartDrawing.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace tolvaric {
+
+namespace {
+
+// Written by appending bytes, not by QString::arg: a chart has some hundred
+// elements, and the page should not take longer for its charts than for
+// its figures. The text is UTF-8, made a QString once.
+class SvgCanvas : public ChartCanvas {
+  public:
+    explicit SvgCanvas(std::string& out) : svg(out) {}
+
+    void rule(const QLineF& line, bool bold) override {
+        lineElement(line);
+        svg += bold ? " stroke=\"#000\"/>\n" : " stroke=\"#ddd\"/>\n";
+    }
+    void target(const QLineF& line) override {
+        lineElement(line);
+        svg += " stroke=\"#777\" stroke-dasharray=\"4 4\"/>\n";
+    }
+    void series(const QList<QPointF>& line, int index) override {
+        svg += "<polyline points=\"";
+        points(line);
+        svg += "\" fill=\"none\" stroke-width=\"1.5\" stroke=\"";
+        svg += seriesColourName(index);
+        svg += '"';
+        const auto dashes = seriesDashes(index);
+        if (!dashes.isEmpty()) {
+            svg += " stroke-dasharray=\"";
+            for (const double d : dashes) {
+                number(d);
+                svg += ' ';
+            }
+            svg.pop_back();
+            svg += '"';
+        }
+        svg += "/>\n";
+    }
+    void marker(const QPointF& at, int index, bool own) override {
+        const double r = own ? 4.5 : 2.5;
+        const auto shape = seriesMarker(index);
+        if (shape == MarkerShape::Circle) {
+            svg += "<circle cx=\"";
+            number(at.x());
+            svg += "\" cy=\"";
+            number(at.y());
+            svg += "\" r=\"";
+            number(r);
+        } else {
+            svg += "<polygon points=\"";
+            points(markerOutline(shape, at, r));
+        }
+        svg += "\" stroke=\"";
+        svg += seriesColourName(index);
+        svg += "\" fill=\"";
+        svg += shape == MarkerShape::Cross ? "none" : own ? seriesColourName(index) : "#fff";
+        svg += own && shape == MarkerShape::Cross ? "\" stroke-width=\"2\"/>\n" : "\"/>\n";
+    }
+    // One path for all of them, each drawn from its point in relative steps.
+    void markers(const QList<QPointF>& at, int index) override {
+        if (at.isEmpty()) {
+            return;
+        }
+        const auto shape = seriesMarker(index);
+        const char* steps = shapeSteps(shape);
+        svg += "<path d=\"";
+        for (const auto& p : at) {
+            svg += 'M';
+            number(p.x());
+            svg += ' ';
+            number(p.y());
+            svg += steps;
+        }
+        svg += "\" stroke=\"";
+        svg += seriesColourName(index);
+        svg += shape == MarkerShape::Cross ? "\" fill=\"none\"/>\n" : "\" fill=\"#fff\"/>\n";
+    }
+    void text(const QPointF& at, const QString& text, Anchor anchor, bool vertical,
+              bool heading) override {
+        static const std::array<const char*, 3> anchors{"start", "middle", "end"};
+        svg += "<text x=\"";
+        number(at.x());
+        svg += "\" y=\"";
+        number(at.y());
+        svg += "\" text-anchor=\"";
+        svg += anchors[std::size_t(anchor)];
+        svg += '"';
+        if (vertical) {
+            svg += " transform=\"rotate(-90 ";
+            number(at.x());
+            svg += ' ';
+            number(at.y());
+            svg += ")\"";
+        }
+        if (heading) {
+            svg += " font-weight=\"bold\"";
+        }
+        svg += '>';
+        svg += text.toHtmlEscaped().toStdString();
+        svg += "</text>\n";
+    }
+
+  private:
+    // A small marker (radius 2.5) from its centre, as markerOutline draws it.
+    static const char* shapeSteps(MarkerShape shape) {
+        switch (shape) {
+        case MarkerShape::Square:
+            return "m-2.5-2.5h5v5h-5z";
+        case MarkerShape::Triangle:
+            return "m0-3l2.75 5h-5.5z";
+        case MarkerShape::Diamond:
+            return "m0-3.25l3.25 3.25l-3.25 3.25l-3.25-3.25z";
+        case MarkerShape::Cross:
+            return "m-2.5-2.5l5 5m0-5l-5 5";
+        case MarkerShape::Circle:
+            break;
+        }
+        return "m-2.5 0a2.5 2.5 0 1 0 5 0a2.5 2.5 0 1 0-5 0z";
+    }
+
+    void lineElement(const QLineF& line) {
+        svg += "<line x1=\"";
+        number(line.x1());
+        svg += "\" y1=\"";
+        number(line.y1());
+        svg += "\" x2=\"";
+        number(line.x2());
+        svg += "\" y2=\"";
+        number(line.y2());
+        svg += '"';
+    }
+    void points(const QList<QPointF>& line) {
+        for (const auto& p : line) {
+            number(p.x());
+            svg += ',';
+            number(p.y());
+            svg += ' ';
+        }
+        if (!line.isEmpty()) {
+            svg.pop_back();
+        }
+    }
+    // To a tenth of a pixel, which no screen or printer shows finer.
+    void number(double value) {
+        const auto tenths = std::llround(std::clamp(value, -1e9, 1e9) * 10);
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, std::llabs(tenths) / 10).ptr;
+        if (tenths < 0) {
+            svg += '-';
+        }
+        svg.append(digits, end);
+        svg += '.';
+        svg += char('0' + std::llabs(tenths) % 10);
+    }
+
+    std::string& svg;
+};
+
+} // namespace
+
+void appendChartSvg(QString& out, const SheetChart& chart, double width) {
+    const double height = chartHeight(chart, width);
+    std::string svg;
+    svg.reserve(16384);
+    svg += QString(QLatin1String("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"") +
+                   QString::number(width) + QLatin1String("\" height=\"") +
+                   QString::number(height) + QLatin1String("\" viewBox=\"0 0 ") +
+                   QString::number(width) + QLatin1Char(' ') + QString::number(height) +
+                   QLatin1String("\" font-family=\"sans-serif\" font-size=\"") +
+                   QString::number(chartTypePixels) + QLatin1String("\" role=\"img\"><title>") +
+                   chart.title.toHtmlEscaped() + QLatin1String("</title>\n"))
+               .toStdString();
+    SvgCanvas canvas(svg);
+    drawChart(chart, width, canvas);
+    svg += "</svg>\n";
+    out += QString::fromUtf8(svg.data(), qsizetype(svg.size()));
+}
+
+} // namespace tolvaric
