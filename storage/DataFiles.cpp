@@ -3,8 +3,6 @@
 
 #include "storage/DataFiles.h"
 
-#include "storage/HeldName.h"
-
 #include "storage/EngineText.h"
 #include "storage/FileWriter.h"
 #include "storage/OwnerText.h"
@@ -70,14 +68,26 @@ FileStatus Read_Owner_File(const QString& path, QString& owner) {
     return FileStatus::success();
 }
 
+QString ownerFileBeside(const QString& path) {
+    // Text operations only, so that a name's kept bytes stay as they are.
+    qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+#ifdef _WIN32
+    slash = std::max(slash, path.lastIndexOf(QLatin1Char('\\')));
+#endif
+    return slash < 0 ? ownerFile : path.left(slash + 1) + ownerFile;
+}
+
 FileStatus readEngineAndOwner(const QString& path, EngineData& engine, OwnerReading& owner) {
     auto status = Read_Engine_File(path, engine);
     QString name;
     owner = {};
-    if (Read_Owner_File(ownerFileBeside(path), name).ok()) {
+    const QString ownerPath = ownerFileBeside(path);
+    if (const auto read = Read_Owner_File(ownerPath, name); read.ok()) {
         owner.found = true;
         owner.cut = name.size() > ownerTextLimit;
         owner.name = ownerWithinLimit(name);
+    } else if (read.problem != FileProblem::NoOwner && fileExists(ownerPath)) {
+        owner.unread = read;
     }
     return status;
 }

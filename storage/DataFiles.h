@@ -39,8 +39,12 @@ FileStatus Read_Engine_File(const QString& path, EngineData& engine);
 struct OwnerReading {
     QString name; // cut to ownerTextLimit
     bool found = false;
-    bool cut = false; // the file held more than the box shows
+    bool cut = false;  // the file held more than the box shows
+    FileStatus unread; // an owner file that is there but could not be read
 };
+// The owner file in the same folder as the data file `path`.
+QString ownerFileBeside(const QString& path);
+
 // Reads a data file into `engine` (as Read_Engine_File) and the owner file
 // beside it into `owner`, whether or not the data file read.
 FileStatus readEngineAndOwner(const QString& path, EngineData& engine, OwnerReading& owner);

@@ -46,8 +46,8 @@ FileStatus replaceWhole(const QString& path, QByteArrayView bytes) {
     return FileStatus::success();
 }
 
-// Over the old bytes without truncating first, so that the space they hold
-// stays the file's; on failure the old bytes go back where they were.
+} // namespace
+
 FileStatus writeInPlace(const QString& path, QByteArrayView bytes) {
     QByteArray previous;
     if (auto status = readWholeFile(path, std::max<qint64>(bytes.size(), 1 << 20) * 4, previous);
@@ -69,8 +69,6 @@ FileStatus writeInPlace(const QString& path, QByteArrayView bytes) {
     status.previousKept = restored;
     return status;
 }
-
-} // namespace
 
 FileStatus writeWholeFile(const QString& path, QByteArrayView bytes) {
     // A device or pipe must not be replaced by a plain file.

@@ -18,4 +18,9 @@ namespace tolvaric {
 
 FileStatus writeWholeFile(const QString& path, QByteArrayView bytes);
 
+// Over the old bytes without truncating first, so that the space they hold
+// stays the file's; on failure the old bytes go back where they were. For a
+// file in a folder that takes no new files.
+FileStatus writeInPlace(const QString& path, QByteArrayView bytes);
+
 } // namespace tolvaric

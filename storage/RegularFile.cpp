@@ -3,6 +3,8 @@
 
 #include "storage/RegularFile.h"
 
+#include "storage/FileName.h"
+
 #ifdef _WIN32
 #include "storage/FileInUse.h"
 #endif
@@ -44,7 +46,7 @@ std::filesystem::path systemPath(const QString& path) {
 #ifdef _WIN32
     return std::filesystem::path(path.toStdWString());
 #else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+    return std::filesystem::path(nameBytes(path).toStdString());
 #endif
 }
 
@@ -56,12 +58,31 @@ bool sameFile(const QString& one, const QString& other) {
            std::filesystem::equivalent(systemPath(one), systemPath(other), error) && !error;
 }
 
+bool fileExists(const QString& path) {
+#ifdef _WIN32
+    return QFileInfo::exists(path);
+#else
+    struct stat found {};
+    return ::stat(nameBytes(path).constData(), &found) == 0;
+#endif
+}
+
 FileStatus checkNotSpecial(const QString& path) {
+#ifdef _WIN32
     const QFileInfo info(path);
-    if (info.isDir()) {
+    const bool exists = info.exists();
+    const bool folder = info.isDir();
+    const bool regular = info.isFile();
+#else
+    struct stat found {};
+    const bool exists = ::stat(nameBytes(path).constData(), &found) == 0;
+    const bool folder = exists && S_ISDIR(found.st_mode);
+    const bool regular = exists && S_ISREG(found.st_mode);
+#endif
+    if (folder) {
         return FileStatus::failure(FileProblem::Folder);
     }
-    if (info.exists() && !info.isFile()) {
+    if (exists && !regular) {
         return FileStatus::failure(FileProblem::NotRegularFile);
     }
     return FileStatus::success();
@@ -81,7 +102,7 @@ FileStatus openRegular(const QString& path, QFile& file) {
     // The name may lead elsewhere by now (a pipe swapped in after the check):
     // open without waiting for a writer, and look at what was opened.
     const int descriptor =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        ::open(nameBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (descriptor < 0) {
         return FileStatus::failure(FileProblem::System, qt_error_string(errno));
     }

@@ -32,6 +32,9 @@ bool folderTakesNewFiles(const QFileInfo& folder);
 // when either does not exist.
 bool sameFile(const QString& one, const QString& other);
 
+// Whether anything is there by that name, its bytes as nameBytes gives them.
+bool fileExists(const QString& path);
+
 // Success for a regular file or no file at all; a folder, pipe or device is
 // refused, neither read nor replaced.
 FileStatus checkNotSpecial(const QString& path);

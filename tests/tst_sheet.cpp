@@ -24,6 +24,10 @@
 #include <array>
 #include <cstdio>
 
+#ifdef Q_OS_LINUX
+#include <unistd.h>
+#endif
+
 using namespace tolvaric;
 
 namespace {
@@ -134,27 +138,37 @@ void TestSheet::formats() {
     QVERIFY(out.contains("\\e[31mRed") && !out.contains('\x1b'));
 #ifdef Q_OS_LINUX
     // A name that is no UTF-8 is read by its own bytes, the owner beside it
-    // too (it was reported missing), and is no target for -o.
+    // too (it was reported missing), and is no target for -o; a new file of
+    // such a name is written under its bytes. Nothing is held open after.
     const QByteArray raw = QFile::encodeName(m_dir.path()) + "/\xff\xfe.dat";
     std::FILE* file = std::fopen(raw.constData(), "wb");
     QVERIFY(file);
     std::fwrite(sampleFile().constData(), 1, std::size_t(sampleFile().size()), file);
     std::fclose(file);
-    const auto removeRaw = qScopeGuard([&raw] { std::remove(raw.constData()); }); // Qt cannot
-    for (const bool asTarget : {false, true}) {
+    const QByteArray fresh = QFile::encodeName(m_dir.path()) + "/\xff.txt";
+    const auto removeRaw = qScopeGuard([&raw, &fresh] {
+        std::remove(raw.constData()); // Qt cannot
+        std::remove(fresh.constData());
+    });
+    const auto descriptors = [] { return QDir("/proc/self/fd").count(); };
+    const auto held = descriptors();
+    for (const QByteArray& target : {QByteArray(), raw, fresh}) {
         QByteArray argument = raw;
+        QByteArray output = target;
         char program[] = "tolvaric";
         char sheet[] = "--sheet";
-        char output[] = "-o";
-        std::array<char*, 5> argv{program, sheet, argument.data(), output, argument.data()};
-        const auto line = parseCommandLine(argumentList(asTarget ? 5 : 3, argv.data()));
+        char to[] = "-o";
+        std::array<char*, 5> argv{program, sheet, argument.data(), to, output.data()};
+        const auto line = parseCommandLine(argumentList(target.isEmpty() ? 3 : 5, argv.data()));
         QBuffer written;
         QBuffer said;
         written.open(QIODevice::WriteOnly);
         said.open(QIODevice::WriteOnly);
-        QCOMPARE(runSheetCommand(line.sheet, {written}, said), asTarget ? 2 : 0);
-        QVERIFY2(asTarget || written.data().contains("31mRed"), said.data().constData());
+        QCOMPARE(runSheetCommand(line.sheet, {written}, said), target == raw ? 2 : 0);
+        QVERIFY2(!target.isEmpty() || written.data().contains("31mRed"), said.data().constData());
     }
+    QVERIFY2(::access(fresh.constData(), F_OK) == 0, "written under the bytes given");
+    QCOMPARE(descriptors(), held);
 #endif
     // Standard output closed by whoever started the program: said, exit 2.
     QBuffer closedOutput;

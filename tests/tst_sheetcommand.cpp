@@ -10,6 +10,15 @@
 #include <QFile>
 #include <QTest>
 
+#include <atomic>
+#include <thread>
+
+#ifndef Q_OS_WIN
+#include <unistd.h>
+
+#include <cstdio>
+#endif
+
 using namespace tolvaric;
 
 class TestSheetCommand : public QObject {
@@ -23,6 +32,7 @@ class TestSheetCommand : public QObject {
     void chartPoints();
     void commandLineFailures_data();
     void commandLineFailures();
+    void aLinkSwappedAfterTheCheckNeverLeadsToAnEngine();
 
   private:
     ScratchFolder m_dir;
@@ -177,9 +187,30 @@ void TestSheetCommand::commandLineFailures_data() {
     QTest::newRow("the output onto a data file by another name")
         << QStringList{"--sheet", "-o", "./sub/../b.dat", "b.dat"} << "would replace a data file"
         << false;
+    // The files the program keeps are never a sheet, under any name.
+    QTest::newRow("the output onto the working folder's owner, the engine elsewhere")
+        << QStringList{"--sheet", "-o", "owner", "sub/e.dat"} << "would replace a data file"
+        << false;
+    QTest::newRow("the output onto a damaged tolvaric.dat")
+        << QStringList{"--sheet", "-o", "sub/tolvaric.dat", "b.dat"} << "would replace a data file"
+        << false;
+    QTest::newRow("an empty output name")
+        << QStringList{"--sheet", "-o", "", "b.dat"} << "takes a file name" << false;
+    QTest::newRow("an owner file that cannot be read")
+        << QStringList{"--sheet", "shut/e.dat"} << "owner could not be read: it is a folder"
+        << true;
+    QTest::newRow("a pasted page of an altitude, quoted short")
+        << QStringList{"--sheet", "--altitude", QString(131000, '9')} << "99\u2026\" is out"
+        << false;
 #ifndef Q_OS_WIN
     QTest::newRow("the output onto a link to a data file")
         << QStringList{"--sheet", "-o", "link.dat", "b.dat"} << "would replace a data file"
+        << false;
+    QTest::newRow("the output through a dangling link to an owner")
+        << QStringList{"--sheet", "-o", "to-owner.txt", "sub/e.dat"} << "would replace a data file"
+        << false;
+    QTest::newRow("the output through a dangling link to a tolvaric.dat")
+        << QStringList{"--sheet", "-o", "to-data.txt", "sub/e.dat"} << "would replace a data file"
         << false;
 #endif
     // The window's options and file names are refused, not ignored.
@@ -228,19 +259,62 @@ void TestSheetCommand::commandLineFailures() {
     QFETCH(QString, said);
     QFETCH(bool, sheetWritten);
     writeBytes("short.dat", "4\r\n3.75\r\n");
-    QVERIFY(QDir().mkpath("sub"));
+    QVERIFY(QDir().mkpath("sub") && QDir().mkpath("shut/owner") && QDir().mkpath("fresh"));
+    writeBytes("sub/e.dat", sampleFile());
+    writeBytes("shut/e.dat", sampleFile());
+    writeBytes("sub/tolvaric.dat", "damaged");
 #ifndef Q_OS_WIN
     QVERIFY(QFile::link("b.dat", "link.dat"));
+    QVERIFY(QFile::link("sub/owner", "to-owner.txt"));
+    QVERIFY(QFile::link("fresh/tolvaric.dat", "to-data.txt"));
 #endif
-    const QByteArray before = readBytes("b.dat") + readBytes("tolvaric.dat") + readBytes("owner");
+    const auto kept = [] {
+        return readBytes("b.dat") + readBytes("tolvaric.dat") + readBytes("owner") +
+               readBytes("sub/tolvaric.dat") +
+               QByteArray(QFile::exists("sub/owner") || QFile::exists("fresh/tolvaric.dat") ? "!"
+                                                                                            : "");
+    };
+    const QByteArray before = kept();
     QByteArray out;
     QByteArray err;
     QCOMPARE(run(arguments, out, err), 2);
     QCOMPARE(err.count('\n'), 1); // one clear line
+    QVERIFY2(err.size() < 400, "a refused value is quoted short");
     QVERIFY2(QString::fromUtf8(err).contains(said), err.constData());
     QCOMPARE(out.contains("Static compression ratio"), sheetWritten);
     // no data file is ever written
-    QCOMPARE(readBytes("b.dat") + readBytes("tolvaric.dat") + readBytes("owner"), before);
+    QCOMPARE(kept(), before);
+}
+
+// The target of -o is a link that another program turns, as fast as it
+// can, between a fresh file and a data file: the sheet goes where the name
+// led when it was checked, or is refused, and the data file stays whole.
+void TestSheetCommand::aLinkSwappedAfterTheCheckNeverLeadsToAnEngine() {
+#ifdef Q_OS_WIN
+    QSKIP("needs symbolic links that any user may make");
+#else
+    const QByteArray before = readBytes("b.dat");
+    std::atomic<bool> done = false;
+    std::thread swapper([&done] {
+        while (!done) {
+            // Each link made beside the target and renamed over it at once.
+            ::symlink("b.dat", "next-engine");
+            ::rename("next-engine", "out.txt");
+            ::symlink("fresh.txt", "next-fresh");
+            ::rename("next-fresh", "out.txt");
+        }
+    });
+    int written = 0;
+    for (int round = 0; round < 200 && readBytes("b.dat") == before; ++round) {
+        QByteArray out;
+        QByteArray err;
+        written += run({"--sheet", "-o", "out.txt", "tolvaric.dat"}, out, err) == 0 ? 1 : 0;
+    }
+    done = true;
+    swapper.join();
+    QCOMPARE(readBytes("b.dat"), before);
+    QVERIFY(written > 0); // the fresh file's turns were written
+#endif
 }
 
 QTEST_MAIN(TestSheetCommand)

@@ -6,7 +6,7 @@
 #include "text/CommandLine.h"
 
 #include "resources/Version.h"
-#include "storage/HeldName.h"
+#include "storage/FileName.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -30,9 +30,9 @@ QStringList argumentList(int argc, char** argv) {
         LocalFree(wide);
     }
 #else
-    // A file's name that is no text in the locale is held by its bytes.
+    // A file's name that is no text in the locale keeps its bytes.
     for (int i = 0; i < argc; ++i) {
-        arguments << usableName(QByteArray(argv[i]));
+        arguments << nameFromBytes(QByteArray(argv[i]));
     }
 #endif
     if (arguments.isEmpty()) {

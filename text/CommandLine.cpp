@@ -187,6 +187,9 @@ CommandLine sheetLine(const Parser& p) {
     }
     line.sheet.format = *named;
     line.sheet.output = p.parser.value(p[Option::Output]);
+    if (p.isSet(Option::Output) && line.sheet.output.isEmpty()) {
+        return refused(CommandLineText::tr("-o takes a file name, or - for standard output."));
+    }
     constexpr std::array<std::pair<Choice, Option>, 3> choiceOptions{{
         {Choice::Cylinders, Option::Cylinders},
         {Choice::Altitude, Option::Altitude},

@@ -7,7 +7,7 @@
 #include "model/ChoiceCurves.h"
 #include "model/DisplayPicture.h"
 #include "model/Units.h"
-#include "storage/HeldName.h"
+#include "storage/FileName.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,10 +3,10 @@
 
 #include "text/SheetCommand.h"
 
-#include "storage/HeldName.h"
+#include "storage/FileName.h"
 
 #include "storage/DataFiles.h"
-#include "storage/FileWriter.h"
+#include "storage/OutputFile.h"
 #include "storage/RegularFile.h"
 #include "text/Messages.h"
 #include "text/Sheet.h"
@@ -18,6 +18,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <optional>
 #ifdef _WIN32
 #include <io.h>
 #define isatty _isatty
@@ -45,38 +46,16 @@ void say(QIODevice& device, const QString& line) {
     device.write(errorLine(line));
 }
 
-QString shownName(const QString& path) {
-    return shownPath(path);
-}
-
-// Why the sheet may not go to `target`: it is one of the engines read, the
-// owner file beside one, or another engine's data file. Empty when it may.
-QString targetRefusal(const QString& target, const QStringList& files) {
-#ifdef _WIN32
-    // Windows drops a name's last dots and blanks, and Qt does not always:
-    // "tolvaric.dat " would be another file to Qt and the engine to Windows.
-    if (target.endsWith(QLatin1Char('.')) || target.endsWith(QLatin1Char(' '))) {
+// Why the sheet may not go to `target`; empty when it may.
+QString targetRefusal(const OutputFile& target, const QString& name) {
+    switch (target.refusal()) {
+    case OutputRefusal::None:
+        break;
+    case OutputRefusal::KeptFile:
+        return SheetCommand::tr("%1: the sheet would replace a data file").arg(shownPath(name));
+    case OutputRefusal::NameNotKept:
         return SheetCommand::tr("%1: a name ending in a dot or a blank is not kept as written")
-            .arg(shownName(target));
-    }
-#endif
-    const QFileInfo info(target);
-    QString refusal =
-        SheetCommand::tr("%1: the sheet would replace a data file").arg(shownName(target));
-    for (const auto& file : files) {
-        // An owner file made where there was none would be read as one.
-        const QString owner = ownerFileBeside(file);
-        if (sameFile(target, file) || sameFile(target, owner) ||
-            info.absoluteFilePath() == QFileInfo(owner).absoluteFilePath()) {
-            return refusal;
-        }
-    }
-    if (!info.exists()) {
-        return {};
-    }
-    EngineData engine;
-    if (info.isFile() && Read_Engine_File(target, engine).ok()) {
-        return refusal;
+            .arg(shownPath(name));
     }
     return {};
 }
@@ -111,10 +90,12 @@ int runSheetCommand(const SheetRequest& request, const StandardOutput& out, QIOD
         say(err, SheetCommand::tr("a PDF goes to a file: name it with -o FILE"));
         return 2;
     }
-    // The sheet never takes the place of an engine or its owner.
+    // The sheet never takes the place of an engine or its owner: the target
+    // is checked once, here, and written through what was checked.
+    std::optional<OutputFile> target;
     if (!toStandardOutput) {
-        if (const QString refusal = targetRefusal(request.output, request.files);
-            !refusal.isEmpty()) {
+        target.emplace(request.output, request.files);
+        if (const QString refusal = targetRefusal(*target, request.output); !refusal.isEmpty()) {
             say(err, refusal);
             return 2;
         }
@@ -126,11 +107,16 @@ int runSheetCommand(const SheetRequest& request, const StandardOutput& out, QIOD
         SheetEngine sheet{file, {}, {}};
         OwnerReading owner;
         if (const auto read = readEngineAndOwner(file, sheet.engine, owner); !read.ok()) {
-            say(err, shownName(file) + QStringLiteral(": ") + reasonText(read));
+            say(err, shownPath(file) + QStringLiteral(": ") + reasonText(read));
             status = 2;
             continue;
         }
         sheet.owner = owner.name;
+        if (!owner.unread.ok()) {
+            say(err, SheetCommand::tr("%1: the owner could not be read: %2")
+                         .arg(shownPath(ownerFileBeside(file)), reasonText(owner.unread)));
+            status = 2;
+        }
         engines.append(sheet);
     }
     if (engines.isEmpty()) {
@@ -150,8 +136,8 @@ int runSheetCommand(const SheetRequest& request, const StandardOutput& out, QIOD
         }
         return status;
     }
-    if (const auto written = writeWholeFile(request.output, bytes); !written.ok()) {
-        say(err, shownName(request.output) + QStringLiteral(": ") + reasonText(written));
+    if (const auto written = target->write(bytes); !written.ok()) {
+        say(err, shownPath(request.output) + QStringLiteral(": ") + reasonText(written));
         return 2;
     }
     return status;

@@ -7,7 +7,7 @@
 #include "model/DisplayPicture.h"
 #include "model/SheetFigures.h"
 #include "model/Units.h"
-#include "storage/HeldName.h"
+#include "storage/FileName.h"
 #include "text/FieldRows.h"
 #include "text/Messages.h"
 

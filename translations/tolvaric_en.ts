@@ -126,6 +126,10 @@
         <source>BOOST</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>-o takes a file name, or - for standard output.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::HelpViewer</name>
@@ -536,6 +540,11 @@ Save it as a PDF file instead?</source>
         <source>PDF files (*.pdf)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; was not found.
+Check the file name.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::QtPrompts</name>
@@ -934,6 +943,10 @@ Save it as a PDF file instead?</source>
     </message>
     <message>
         <source>%1: a name ending in a dot or a blank is not kept as written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the owner could not be read: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
