@@ -7,16 +7,21 @@
 #include "tests/TestFiles.h"
 #include "text/Messages.h"
 #include "ui/DataFileDialog.h"
+#include "ui/Printing.h"
 #include "ui/QtPrompts.h"
 #include "ui/QtPrompts_p.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -42,6 +47,8 @@ class TestPrompts : public QObject {
     void realMessageBoxes();
     void sheetChoices_data();
     void sheetChoices();
+    void printToFile_data();
+    void printToFile();
 
   private:
     ScratchFolder m_dir;
@@ -104,6 +111,9 @@ void TestPrompts::dataFileDialogRefuses_data() {
     QTest::newRow("fetch: a writable file in a write-protected folder")
         << "shut/open.dat" << false << FileRefusal::ShutFolder << "write-protected";
     QTest::newRow("save: a pipe") << "pipe.dat" << true << FileRefusal::NotAFile << "not a file";
+    // Said by the program in plain text: Qt's own message reads a name as markup.
+    QTest::newRow("fetch: a missing file named as markup")
+        << "<img src=pipe.dat>.dat" << false << FileRefusal::Missing << "<img src=pipe.dat>.dat";
     // Windows marks Documents so and ignores it for writing.
     QTest::newRow("save: a folder with the read-only attribute")
         << "marked/new.dat" << true << FileRefusal::None << "";
@@ -202,6 +212,15 @@ void TestPrompts::sheetChoices_data() {
                                               << "has no unit";
     QTest::newRow("too much boost") << "C" << QStringList{"", "", "61psi"} << "boost"
                                     << "out of range";
+    // What was typed is shown as typed, never read as markup, and short.
+    QTest::newRow("markup") << "C" << QStringList{"<img src=\"fifo\"><b>8</b>", "", ""}
+                            << "cylinders"
+                            << "\"<img src=\"fifo\"><b>8</b>\" is not";
+    QTest::newRow("a pasted page") << "C" << QStringList{"", "", QString(100000, 'x')} << "boost"
+                                   << QString(40, 'x') + QChar(0x2026) + "\" is not";
+    QTest::newRow("a right-to-left override")
+        << "C" << QStringList{"", QString(QChar(0x202E)) + "6000", ""} << "altitude"
+        << QString(QChar(0x2068)) + QChar(0x202E) + "6000" + QChar(0x2069) + "\" is not";
 }
 
 // The dialog Ctrl+P shows before printing: a value that does not read
@@ -225,6 +244,9 @@ void TestPrompts::sheetChoices() {
         QTest::keyClick(dialog->findChild<QLineEdit*>("boost"), Qt::Key_Return);
         stayedOpen = dialog->isVisible();
         shown = dialog->findChild<QLabel*>("refusal")->text();
+        for (const auto* label : dialog->findChildren<QLabel*>()) {
+            QVERIFY(label->buddy() || label->textFormat() == Qt::PlainText);
+        }
         focused = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
         if (stayedOpen) {
             dialog->reject();
@@ -239,6 +261,65 @@ void TestPrompts::sheetChoices() {
         QVERIFY2(shown.contains(said), qPrintable(shown));
         QCOMPARE(focused, refused);
     }
+}
+
+void TestPrompts::printToFile_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("said"); // by the message box, in plain text
+    QTest::addColumn<bool>("printed");
+    QTest::newRow("a file that is there, named as markup") << "<img src=pipe.pdf>.pdf"
+                                                           << "already exists" << true;
+    QTest::newRow("the owner file") << "owner"
+                                    << "tolvaric keeps" << false;
+    QTest::newRow("the default data file") << "tolvaric.dat"
+                                           << "tolvaric keeps" << false;
+}
+
+// Print to File names the file in the program's own plain words: Qt's
+// question would read the name as markup and open the pipe it names.
+void TestPrompts::printToFile() {
+#ifdef Q_OS_WIN
+    QSKIP("Windows prints through its own dialog");
+#else
+    QFETCH(QString, name);
+    QFETCH(QString, said);
+    QFETCH(bool, printed);
+    MAKE_PIPE("pipe.pdf");
+    writeBytes(name, "kept");
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_dir.filePath(name));
+    QString seen;
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer::singleShot(50, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        whenMessageBoxShown([&](QMessageBox* box) {
+            seen = box->text();
+            format = box->textFormat();
+            box->button(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok)
+                ->click();
+        });
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        for (auto* button : buttons->buttons()) {
+            if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole) {
+                button->click();
+                break;
+            }
+        }
+        if (dialog->isVisible()) {
+            dialog->reject();
+        }
+    });
+    const auto paint = [](QPagedPaintDevice& device) {
+        QPainter painter(&device);
+        painter.drawText(100, 100, "sheet");
+    };
+    QCOMPARE(tolvaric::printThroughDialog(printer, "Print", paint, nullptr), QString());
+    QCOMPARE(format, Qt::PlainText);
+    QVERIFY2(seen.contains(said), qPrintable(seen));
+    QCOMPARE(readBytes(name).startsWith("%PDF"), printed);
+#endif
 }
 
 QTEST_MAIN(TestPrompts)

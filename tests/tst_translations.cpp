@@ -142,6 +142,7 @@ void TestTranslations::everyTextShownIsCollected() {
     shown << helpNotFoundPage("tolvaric.hlp", {"/a"}) << helpUnreadablePage("/a", "b")
           << helpLinkRefusedPage("/a") << helpTooDeepText(9, 8) << helpWordTooLongText(9, 8)
           << helpTooManyTablesText() << printTargetRefusedText("/a") << printerFailedText()
+          << printTargetKeptText("/a") << printTargetExistsText("/a")
           << helpGonePage("/a");
     // Every label of the sheet, and every figure that is words.
     const QList<SheetEngine> engines{{"a.dat", "", initialEngineData()}, {"b.dat", "", {}}};
@@ -176,8 +177,9 @@ void TestTranslations::everyTextShownIsCollected() {
             shown << unreadableEntryText("Bore", "x", kind, quantity, ".");
         }
     }
-    for (const auto refusal : {FileRefusal::NoFolder, FileRefusal::NotAFile,
-                               FileRefusal::ReadOnlyFile, FileRefusal::ShutFolder}) {
+    for (const auto refusal :
+         {FileRefusal::NoFolder, FileRefusal::NotAFile, FileRefusal::ReadOnlyFile,
+          FileRefusal::ShutFolder, FileRefusal::Missing}) {
         shown << fileRefusalText(refusal, "/a/b.dat");
     }
     for (const auto problem :

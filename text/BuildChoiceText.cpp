@@ -4,6 +4,7 @@
 #include "text/BuildChoiceText.h"
 
 #include "text/LocaleNumbers.h"
+#include "text/TerminalText.h"
 
 #include <QCoreApplication>
 
@@ -58,7 +59,7 @@ QString choiceRefusal(Choice choice, ChoiceReading::Kind kind, const QString& te
         why = ChoiceText::tr("\"%1\" is out of range; give %2.");
         break;
     }
-    return why.arg(text.trimmed(), takes(choice));
+    return why.arg(quotedEntry(text.trimmed()), takes(choice));
 }
 
 const QString& ChoiceTexts::operator[](Choice choice) const {

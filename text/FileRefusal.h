@@ -12,6 +12,7 @@ enum class FileRefusal {
     NotAFile,     // a folder, pipe or device of that name
     ReadOnlyFile, // the file is marked read-only
     ShutFolder,   // the folder is write-protected
+    Missing,      // no such file to fetch
 };
 
 } // namespace tolvaric

@@ -126,6 +126,8 @@ QString fileRefusalText(FileRefusal refusal, const QString& path) {
     case FileRefusal::ShutFolder:
         return Messages::tr("The folder \"%1\" is write-protected.\nChoose another folder.")
             .arg(folder);
+    case FileRefusal::Missing:
+        return Messages::tr("\"%1\" was not found.\nCheck the file name.").arg(file.fileName());
     }
     return {};
 }
@@ -264,6 +266,17 @@ QString helpTooManyTablesText() {
 QString printTargetRefusedText(const QString& path) {
     return Messages::tr("\"%1\" is not a regular file; Print to File writes only to a file.\n"
                         "Choose another name.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString printTargetKeptText(const QString& path) {
+    return Messages::tr("\"%1\" is a file tolvaric keeps its engine or owner in.\n"
+                        "Choose another name.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString printTargetExistsText(const QString& path) {
+    return Messages::tr("\"%1\" already exists.\nDo you want to replace it?")
         .arg(QDir::toNativeSeparators(path));
 }
 

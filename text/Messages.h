@@ -61,6 +61,10 @@ QString helpWordTooLongText(qsizetype length, qsizetype limit);
 QString helpTooManyTablesText();
 // Print to File named something that is not a regular file.
 QString printTargetRefusedText(const QString& path);
+// Print to File named a file the program keeps (an owner or tolvaric.dat).
+QString printTargetKeptText(const QString& path);
+// Print to File named a file that is there: replace it?
+QString printTargetExistsText(const QString& path);
 // Print to File could not write the PDF; a file that was there stays.
 QString printFailedText(const QString& path, const FileStatus& status, bool fileExisted);
 // The printer reported an error.

@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 namespace tolvaric {
 
 inline QString terminalText(const QString& text) {
@@ -31,17 +33,41 @@ inline QString terminalText(const QString& text) {
     return shown;
 }
 
-// A name on a page, safe as above and no longer than 30 characters: a long
-// one would push the figures off the page, so it shows its start, never
+// The start of `text`, at most `longest` characters and an ellipsis, never
 // cutting a character in two.
-inline QString pageCell(const QString& text) {
-    constexpr qsizetype longest = 30;
-    const QString shown = terminalText(text);
-    if (shown.size() <= longest) {
-        return shown;
+inline QString startOf(const QString& text, qsizetype longest) {
+    if (text.size() <= longest) {
+        return text;
     }
-    const qsizetype cut = longest - (shown.at(longest - 1).isHighSurrogate() ? 1 : 0);
-    return shown.left(cut) + QChar(0x2026);
+    const qsizetype cut = longest - (text.at(longest - 1).isHighSurrogate() ? 1 : 0);
+    return text.left(cut) + QChar(0x2026);
+}
+
+// A name on a page, safe as above and no longer than 30 characters: a long
+// one would push the figures off the page, so it shows its start.
+inline QString pageCell(const QString& text) {
+    return startOf(terminalText(text), 30);
+}
+
+// Typed text quoted in a message: its start only (a pasted page would push
+// the message off the screen), set apart so that a right-to-left mark inside
+// cannot turn the words around it.
+inline QString quotedEntry(const QString& text) {
+    const QString start = startOf(text, 40);
+    const bool turns = std::any_of(start.cbegin(), start.cend(), [](QChar c) {
+        const auto direction = c.direction();
+        return direction != QChar::DirL && direction != QChar::DirEN && direction != QChar::DirES &&
+               direction != QChar::DirET && direction != QChar::DirCS &&
+               direction != QChar::DirNSM && direction != QChar::DirBN &&
+               direction != QChar::DirB && direction != QChar::DirS && direction != QChar::DirWS &&
+               direction != QChar::DirON;
+    });
+    if (!turns) {
+        return start;
+    }
+    constexpr char16_t firstStrongIsolate = 0x2068;
+    constexpr char16_t popDirectionalIsolate = 0x2069;
+    return QChar(firstStrongIsolate) + start + QChar(popDirectionalIsolate);
 }
 
 } // namespace tolvaric

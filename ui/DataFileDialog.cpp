@@ -25,7 +25,10 @@ FileRefusal dataFileRefusal(const QString& path, bool saving) {
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     if (!folder.isDir()) {
-        return saving ? FileRefusal::NoFolder : FileRefusal::None;
+        return saving ? FileRefusal::NoFolder : FileRefusal::Missing;
+    }
+    if (!saving && !file.exists()) {
+        return FileRefusal::Missing; // said here: Qt would read the typed name as markup
     }
     if (file.exists() && !file.isFile()) {
         return FileRefusal::NotAFile;

@@ -4,6 +4,7 @@
 #include "ui/Printing.h"
 
 #include "storage/FileWriter.h"
+#include "storage/OutputFile.h"
 #include "text/Messages.h"
 
 #include <QBuffer>
@@ -26,19 +27,24 @@ namespace tolvaric {
 namespace {
 
 // Qt's dialog opens the file named for Print to File as its Print button is
-// pressed, and a pipe of that name would hold every window for ever: such a
-// name is refused first, and the dialog stays open. The button's press goes
-// through the check here before it reaches Qt's own.
+// pressed (a pipe of that name would hold every window for ever), and asks
+// about a file that is there with the name read as markup (a name holding
+// <img src=...> would open that file). The program checks the name itself,
+// in plain words, while the dialog stays open; Qt's own check then sees only
+// a printer's settings.
 class PrintDialog : public QPrintDialog {
   public:
     PrintDialog(QPrinter* printer, QWidget* parent) : QPrintDialog(printer, parent) {
         for (auto* buttons : findChildren<QDialogButtonBox*>()) {
             disconnect(buttons, &QDialogButtonBox::accepted, this, nullptr);
             connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-                if (targetRefused()) {
+                if (toFile()) {
+                    if (targetTaken()) {
+                        QPrintDialog::accept();
+                    }
                     return;
                 }
-                // Qt's check of the other fields, then its accept().
+                // Qt's check of the printer's fields, then its accept().
                 if (!QMetaObject::invokeMethod(this, "_q_checkFields")) {
                     QPrintDialog::accept();
                 }
@@ -46,26 +52,44 @@ class PrintDialog : public QPrintDialog {
         }
     }
     void accept() override {
-        if (!targetRefused()) {
+        if (!toFile() || targetTaken()) {
             QPrintDialog::accept();
         }
     }
 
   private:
-    bool targetRefused() {
+    QString fileName() const {
         const auto* file = findChild<QLineEdit*>(QStringLiteral("filename"));
-        if (!file || !file->isEnabled() || file->text().isEmpty()) {
-            return false;
-        }
-        const QFileInfo target(file->text());
-        if (!target.exists() || target.isFile() || target.isDir()) {
-            return false;
-        }
-        QMessageBox box(QMessageBox::Warning, windowTitle(),
-                        printTargetRefusedText(target.filePath()), QMessageBox::Ok, this);
+        return file && file->isEnabled() ? file->text() : QString();
+    }
+    bool toFile() const { return !fileName().isEmpty(); }
+
+    void say(const QString& text) {
+        QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
         box.setTextFormat(Qt::PlainText);
         box.exec();
-        return true;
+    }
+
+    // Whether the PDF may go to the file named, asked where it replaces one.
+    bool targetTaken() {
+        const QFileInfo target(fileName());
+        if (target.exists() && !target.isFile()) {
+            say(printTargetRefusedText(target.filePath()));
+            return false;
+        }
+        if (namesKeptFile(target.filePath())) {
+            say(printTargetKeptText(target.filePath()));
+            return false;
+        }
+        if (!target.exists()) {
+            return true;
+        }
+        QMessageBox box(QMessageBox::Question, windowTitle(),
+                        printTargetExistsText(target.filePath()),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setTextFormat(Qt::PlainText);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
     }
 };
 

@@ -24,6 +24,7 @@ SheetChoicesDialog::SheetChoicesDialog(const ChoiceTexts& texts, const QLocale& 
     setWindowTitle(tr("Engine Sheet Options"));
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(tr("The sheet can add these; leave a box empty to leave it off."));
+    intro->setTextFormat(Qt::PlainText);
     intro->setWordWrap(true);
     layout->addWidget(intro);
     auto* form = new QFormLayout;
@@ -40,6 +41,8 @@ SheetChoicesDialog::SheetChoicesDialog(const ChoiceTexts& texts, const QLocale& 
     layout->addLayout(form);
     m_refusal = new QLabel;
     m_refusal->setObjectName(QStringLiteral("refusal"));
+    // It quotes what was typed, which is never markup.
+    m_refusal->setTextFormat(Qt::PlainText);
     m_refusal->setWordWrap(true);
     m_refusal->hide();
     layout->addWidget(m_refusal);
