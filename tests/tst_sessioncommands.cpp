@@ -227,6 +227,8 @@ void TestSessionCommands::logo_data() {
     QTest::newRow("no picture") << "" << QSize() << QColor();
     QTest::newRow("not a picture") << "junk" << QSize() << QColor();
     QTest::newRow("a pipe") << "pipe" << QSize() << QColor();
+    // Where Qt reads SVG, its reader would open the pipe the picture names.
+    QTest::newRow("an SVG naming a pipe") << "svg" << QSize() << QColor();
 }
 
 void TestSessionCommands::logo() {
@@ -237,6 +239,11 @@ void TestSessionCommands::logo() {
         writeBytes("mine.bmp", "not a picture");
     } else if (format == "pipe") {
         MAKE_PIPE("mine.bmp"); // no writer: reading it would wait for ever
+    } else if (format == "svg") {
+        MAKE_PIPE("fifo.png");
+        writeBytes("mine.bmp", "<svg xmlns='http://www.w3.org/2000/svg' "
+                               "xmlns:xlink='http://www.w3.org/1999/xlink' width='40' height='30'>"
+                               "<image xlink:href='fifo.png' width='40' height='30'/></svg>");
     } else if (!format.isEmpty()) {
         QImage picture(size, QImage::Format_RGB32);
         picture.fill(Qt::darkBlue);

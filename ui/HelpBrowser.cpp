@@ -5,6 +5,7 @@
 
 #include "storage/RegularFile.h"
 #include "text/Messages.h"
+#include "ui/RasterPicture.h"
 
 #include <QBuffer>
 #include <QDesktopServices>
@@ -152,7 +153,8 @@ QImage HelpBrowser::picture(const QString& path) {
         QBuffer buffer(&bytes);
         QImageReader reader(&buffer);
         const QSize size = reader.size();
-        const qint64 needed = size.isValid() ? qint64(size.width()) * size.height() * 4 : -1;
+        const qint64 needed =
+            readsRaster(reader) && size.isValid() ? qint64(size.width()) * size.height() * 4 : -1;
         if (needed >= 0 && m_pictureBytes + needed <= helpPictureBudget) {
             decoded = reader.read();
         }

@@ -5,6 +5,7 @@
 
 #include "resources/Resources.h"
 #include "storage/RegularFile.h"
+#include "ui/RasterPicture.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -28,9 +29,9 @@ QImage readLogo(const QString& path, QSize pixels) {
     if (readWholeFile(path, logoSizeLimit, bytes).ok()) {
         QBuffer buffer(&bytes);
         QImageReader reader(&buffer);
-        reader.setDecideFormatFromContent(true);
         const QSize size = reader.size();
-        if (!size.isValid() || qint64(size.width()) * size.height() <= logoPixelLimit) {
+        if (readsRaster(reader) && size.isValid() &&
+            qint64(size.width()) * size.height() <= logoPixelLimit) {
             reader.setScaledSize(pixels);
             picture = reader.read();
         }
