@@ -7,7 +7,6 @@
 #include "tests/TestFiles.h"
 #include "text/Messages.h"
 #include "ui/DataFileDialog.h"
-#include "ui/Printing.h"
 #include "ui/QtPrompts.h"
 #include "ui/QtPrompts_p.h"
 
@@ -47,8 +46,6 @@ class TestPrompts : public QObject {
     void realMessageBoxes();
     void sheetChoices_data();
     void sheetChoices();
-    void printToFile_data();
-    void printToFile();
 
   private:
     ScratchFolder m_dir;
@@ -261,65 +258,6 @@ void TestPrompts::sheetChoices() {
         QVERIFY2(shown.contains(said), qPrintable(shown));
         QCOMPARE(focused, refused);
     }
-}
-
-void TestPrompts::printToFile_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("said"); // by the message box, in plain text
-    QTest::addColumn<bool>("printed");
-    QTest::newRow("a file that is there, named as markup") << "<img src=pipe.pdf>.pdf"
-                                                           << "already exists" << true;
-    QTest::newRow("the owner file") << "owner"
-                                    << "tolvaric keeps" << false;
-    QTest::newRow("the default data file") << "tolvaric.dat"
-                                           << "tolvaric keeps" << false;
-}
-
-// Print to File names the file in the program's own plain words: Qt's
-// question would read the name as markup and open the pipe it names.
-void TestPrompts::printToFile() {
-#ifdef Q_OS_WIN
-    QSKIP("Windows prints through its own dialog");
-#else
-    QFETCH(QString, name);
-    QFETCH(QString, said);
-    QFETCH(bool, printed);
-    MAKE_PIPE("pipe.pdf");
-    writeBytes(name, "kept");
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(m_dir.filePath(name));
-    QString seen;
-    Qt::TextFormat format = Qt::AutoText;
-    QTimer::singleShot(50, [&] {
-        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        whenMessageBoxShown([&](QMessageBox* box) {
-            seen = box->text();
-            format = box->textFormat();
-            box->button(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok)
-                ->click();
-        });
-        auto* buttons = dialog->findChild<QDialogButtonBox*>();
-        for (auto* button : buttons->buttons()) {
-            if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole) {
-                button->click();
-                break;
-            }
-        }
-        if (dialog->isVisible()) {
-            dialog->reject();
-        }
-    });
-    const auto paint = [](QPagedPaintDevice& device) {
-        QPainter painter(&device);
-        painter.drawText(100, 100, "sheet");
-    };
-    QCOMPARE(tolvaric::printThroughDialog(printer, "Print", paint, nullptr), QString());
-    QCOMPARE(format, Qt::PlainText);
-    QVERIFY2(seen.contains(said), qPrintable(seen));
-    QCOMPARE(readBytes(name).startsWith("%PDF"), printed);
-#endif
 }
 
 QTEST_MAIN(TestPrompts)
