@@ -8,6 +8,7 @@
 #include "tests/FakePrompts.h"
 #include "tests/TestFiles.h"
 #include "ui/FieldBox.h"
+#include "ui/HangWatch.h"
 #include "ui/HelpViewer.h"
 #include "ui/HelpViewer_p.h"
 #include "ui/MainWindow.h"
@@ -24,6 +25,9 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+
+#include <atomic>
+#include <thread>
 
 #ifndef Q_OS_WIN
 #include <unistd.h>
@@ -43,6 +47,7 @@ class TestHelpViewer : public QObject {
     void helpViewerNavigatesFindsAndZooms();
     void printToFile_data();
     void printToFile();
+    void aHeldLoopEndsTheViewer();
 
   private:
     ScratchFolder m_dir;
@@ -119,6 +124,18 @@ void TestHelpViewer::helpReadsOnlyRegularFiles_data() {
         << page + QByteArray("<table><tr><td>").repeated(7) + "<table>" +
                QByteArray("<tr><td>x</td></tr>").repeated(2000)
         << "more cells";
+    // Read as Qt reads them: a ">" in a quoted value ends no tag, an end tag
+    // of nothing open closes nothing, an empty tag does not end a word.
+    QTest::newRow("tables hidden behind a quoted >")
+        << page + "<b title=\"> <!-- \">" + QByteArray("<table><tr><td>").repeated(30) +
+               "<b title=\" --> \">"
+        << "nested";
+    QTest::newRow("end tags of nothing open")
+        << page + QByteArray("<div></zz>").repeated(4000) << "nested 4000 deep";
+    QTest::newRow("a word across empty tags")
+        << page + QByteArray("x<b></b>").repeated(250000) << "a word of";
+    QTest::newRow("a hundred thousand pictures")
+        << page + QByteArray("<img src=\"a.png\">").repeated(100000) << "more than 1000 pictures";
 }
 
 void TestHelpViewer::helpReadsOnlyRegularFiles() {
@@ -350,6 +367,17 @@ void TestHelpViewer::printToFile() {
     } else if (target == "new.pdf") {
         QVERIFY(readBytes("new.pdf").startsWith("%PDF"));
     }
+}
+
+// A viewer whose page holds its loop goes, and the next Help starts another;
+// one that only waits for the reader stays.
+void TestHelpViewer::aHeldLoopEndsTheViewer() {
+    std::atomic<bool> ended = false;
+    const tolvaric::HangWatch watch(std::chrono::milliseconds(300), [&ended] { ended = true; });
+    QTest::qWait(1000); // idle, but the loop turns
+    QVERIFY(!ended);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500)); // the loop held
+    QVERIFY(ended);
 }
 
 QTEST_MAIN(TestHelpViewer)

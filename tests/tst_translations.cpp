@@ -141,9 +141,9 @@ void TestTranslations::everyTextShownIsCollected() {
     // What the help viewer says in place of a document.
     shown << helpNotFoundPage("tolvaric.hlp", {"/a"}) << helpUnreadablePage("/a", "b")
           << helpLinkRefusedPage("/a") << helpTooDeepText(9, 8) << helpWordTooLongText(9, 8)
-          << helpTooManyTablesText() << printTargetRefusedText("/a") << printerFailedText()
-          << printTargetKeptText("/a") << printTargetExistsText("/a")
-          << helpGonePage("/a");
+          << helpTooManyTablesText() << helpTooManyPicturesText(1000)
+          << printTargetRefusedText("/a") << printerFailedText() << printTargetKeptText("/a")
+          << printTargetExistsText("/a") << helpGonePage("/a");
     // Every label of the sheet, and every figure that is words.
     const QList<SheetEngine> engines{{"a.dat", "", initialEngineData()}, {"b.dat", "", {}}};
     for (const auto& row : sheetRows(engines, todaysHeader(), {})) {

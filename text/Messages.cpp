@@ -259,6 +259,10 @@ QString helpWordTooLongText(qsizetype length, qsizetype limit) {
         .arg(limit);
 }
 
+QString helpTooManyPicturesText(qint64 limit) {
+    return Messages::tr("it places more than %1 pictures").arg(limit);
+}
+
 QString helpTooManyTablesText() {
     return Messages::tr("its tables hold more cells, or nest them deeper, than the help lays out");
 }

@@ -59,6 +59,8 @@ QString helpGonePage(const QString& path);
 QString helpTooDeepText(int depth, int limit);
 QString helpWordTooLongText(qsizetype length, qsizetype limit);
 QString helpTooManyTablesText();
+// The help document places more pictures than the help lays out.
+QString helpTooManyPicturesText(qint64 limit);
 // Print to File named something that is not a regular file.
 QString printTargetRefusedText(const QString& path);
 // Print to File named a file the program keeps (an owner or tolvaric.dat).

@@ -555,6 +555,10 @@ Choose another name.</source>
 Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>it places more than %1 pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::QtPrompts</name>

@@ -6,6 +6,7 @@
 #include "resources/Resources.h"
 #include "resources/Version.h"
 #include "text/SheetCommand.h"
+#include "ui/HangWatch.h"
 #include "ui/HelpViewer.h"
 #include "ui/KeyRepeat.h"
 #include "ui/MainWindow.h"
@@ -23,6 +24,7 @@
 #include <optional>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace tolvaric {
 
@@ -90,6 +92,8 @@ int runHelpViewer(int& argc, char** argv) {
     QApplication application(argc, argv);
     QTranslator translator;
     setUpWindows(translator);
+    // A page that holds the loop for this long is not coming back.
+    const HangWatch watch(std::chrono::seconds(20), [] { std::_Exit(3); });
     HelpViewer viewer;
     const auto folders = helpSearchFolders();
     viewer.showContents(findHelpDocument(helpDocumentName, folders), folders);

@@ -17,6 +17,7 @@
 #include <array>
 #include <cctype>
 #include <string_view>
+#include <vector>
 
 namespace tolvaric {
 
@@ -29,6 +30,7 @@ constexpr qint64 helpDocumentSizeLimit = 2 * 1024 * 1024;
 constexpr int helpNestingLimit = 8;
 constexpr qsizetype helpWordLimit = 200;
 constexpr qint64 helpTableLimit = 50'000;
+constexpr qint64 helpPictureLimit = 1000; // pictures placed, each laid out and looked up
 constexpr qint64 helpPictureBudget = 64 * 1024 * 1024; // decoded bytes per document
 
 // How deep the elements of an HTML text nest and its longest word, as far as
@@ -39,6 +41,7 @@ struct HtmlShape {
     // Laying out a table cell costs far more than text, and about twice as
     // much with each table around it: each cell counts 2^(tables around - 1).
     qint64 tableWork = 0;
+    qint64 pictures = 0;
 };
 
 bool isSpace(char c) {
@@ -64,9 +67,43 @@ bool countsForNesting(const std::string& name) {
     return std::find(uncounted.begin(), uncounted.end(), name) == uncounted.end();
 }
 
+// Elements that break a line: a word goes on across any other tag, as
+// "x<b></b>x" is one word to the layout.
+bool breaksWords(const std::string& name) {
+    static constexpr std::array<std::string_view, 26> breaking = {
+        "br", "p",   "div", "li",    "ul",    "ol",    "dl",         "dt",    "dd",
+        "td", "th",  "tr",  "h1",    "h2",    "h3",    "h4",         "h5",    "h6",
+        "hr", "pre", "img", "table", "thead", "tbody", "blockquote", "center"};
+    return std::find(breaking.begin(), breaking.end(), name) != breaking.end();
+}
+
+// Where the tag that starts at `start` ends: at the first ">" outside a
+// quoted attribute, as Qt's reader reads it.
+std::size_t tagEnd(std::string_view html, std::size_t start) {
+    char quote = 0;
+    for (std::size_t i = start; i < html.size(); ++i) {
+        const char c = html[i];
+        if (quote != 0) {
+            quote = c == quote ? 0 : quote;
+        } else if (c == '"' || c == '\'') {
+            // A quote opens a value only after "=", blanks between.
+            std::size_t before = i;
+            while (before > start && isSpace(html[before - 1])) {
+                --before;
+            }
+            quote = before > start && html[before - 1] == '=' ? c : 0;
+        } else if (c == '>') {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
 HtmlShape measureHtml(std::string_view html) {
     HtmlShape shape;
-    int depth = 0;
+    // The elements open, innermost last: an end tag closes the nearest of
+    // its name and those inside it, and one of no open element is ignored.
+    std::vector<std::string> open;
     int tables = 0;
     qsizetype word = 0;
     std::size_t i = 0;
@@ -78,13 +115,12 @@ HtmlShape measureHtml(std::string_view html) {
             ++i;
             continue;
         }
-        word = 0;
         if (html.substr(i, 4) == "<!--") {
             const auto end = html.find("-->", i + 4);
             i = end == std::string_view::npos ? html.size() : end + 3;
             continue;
         }
-        const auto end = html.find('>', i);
+        const auto end = tagEnd(html, i + 1);
         const auto tag =
             html.substr(i + 1, (end == std::string_view::npos ? html.size() : end) - i - 1);
         i = end == std::string_view::npos ? html.size() : end + 1;
@@ -105,6 +141,12 @@ HtmlShape measureHtml(std::string_view html) {
             ++nameEnd;
         }
         const auto name = lowerName(tag.substr(nameStart, nameEnd - nameStart));
+        if (breaksWords(name)) {
+            word = 0;
+        }
+        if (!closing && name == "img") {
+            ++shape.pictures;
+        }
         if (name == "table") {
             tables = closing ? std::max(0, tables - 1) : tables + 1;
         } else if (!closing && (name == "td" || name == "th")) {
@@ -113,8 +155,12 @@ HtmlShape measureHtml(std::string_view html) {
         if (name.empty() || !countsForNesting(name) || (!closing && tag.back() == '/')) {
             continue;
         }
-        depth = closing ? std::max(0, depth - 1) : depth + 1;
-        shape.depth = std::max(shape.depth, depth);
+        if (!closing) {
+            open.push_back(name);
+            shape.depth = std::max(shape.depth, int(open.size()));
+        } else if (const auto at = std::find(open.rbegin(), open.rend(), name); at != open.rend()) {
+            open.erase(std::prev(at.base()), open.end());
+        }
     }
     return shape;
 }
@@ -201,6 +247,9 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
         }
         if (shape.tableWork > helpTableLimit) {
             return helpUnreadablePage(path, helpTooManyTablesText()).toUtf8();
+        }
+        if (shape.pictures > helpPictureLimit) {
+            return helpUnreadablePage(path, helpTooManyPicturesText(helpPictureLimit)).toUtf8();
         }
     }
     return bytes;
