@@ -185,9 +185,12 @@ void TestSheet::formats() {
     QCOMPARE(records[1].size(), records[0].size());
     QCOMPARE(records[2].size(), records[0].size());
     QCOMPARE(records[1][records[0].indexOf("Static compression ratio")], "9.15");
-    // HTML: one well-formed page.
+    QVERIFY(!out.contains('\x1b')); // the owner's escape, shown as on the terminal
+    // HTML: one well-formed page, whatever characters a name holds.
+    const QString odd = QStringLiteral("b") + QChar(0xFFFE) + QStringLiteral(".dat");
+    QVERIFY(QFile::copy("b.dat", odd));
     out.clear();
-    QCOMPARE(run({"--sheet", "--format", "html", "tolvaric.dat", "b.dat"}, out, err), 0);
+    QCOMPARE(run({"--sheet", "--format", "html", "tolvaric.dat", odd}, out, err), 0);
     QXmlStreamReader xml(out);
     while (!xml.atEnd()) {
         xml.readNext();

@@ -4,6 +4,7 @@
 #include "text/ChartSvg.h"
 
 #include "text/ChartDrawing.h"
+#include "text/XmlText.h"
 
 #include <algorithm>
 #include <array>
@@ -109,7 +110,7 @@ class SvgCanvas : public ChartCanvas {
             svg += " font-weight=\"bold\"";
         }
         svg += '>';
-        svg += text.toHtmlEscaped().toStdString();
+        svg += xmlText(text).toStdString();
         svg += "</text>\n";
     }
 
@@ -181,7 +182,7 @@ void appendChartSvg(QString& out, const SheetChart& chart, double width) {
                    QString::number(width) + QLatin1Char(' ') + QString::number(height) +
                    QLatin1String("\" font-family=\"sans-serif\" font-size=\"") +
                    QString::number(chartTypePixels) + QLatin1String("\" role=\"img\"><title>") +
-                   chart.title.toHtmlEscaped() + QLatin1String("</title>\n"))
+                   xmlText(chart.title) + QLatin1String("</title>\n"))
                .toStdString();
     SvgCanvas canvas(svg);
     drawChart(chart, width, canvas);

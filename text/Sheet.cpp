@@ -8,6 +8,7 @@
 #include "text/SheetCharts.h"
 #include "text/SheetRows.h"
 #include "text/TerminalText.h"
+#include "text/XmlText.h"
 
 #include <QCoreApplication>
 
@@ -23,9 +24,12 @@ class Sheet {
 // A spreadsheet runs a cell that starts like a formula: such a text from a
 // name or a file gets an apostrophe before it, which the spreadsheet hides
 // (OWASP's advice on CSV injection). The program's own figures are numbers.
+// Its control characters are shown as the text sheet shows them, so that a
+// CSV sent to a terminal cannot move the cursor or recolour the screen.
 QString inertCell(const QString& text) {
     static const QString starts = QStringLiteral("=+-@\t\r");
-    return !text.isEmpty() && starts.contains(text.front()) ? QLatin1Char('\'') + text : text;
+    const QString shown = terminalText(text);
+    return !shown.isEmpty() && starts.contains(shown.front()) ? QLatin1Char('\'') + shown : shown;
 }
 
 QString csvField(QString text) {
@@ -144,7 +148,7 @@ QString sheetHtml(const QList<SheetEngine>& engines, const SheetHeader& header,
             // Only a name is cut short; the sheet's own words stay whole.
             const QString shown =
                 row.kind == SheetRow::Kind::Header ? pageCell(value) : terminalText(value);
-            html += cell + shown.toHtmlEscaped() + QStringLiteral("</td>");
+            html += cell + xmlText(shown) + QStringLiteral("</td>");
         }
         html += QStringLiteral("</tr>\n");
     }

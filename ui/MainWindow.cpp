@@ -153,8 +153,9 @@ void MainWindow::calculate(Calculation calculation) {
         return;
     }
     const auto& field = engineFields[fieldIndex(command.result)];
-    box(command.result)
-        ->setText(showValue(result.value, field.quantity, picture, m_locale, m_units));
+    auto* resultBox = box(command.result);
+    resultBox->setText(showValue(result.value, field.quantity, picture, m_locale, m_units));
+    resultBox->setCursorPosition(0); // its start, should it not fit
 }
 
 void MainWindow::describeResults() {
