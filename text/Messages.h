@@ -49,18 +49,6 @@ QString reasonText(const FileStatus& status);
 QString saveFailedText(const QString& path, const FileStatus& status, bool fileExisted);
 // A paste into the owner box went past what it holds.
 QString ownerCutText();
-// The help viewer's pages in place of a document it does not show.
-QString helpNotFoundPage(const QString& name, const QStringList& searched);
-QString helpUnreadablePage(const QString& path, const QString& reason);
-QString helpLinkRefusedPage(const QString& path);
-// The document shown was moved or deleted since.
-QString helpGonePage(const QString& path);
-// Why a help document is not laid out.
-QString helpTooDeepText(int depth, int limit);
-QString helpWordTooLongText(qsizetype length, qsizetype limit);
-QString helpTooManyTablesText();
-// The help document places more pictures than the help lays out.
-QString helpTooManyPicturesText(qint64 limit);
 // Print to File named something that is not a regular file.
 QString printTargetRefusedText(const QString& path);
 // Print to File named a file the program keeps (an owner or tolvaric.dat).

@@ -132,6 +132,41 @@
     </message>
 </context>
 <context>
+    <name>tolvaric::HelpPages</name>
+    <message>
+        <source>&lt;h2&gt;No help document&lt;/h2&gt;&lt;p&gt;The help document &lt;b&gt;%1&lt;/b&gt; was not found. These folders were searched:&lt;/p&gt;&lt;ul&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Help document unreadable&lt;/h2&gt;&lt;p&gt;The help document &lt;b&gt;%1&lt;/b&gt; was found but could not be read: %2.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Help document gone&lt;/h2&gt;&lt;p&gt;The help document &lt;b&gt;%1&lt;/b&gt; is no longer there: it was moved or deleted while the help was open.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Link not followed&lt;/h2&gt;&lt;p&gt;The help shows only files in the help document&apos;s own folder and below it; &lt;b&gt;%1&lt;/b&gt; is elsewhere.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its elements are nested %1 deep, more than the %2 the help lays out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds a word of %1 characters, longer than the %2 the help lays out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it places more than %1 pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its tables hold more cells, or nest them deeper, than the help lays out</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tolvaric::HelpViewer</name>
     <message>
         <source>tolvaric Help</source>
@@ -427,30 +462,6 @@ Choose another folder.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&lt;h2&gt;No help document&lt;/h2&gt;&lt;p&gt;The help document &lt;b&gt;%1&lt;/b&gt; was not found. These folders were searched:&lt;/p&gt;&lt;ul&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;h2&gt;Help document unreadable&lt;/h2&gt;&lt;p&gt;The help document &lt;b&gt;%1&lt;/b&gt; was found but could not be read: %2.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;h2&gt;Link not followed&lt;/h2&gt;&lt;p&gt;The help shows only files in the help document&apos;s own folder and below it; &lt;b&gt;%1&lt;/b&gt; is elsewhere.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>its elements are nested %1 deep, more than the %2 the help lays out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>it holds a word of %1 characters, longer than the %2 the help lays out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>its tables hold more cells, or nest them deeper, than the help lays out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The help could not be opened: tolvaric could not start its help viewer.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -491,10 +502,6 @@ Choose another name.</source>
     </message>
     <message>
         <source>The printer reported an error; the pages may not have been printed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;h2&gt;Help document gone&lt;/h2&gt;&lt;p&gt;The help document &lt;b&gt;%1&lt;/b&gt; is no longer there: it was moved or deleted while the help was open.&lt;/p&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -553,10 +560,6 @@ Choose another name.</source>
     <message>
         <source>&quot;%1&quot; already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>it places more than %1 pictures</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

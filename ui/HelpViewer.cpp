@@ -3,7 +3,7 @@
 
 #include "ui/HelpViewer.h"
 
-#include "text/Messages.h"
+#include "text/HelpPages.h"
 #include "ui/Printing.h"
 
 #include <QAction>

@@ -10,10 +10,10 @@
 #include "text/LocaleNumbers.h"
 #include "text/Messages.h"
 #include "text/Sheet.h"
+#include "text/TerminalText.h"
 #include "ui/ColorButton.h"
 #include "ui/FieldBox.h"
 #include "ui/Prompts.h"
-#include "ui/QtText.h"
 #include "ui/ReadableText.h"
 #include "ui/SheetOutput.h"
 #include "ui/Twips.h"
@@ -132,7 +132,7 @@ void MainWindow::reportUnreadableEntry() {
     // Only the start of a long entry, so the box stays a sensible width.
     const Quantity quantity = m_unreadable->field().quantity;
     m_prompts.inform(this, messageBoxTitle(),
-                     unreadableEntryText(name, elided(text, 40),
+                     unreadableEntryText(name, startOf(text, 40),
                                          readValue(text, m_locale, quantity, m_units).kind,
                                          quantity, m_locale.decimalPoint()),
                      MessageIcon::Exclamation);
