@@ -43,6 +43,7 @@ class TestHelpViewer : public QObject {
     void helpReadsOnlyRegularFiles_data();
     void helpReadsOnlyRegularFiles();
     void picturesDecodeOnceWithinABudget();
+    void picturesOnlyFromTheHelpFolder();
     void helpSendsWebLinksToTheDesktop();
     void helpViewerNavigatesFindsAndZooms();
     void printToFile_data();
@@ -191,6 +192,22 @@ void TestHelpViewer::picturesDecodeOnceWithinABudget() {
     viewer.grab();
     // 16 MB each: p, q, r and s fit in the 64 MB budget; t is left out.
     QCOMPARE(tolvaric::decodedPictureBytes(*tolvaric::browser(viewer)), 4 * 2000 * 2000 * 4 + 4);
+}
+
+void TestHelpViewer::picturesOnlyFromTheHelpFolder() {
+    QImage picture(10, 10, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(QDir().mkdir("doc") && picture.save("doc/in.png") && picture.save("out.png"));
+    writeBytes("doc/tolvaric.hlp", "<a name=\"contents\"></a><h1>Here</h1><img src=\"in.png\">"
+                                   "<img src=\"../out.png\"><img src=\"" +
+                                       QFile::encodeName(m_dir.filePath("out.png")) + "\">");
+    tolvaric::HelpViewer viewer;
+    viewer.showContents(m_dir.filePath("doc/tolvaric.hlp"), {});
+    viewer.show();
+    viewer.grab();
+    // The picture beside the document; the two outside its folder are left out
+    // (one blank stands for both).
+    QCOMPARE(tolvaric::decodedPictureBytes(*tolvaric::browser(viewer)), 10 * 10 * 4 + 4);
 }
 
 void TestHelpViewer::helpSendsWebLinksToTheDesktop() {

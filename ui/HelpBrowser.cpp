@@ -86,7 +86,9 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     const QUrl url = name.isRelative() ? source().resolved(name) : name;
     const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
     if (type == QTextDocument::ImageResource) {
-        return path.isEmpty() ? picture(QString()) : picture(QFileInfo(path).absoluteFilePath());
+        // Only the document's own pictures, from its folder and below.
+        return insideDocumentFolder(path) ? picture(QFileInfo(path).absoluteFilePath())
+                                          : picture(QString());
     }
     if (path.isEmpty()) {
         return QByteArray("");
