@@ -12,6 +12,8 @@
 #include <QSaveFile>
 #include <QStorageInfo>
 
+#include <cerrno>
+
 namespace tolvaric {
 
 namespace {
@@ -21,10 +23,21 @@ bool roomFor(const QString& folder, qint64 bytes) {
     return !storage.isValid() || storage.bytesAvailable() < 0 || storage.bytesAvailable() >= bytes;
 }
 
-FileStatus writeFailure(const QFileDevice& file) {
-    return file.error() != QFileDevice::NoError && file.error() != QFileDevice::ResizeError
-               ? FileStatus::failure(FileProblem::System, file.errorString())
-               : FileStatus::failure(FileProblem::DiskFull);
+// Why a write stopped short. Qt reports no error for a write that stopped
+// part-way; the system's own reason (`error`, read at once) tells a full
+// disk from a file-size limit.
+FileStatus writeFailure(const QFileDevice& file, int error) {
+    if (file.error() != QFileDevice::NoError && file.error() != QFileDevice::ResizeError) {
+        return FileStatus::failure(FileProblem::System, file.errorString());
+    }
+#ifndef Q_OS_WIN
+    if (error != 0 && error != ENOSPC && error != EDQUOT) {
+        return FileStatus::failure(FileProblem::System, qt_error_string(error));
+    }
+#else
+    (void)error;
+#endif
+    return FileStatus::failure(FileProblem::DiskFull);
 }
 
 // Beside the old file, then renamed over it.
@@ -35,8 +48,9 @@ FileStatus replaceWhole(const QString& path, QByteArrayView bytes) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return FileStatus::failure(FileProblem::System, file.errorString());
     }
+    errno = 0;
     if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
-        auto status = writeFailure(file);
+        auto status = writeFailure(file, errno);
         file.cancelWriting();
         return status;
     }
@@ -58,11 +72,12 @@ FileStatus writeInPlace(const QString& path, QByteArrayView bytes) {
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         return FileStatus::failure(FileProblem::System, file.errorString());
     }
+    errno = 0;
     if (file.write(bytes.data(), bytes.size()) == bytes.size() && file.resize(bytes.size()) &&
         file.flush()) {
         return FileStatus::success();
     }
-    auto status = writeFailure(file);
+    auto status = writeFailure(file, errno);
     file.unsetError();
     const bool restored = file.seek(0) && file.write(previous) == previous.size() &&
                           file.resize(previous.size()) && file.flush();

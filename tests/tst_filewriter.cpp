@@ -26,6 +26,7 @@
 #endif
 
 #ifndef Q_OS_WIN
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -107,6 +108,8 @@ void TestFileWriter::failedWritesKeepThePreviousFile_data() {
     // place: a full disk there puts the old bytes back.
     QTest::newRow("owner file, disk full, written in place") << "owner full in place";
     QTest::newRow("a read-only file, even for root") << "read-only file";
+    // A full disk's stand-in is a file-size limit, and is named as such.
+    QTest::newRow("a file-size limit, named") << "size limit full";
 }
 
 void TestFileWriter::failedWritesKeepThePreviousFile() {
@@ -153,6 +156,9 @@ void TestFileWriter::failedWritesKeepThePreviousFile() {
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
     QVERIFY2(!reason.isEmpty(), "the write reported success");
+    if (fault.startsWith("size limit")) {
+        QVERIFY2(reason.contains(qt_error_string(EFBIG)), qPrintable(reason));
+    }
     if (fault == "folder") {
         QVERIFY(QFileInfo(path).isDir());
     } else {
