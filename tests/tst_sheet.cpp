@@ -52,6 +52,8 @@ class TestSheet : public QObject {
     void missingValues();
     void csvCells_data();
     void csvCells();
+    void chartLegend_data();
+    void chartLegend();
 
   private:
     ScratchFolder m_dir;
@@ -326,6 +328,40 @@ void TestSheet::csvCells() {
         labels.insert(label.toLower());
     }
     QCOMPARE(records[0].filter("pressure, psi", Qt::CaseInsensitive).size(), 1);
+}
+
+void TestSheet::chartLegend_data() {
+    QTest::addColumn<QString>("name");          // the second engine's data file
+    QTest::addColumn<QByteArray>("centerline"); // its intake centerline
+    QTest::addColumn<int>("engines");           // how many times it is named
+    QTest::addColumn<QString>("said");          // in the HTML sheet's legend
+    QTest::newRow("a centerline no cam has, left off, the others drawn")
+        << "far.dat" << QByteArray("1E300") << 1 << "left off: intake centerline";
+    QTest::newRow("a right-to-left name, set apart")
+        << QString(QChar(0x202E)) + "tad.b" << QByteArray("106") << 1
+        << QString(QChar(0x2068)) + QChar(0x202E) + "tad.b" + QChar(0x2069);
+    QTest::newRow("past sixty engines the styles repeat, said")
+        << "b.dat" << QByteArray("106") << 60 << "after 60 engines the lines' styles repeat";
+}
+
+// What the charts' legend says besides the engines' names.
+void TestSheet::chartLegend() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, centerline);
+    QFETCH(int, engines);
+    QFETCH(QString, said);
+    writeBytes(name, sampleFile().replace("\r\n106\r\n", "\r\n" + centerline + "\r\n"));
+    QByteArray out;
+    QByteArray err;
+    QStringList arguments{"--sheet", "--format", "html", "tolvaric.dat"};
+    for (int i = 0; i < engines; ++i) {
+        arguments << name;
+    }
+    QCOMPARE(run(arguments, out, err), 0);
+    QVERIFY2(QString::fromUtf8(out).contains(said), err.constData());
+    // The first engine's lines keep their height: a plot's y axis is not
+    // stretched to a point by another engine.
+    QVERIFY(out.count("<polyline ") >= 2 * 3);
 }
 
 QTEST_MAIN(TestSheet)

@@ -12,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 namespace tolvaric {
 
@@ -99,6 +100,9 @@ QString tick(double value, int decimals) {
     return QString::fromStdString(formatFigure(value, decimals));
 }
 
+constexpr std::size_t dashPatterns = 4; // seriesDashes' patterns
+constexpr std::size_t markerShapes = 5; // seriesMarker's shapes
+
 // Dark enough to print; told apart by dashes and markers too.
 constexpr std::array<const char*, 6> colourNames{"#000000", "#1f4e9c", "#b2182b",
                                                  "#2b7a2b", "#6a3d9a", "#8c510a"};
@@ -119,7 +123,7 @@ QString seriesColour(int index) {
 }
 
 QList<double> seriesDashes(int index) {
-    switch (index % 4) {
+    switch (index % dashPatterns) {
     case 1:
         return {6, 3};
     case 2:
@@ -132,9 +136,9 @@ QList<double> seriesDashes(int index) {
 }
 
 MarkerShape seriesMarker(int index) {
-    static const std::array<MarkerShape, 5> shapes{MarkerShape::Circle, MarkerShape::Square,
-                                                   MarkerShape::Triangle, MarkerShape::Diamond,
-                                                   MarkerShape::Cross};
+    static constexpr std::array<MarkerShape, markerShapes> shapes{
+        MarkerShape::Circle, MarkerShape::Square, MarkerShape::Triangle, MarkerShape::Diamond,
+        MarkerShape::Cross};
     return shapes[std::size_t(index) % shapes.size()];
 }
 
@@ -267,10 +271,22 @@ void drawChart(const SheetChart& chart, double width, ChartCanvas& canvas) {
         const double from = left + (s % legendColumns) * column;
         canvas.series({{from, at}, {from + 26, at}}, int(s));
         canvas.marker({from + 13, at}, int(s), true);
-        canvas.text({from + 32, at + 3.5}, pageCell(names[s].name), Anchor::Start, false, false);
+        QString name = isolated(pageCell(names[s].name));
+        if (!names[s].leftOff.isEmpty()) {
+            name += QStringLiteral(" (") + names[s].leftOff + QLatin1Char(')');
+        }
+        canvas.text({from + 32, at + 3.5}, name, Anchor::Start, false, false);
     }
-    canvas.text({right, plotsBottom + belowPlots + legendRows(chart) * legendRow},
-                Sheet::tr("large marker: the engine as it is"), Anchor::End, false, false);
+    // Colours, dashes and markers come round together after this many lines.
+    const auto styles =
+        qsizetype(std::lcm(std::lcm(colourNames.size(), dashPatterns), markerShapes));
+    const QString note = names.size() > styles
+                             ? Sheet::tr("large marker: the engine as it is; after %1 engines "
+                                         "the lines' styles repeat")
+                                   .arg(styles)
+                             : Sheet::tr("large marker: the engine as it is");
+    canvas.text({right, plotsBottom + belowPlots + legendRows(chart) * legendRow}, note,
+                Anchor::End, false, false);
 }
 
 } // namespace tolvaric

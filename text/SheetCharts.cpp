@@ -89,19 +89,26 @@ QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines) {
                       {{Sheet::tr("Static compression ratio"), 2, {}, {}}}};
     for (const auto& sheet : engines) {
         const auto& e = sheet.engine;
-        const auto points = camCurve(e);
-        const auto& own = points[std::size_t(camSteps)];
+        // A centerline no cam has would squeeze every other engine's lines
+        // into a point: such an engine is named, and left off.
+        const bool camPlausible = e.Intake_Centerline >= 0 && e.Intake_Centerline <= 360;
+        const auto points = camPlausible ? camCurve(e) : std::vector<CamPoint>();
         ChartSeries ratio{
             nameOf(sheet),
             runs(points, camOk,
                  [](const CamPoint& p) { return QPointF(p.centerline, p.dynamicRatio); }),
-            std::nullopt};
+            std::nullopt,
+            {}};
         ChartSeries pressure{
             nameOf(sheet),
             runs(points, camOk,
                  [](const CamPoint& p) { return QPointF(p.centerline, p.pressure); }),
-            std::nullopt};
-        if (camOk(own)) {
+            std::nullopt,
+            {}};
+        if (!camPlausible) {
+            ratio.leftOff = pressure.leftOff =
+                Sheet::tr("left off: intake centerline %1").arg(figure(e.Intake_Centerline, 1));
+        } else if (const auto& own = points[std::size_t(camSteps)]; camOk(own)) {
             ratio.own = QPointF(own.centerline, own.dynamicRatio);
             pressure.own = QPointF(own.centerline, own.pressure);
         }
@@ -111,7 +118,8 @@ QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines) {
         ChartSeries ratios{nameOf(sheet),
                            runs(gasketWithOwn(e), gasketOk,
                                 [](const GasketPoint& p) { return QPointF(p.thickness, p.ratio); }),
-                           std::nullopt};
+                           std::nullopt,
+                           {}};
         if (const auto r = compressionRatio(e); r.succeeded()) {
             ratios.own = QPointF(e.Gasket_Thickness, r.value);
         }

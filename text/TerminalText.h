@@ -49,12 +49,10 @@ inline QString pageCell(const QString& text) {
     return startOf(terminalText(text), 30);
 }
 
-// Typed text quoted in a message: its start only (a pasted page would push
-// the message off the screen), set apart so that a right-to-left mark inside
-// cannot turn the words around it.
-inline QString quotedEntry(const QString& text) {
-    const QString start = startOf(text, 40);
-    const bool turns = std::any_of(start.cbegin(), start.cend(), [](QChar c) {
+// `text` set apart from the words around it when it holds characters that
+// run right to left or turn the direction, so that they turn nothing else.
+inline QString isolated(const QString& text) {
+    const bool turns = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
         const auto direction = c.direction();
         return direction != QChar::DirL && direction != QChar::DirEN && direction != QChar::DirES &&
                direction != QChar::DirET && direction != QChar::DirCS &&
@@ -63,11 +61,17 @@ inline QString quotedEntry(const QString& text) {
                direction != QChar::DirON;
     });
     if (!turns) {
-        return start;
+        return text;
     }
     constexpr char16_t firstStrongIsolate = 0x2068;
     constexpr char16_t popDirectionalIsolate = 0x2069;
-    return QChar(firstStrongIsolate) + start + QChar(popDirectionalIsolate);
+    return QChar(firstStrongIsolate) + text + QChar(popDirectionalIsolate);
+}
+
+// Typed text quoted in a message: its start only (a pasted page would push
+// the message off the screen), set apart as above.
+inline QString quotedEntry(const QString& text) {
+    return isolated(startOf(text, 40));
 }
 
 } // namespace tolvaric

@@ -896,6 +896,14 @@ Do you want to replace it?</source>
         <source>gasket</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>large marker: the engine as it is; after %1 engines the lines&apos; styles repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left off: intake centerline %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::SheetChoicesDialog</name>
