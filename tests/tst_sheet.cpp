@@ -171,6 +171,13 @@ void TestSheet::formats() {
     }
     QVERIFY2(::access(fresh.constData(), F_OK) == 0, "written under the bytes given");
     QCOMPARE(descriptors(), held);
+    // A file named by a descriptor is the file it leads to, measured in its
+    // own folder (the descriptors' folder has no room at all).
+    QFile opened("by-descriptor.txt");
+    QVERIFY(opened.open(QIODevice::WriteOnly));
+    out.clear();
+    QCOMPARE(run({"--sheet", "-o", QString("/proc/self/fd/%1").arg(opened.handle())}, out, err), 0);
+    QVERIFY(readBytes("by-descriptor.txt").contains("Static compression ratio"));
 #endif
     // Standard output closed by whoever started the program: said, exit 2.
     QBuffer closedOutput;
