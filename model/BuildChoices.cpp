@@ -19,8 +19,6 @@ constexpr double lapseKelvinPerMetre = 0.0065;
 constexpr double pressureExponent = 5.25588;
 // Pascals in an inch of mercury at 0 degrees C (NIST SP 811).
 constexpr double pascalsPerInHg = 3386.389;
-// The atmosphere the calculations add to gauge pressure.
-constexpr double atmospherePsi = 14.7;
 
 } // namespace
 
@@ -88,8 +86,12 @@ double pressureAtAltitude(double seaLevelPsi, double feet) {
     return seaLevelPsi * stationPressureInHg(feet) / seaLevelPressureInHg();
 }
 
-double boostedRatio(double ratio, double boostPsi) {
-    return ratio * (boostPsi + atmospherePsi) / atmospherePsi;
+double stationPressurePsi(double feet) {
+    return stationPressureInHg(feet) * pascalsPerInHg / pascalsPerPsi;
+}
+
+double boostedRatio(double ratio, double boostPsi, double airPsi) {
+    return ratio * (airPsi + boostPsi) / standardAtmospherePsi;
 }
 
 } // namespace tolvaric

@@ -54,8 +54,16 @@ double seaLevelPressureInHg();
 // compared in the help.
 double pressureAtAltitude(double seaLevelPsi, double feet);
 
-// A compression ratio as it acts with the intake pressed above the
-// atmosphere: ratio x (boost + 14.7) / 14.7.
-double boostedRatio(double ratio, double boostPsi);
+// The air's pressure at an altitude, in psi.
+double stationPressurePsi(double feet);
+
+// The atmosphere a naturally aspirated ratio is measured against, in psi.
+inline constexpr double standardAtmospherePsi = 14.7;
+
+// A compression ratio as it acts with the intake pressed `boostPsi` above
+// the air around it, a gauge's reading, whose pressure is `airPsi`:
+// ratio x (air + boost) / 14.7. At sea level the air is the standard 14.7;
+// up high it is the station pressure, and the same boost fills less.
+double boostedRatio(double ratio, double boostPsi, double airPsi = standardAtmospherePsi);
 
 } // namespace tolvaric

@@ -24,7 +24,7 @@ struct Unit {
 };
 
 // clang-format off
-constexpr std::array<Unit, 23> units{{
+constexpr std::array<Unit, 24> units{{
     {"in", Quantity::Length, 1, 1},
     {"inch", Quantity::Length, 1, 1},
     {"\"", Quantity::Length, 1, 1},
@@ -45,6 +45,7 @@ constexpr std::array<Unit, 23> units{{
     {"feet", Quantity::Altitude, 1, 1},
     {"m", Quantity::Altitude, metreInFeet.numerator, metreInFeet.denominator},
     {"psi", Quantity::Boost, 1, 1},
+    {"psig", Quantity::Boost, 1, 1}, // as boost gauges are marked
     {"bar", Quantity::Boost, barInPsi.numerator, barInPsi.denominator},
     {"kpa", Quantity::Boost, kilopascalInPsi.numerator, kilopascalInPsi.denominator},
     {"", Quantity::Plain, 1, 1},

@@ -78,11 +78,25 @@ void TestSheetCommand::choices_data() {
                                     << "6004";
     // 9.146 x 22.7 / 14.7, and the dynamic 6.25 alike.
     QTest::newRow("8 psi, static")
-        << QStringList{"--boost", "8psi"} << "Effective static compression ratio with boost"
+        << QStringList{"--boost", "8psi"}
+        << "Effective static compression ratio with 8 psi boost at sea level"
         << "14.12";
     QTest::newRow("8 psi, dynamic")
-        << QStringList{"--boost", "8psi"} << "Effective dynamic compression ratio with boost"
+        << QStringList{"--boost", "8psi"}
+        << "Effective dynamic compression ratio with 8 psi boost at sea level"
         << "9.65";
+    // A gauge reads above the air around it: at 5280 ft that is 24.636 inHg,
+    // 12.100 psi, so 9.146 x (12.100 + 10.2) / 14.7 and the dynamic 6.25 alike.
+    QTest::newRow("10.2 psi at 5280 ft, static")
+        << QStringList{"--altitude", "5280ft", "--boost", "10.2psi"}
+        << "Effective static compression ratio with 10.2 psi boost at 5280 ft"
+        << "13.87";
+    QTest::newRow("10.2 psi at 5280 ft, dynamic")
+        << QStringList{"--altitude", "5280ft", "--boost", "10.2psi"}
+        << "Effective dynamic compression ratio with 10.2 psi boost at 5280 ft"
+        << "9.48";
+    QTest::newRow("psig as a gauge is marked") << QStringList{"--boost", "10psig"} << "Boost, psi"
+                                               << "10.00";
     QTest::newRow("0.55 bar in psi") << QStringList{"--boost", "0.55bar"} << "Boost, psi"
                                      << "7.98";
 }

@@ -117,8 +117,20 @@ Figure each(double value) {
     };
 }
 
+// What the boosted figures are worked against: "8 psi boost at sea level",
+// "10.2 psi boost at 5280 ft", with the page's decimal separator.
+QString boostBasis(double psi, std::optional<double> feet, const QString& point) {
+    QString boost = QString::fromStdString(formatFigure(psi, 2, point.toStdString()));
+    while (boost.contains(point) && (boost.endsWith(QLatin1Char('0')) || boost.endsWith(point))) {
+        boost.chop(1);
+    }
+    return feet ? Sheet::tr("%1 psi boost at %2 ft")
+                      .arg(boost, QString::fromStdString(formatFigure(*feet, 0)))
+                : Sheet::tr("%1 psi boost at sea level").arg(boost);
+}
+
 // The builder's choices, each a section of its own when it is made.
-QList<Section> choiceSections(const BuildChoices& choices) {
+QList<Section> choiceSections(const BuildChoices& choices, const QString& point) {
     using F = SheetFigures;
     QList<Section> made;
     if (const auto cylinders = choices.cylinders) {
@@ -152,22 +164,26 @@ QList<Section> choiceSections(const BuildChoices& choices) {
                      }});
     }
     if (const auto boost = choices.boostPsi) {
+        // A gauge reads above the air around it, which is thinner up high.
         const double psi = *boost;
-        const auto boosted = [psi](double ratio) { return boostedRatio(ratio, psi); };
+        const double air = choices.altitudeFeet ? stationPressurePsi(*choices.altitudeFeet)
+                                                : standardAtmospherePsi;
+        const auto boosted = [psi, air](double ratio) { return boostedRatio(ratio, psi, air); };
+        const QString basis = boostBasis(psi, choices.altitudeFeet, point);
         made.append({Sheet::tr("With boost"),
                      {
                          {Sheet::tr("Boost, psi"), each(psi), 2},
                          {Sheet::tr("Boost, bar"), each(psiToBar(psi)), 3},
-                         {Sheet::tr("Effective static compression ratio with boost"),
+                         {Sheet::tr("Effective static compression ratio with %1").arg(basis),
                           derived(&F::compressionRatio, boosted), 2},
-                         {Sheet::tr("Effective dynamic compression ratio with boost"),
+                         {Sheet::tr("Effective dynamic compression ratio with %1").arg(basis),
                           derived(&F::dynamicRatio, boosted), 2},
                      }});
     }
     return made;
 }
 
-QList<Section> sections(const BuildChoices& choices) {
+QList<Section> sections(const BuildChoices& choices, const QString& point) {
     using F = SheetFigures;
     const QString gasketAlone = Sheet::tr("not reachable with the gasket alone");
     QList<Section> all{
@@ -216,7 +232,7 @@ QList<Section> sections(const BuildChoices& choices) {
               derived(&F::deckForRatio, toMillimetres), 3},
          }},
     };
-    return all + choiceSections(choices);
+    return all + choiceSections(choices, point);
 }
 
 // A figure that could not be worked out for want of a value says which:
@@ -265,7 +281,7 @@ QList<SheetRow> sheetRows(const QList<SheetEngine>& engines, const SheetHeader& 
     for (const auto& sheet : engines) {
         figures.append(sheetFigures(sheet.engine));
     }
-    for (const auto& section : sections(header.choices)) {
+    for (const auto& section : sections(header.choices, settings.point)) {
         rows.append({Kind::Heading, section.heading, {}});
         for (const auto& line : section.lines) {
             QStringList values;

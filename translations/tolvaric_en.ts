@@ -813,14 +813,6 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Effective static compression ratio with boost</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Effective dynamic compression ratio with boost</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>target %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -902,6 +894,22 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>left off: intake centerline %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 psi boost at %2 ft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 psi boost at sea level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Effective static compression ratio with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Effective dynamic compression ratio with %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
