@@ -99,6 +99,25 @@ PressureSteps cylinderPressureSteps(const EngineData& e) {
     const Checked p = pi;
     const Checked degreesPerRadian = Checked(180) / p;
     const Checked clearance = clearanceVolume(e, p);
+    // Crank angle after bottom dead centre at which the intake valve closes,
+    // and the piston's travel left then: the cam, the rod and the stroke
+    // alone, known whatever the clearance.
+    const Checked closingDegrees = Checked(e.Intake_Seat_Duration) / 2 + e.Intake_Centerline - 180;
+    const Checked closing = closingDegrees / degreesPerRadian;
+    const Checked crankRadius = Checked(e.Stroke) / 2;
+    const Checked rodSine = sine(closing) * crankRadius / e.Rod_Length;
+    const auto rodAngleValue = rodSine.failed() ? std::nullopt : asin(rodSine.value());
+    const Checked pistonDrop = rodAngleValue
+                                   ? (Checked(e.Rod_Length) + crankRadius) -
+                                         (Checked(e.Rod_Length) * cosine(Checked(*rodAngleValue)) -
+                                          crankRadius * cosine(closing))
+                                   : Checked::failure();
+    if (!closingDegrees.failed() && !pistonDrop.failed()) {
+        steps.strokeKnown = true;
+        steps.closingDegrees = closingDegrees.value();
+        steps.effectiveStroke = pistonDrop.value();
+    }
+    // The window's order: the clearance is judged first.
     if (degreesPerRadian.failed() || clearance.failed()) {
         steps.outcome = Outcome::ComputationFailure;
         return steps;
@@ -107,20 +126,10 @@ PressureSteps cylinderPressureSteps(const EngineData& e) {
         steps.outcome = Outcome::ClearanceWarning;
         return steps;
     }
-    // Crank angle after bottom dead centre at which the intake valve closes.
-    const Checked closingDegrees = Checked(e.Intake_Seat_Duration) / 2 + e.Intake_Centerline - 180;
-    const Checked closing = closingDegrees / degreesPerRadian;
-    const Checked crankRadius = Checked(e.Stroke) / 2;
-    const Checked rodSine = sine(closing) * crankRadius / e.Rod_Length;
-    const auto rodAngleValue = rodSine.failed() ? std::nullopt : asin(rodSine.value());
     if (!rodAngleValue) {
         steps.outcome = Outcome::ComputationFailure;
         return steps;
     }
-    const Checked rodAngle = *rodAngleValue;
-    const Checked pistonDrop =
-        (Checked(e.Rod_Length) + crankRadius) -
-        (Checked(e.Rod_Length) * cosine(rodAngle) - crankRadius * cosine(closing));
     const Checked effectiveSwept = cylinder(e.Bore, pistonDrop, p);
     const Checked dynamicRatio =
         effectiveSwept / (Checked(e.Gage_Correction) / ccPerCubicInch() + clearance) + 1;
@@ -129,8 +138,6 @@ PressureSteps cylinderPressureSteps(const EngineData& e) {
         steps.outcome = Outcome::ComputationFailure;
         return steps;
     }
-    steps.closingDegrees = closingDegrees.value();
-    steps.effectiveStroke = pistonDrop.value();
     steps.dynamicRatio = dynamicRatio.value();
     steps.pressure = pressure.value();
     return steps;

@@ -47,6 +47,7 @@ struct PressureSteps {
     Outcome outcome = Outcome::Success;
     double closingDegrees = 0;  // intake closing, after bottom dead centre
     double effectiveStroke = 0; // the piston's travel left at intake closing, inches
+    bool strokeKnown = false;   // the two above, worked out whatever the outcome
     double dynamicRatio = 0;
     double pressure = 0; // as cylinderPressure gives it
 };

@@ -51,14 +51,18 @@ SheetFigures sheetFigures(const EngineData& e) {
         return SheetFigure{result.outcome, result.value};
     }();
     const auto pressure = cylinderPressureSteps(e);
-    if (pressure.outcome == Outcome::Success) {
+    if (pressure.strokeKnown) {
         f.intakeClosing = {Outcome::Success, pressure.closingDegrees};
         f.effectiveStroke = {Outcome::Success, pressure.effectiveStroke};
+    } else {
+        f.intakeClosing = f.effectiveStroke = failed(
+            pressure.outcome == Outcome::Success ? Outcome::ComputationFailure : pressure.outcome);
+    }
+    if (pressure.outcome == Outcome::Success) {
         f.dynamicRatio = {Outcome::Success, pressure.dynamicRatio};
         f.crankingPressure = {Outcome::Success, pressure.pressure};
     } else {
-        f.intakeClosing = f.effectiveStroke = f.dynamicRatio = f.crankingPressure =
-            failed(pressure.outcome);
+        f.dynamicRatio = f.crankingPressure = failed(pressure.outcome);
     }
     f.quench = figureOf(Checked(e.Deck_Clearance) + e.Gasket_Thickness);
     f.rodRatio = figureOf(Checked(e.Rod_Length) / e.Stroke);

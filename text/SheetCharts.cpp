@@ -154,7 +154,7 @@ QList<SheetRow> chartRows(const QList<SheetEngine>& engines, const SheetSettings
         for (const auto& points : cams) {
             const auto& p = points[i];
             values << (camOk(p) ? figure(p.dynamicRatio, 2, settings.point) +
-                                      QStringLiteral(" / ") + figure(p.pressure, 1, settings.point)
+                                      QStringLiteral(" / ") + figure(p.pressure, 2, settings.point)
                                 : none);
         }
         rows.append({Kind::Figure, label, values});
