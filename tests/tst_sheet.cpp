@@ -11,11 +11,15 @@
 #include "tests/TestFiles.h"
 #include "text/Sheet.h"
 #include "text/SheetCommand.h"
+#include "text/SheetRows.h"
 #include "ui/SheetOutput.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QPaintEngine>
+#include <QPdfWriter>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSet>
 #include <QTest>
@@ -48,6 +52,8 @@ class TestSheet : public QObject {
     void formats();
     void pdfPages_data();
     void pdfPages();
+    void pdfRows_data();
+    void pdfRows();
     void missingValues_data();
     void missingValues();
     void csvCells_data();
@@ -209,6 +215,75 @@ void TestSheet::formats() {
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     // Only names are cut short on a page; the sheet's own words stay whole.
     QVERIFY(out.contains(">not reachable with the gasket alone<"));
+}
+
+namespace {
+
+// The text the sheet's pages paint, page by page: a PDF writer's pages and
+// resolution, with a paint engine that draws nothing and keeps the text.
+class TextRecorder : public QPaintEngine {
+  public:
+    explicit TextRecorder(QStringList& pages) : QPaintEngine(AllFeatures), m_pages(pages) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    // Every shape comes down to a polygon, which draws nothing.
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF&, const QTextItem& item) override {
+        m_pages.last() += item.text();
+    }
+    Type type() const override { return User; }
+
+  private:
+    QStringList& m_pages;
+};
+
+class RecordedPages : public QPdfWriter {
+  public:
+    explicit RecordedPages(QIODevice* device) : QPdfWriter(device), m_engine(pages) {}
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+    bool newPage() override {
+        pages.append(QString());
+        return true;
+    }
+    QStringList pages{QString()};
+
+  private:
+    mutable TextRecorder m_engine;
+};
+
+} // namespace
+
+void TestSheet::pdfRows_data() {
+    QTest::addColumn<int>("engines");
+    QTest::newRow("one engine") << 1;
+    QTest::newRow("two engines") << 2;
+    QTest::newRow("five engines") << 5;
+    QTest::newRow("sixteen engines") << 16;
+}
+
+// Every row of the figures is on a page, with the cylinders, the altitude
+// and the boost added: rows that do not fit go on a further page (the last
+// ones were once cut off the page without a word).
+void TestSheet::pdfRows() {
+    QFETCH(int, engines);
+    const QList<SheetEngine> sheets(engines, SheetEngine{"tolvaric.dat", "Q", initialEngineData()});
+    SheetHeader header = todaysHeader();
+    header.choices = {8, 6000, 8};
+    QBuffer output;
+    output.open(QIODevice::WriteOnly);
+    RecordedPages device(&output);
+    device.setPageLayout(sheetPageLayout(engines, QLocale::c()));
+    paintSheet(device, sheets, header, {});
+    const QRegularExpression blanks("\\s", QRegularExpression::UseUnicodePropertiesOption);
+    const QString painted = device.pages.join(QString()).remove(blanks);
+    const auto rows = sheetRows(sheets, header, {});
+    for (const auto& row : rows) {
+        QVERIFY2(painted.contains(QString(row.label).remove(blanks)), qPrintable(row.label));
+    }
+    // As often as a section at the start: once for each group of engines.
+    QCOMPARE(painted.count(QString(rows.last().label).remove(blanks)), painted.count("Volumes"));
 }
 
 static int pageCount(const QByteArray& pdf) {

@@ -123,36 +123,47 @@ QList<QList<SheetEngine>> pageGroups(const QList<SheetEngine>& engines, const Sh
     return groups;
 }
 
-// Each group on a page of its own, its rows kept together.
-void layOut(QPagedPaintDevice& device, const QList<SheetEngine>& engines, const SheetHeader& header,
-            const SheetSettings& settings) {
+} // namespace
+
+// Each group on pages of its own: rows that do not fit on one go on the
+// next, as columns already do, never cut off.
+void paintSheet(QPagedPaintDevice& device, const QList<SheetEngine>& engines,
+                const SheetHeader& header, const SheetSettings& settings) {
     const QSizeF page = documentPage(device.pageLayout());
     const double points = typeForRows(engines, header, settings, page);
     const auto groups = pageGroups(engines, header, settings, page, points);
     QPainter painter(&device);
     const double scale = device.logicalDpiX() / 96.0;
     painter.scale(scale, scale);
-    for (qsizetype i = 0; i < groups.size(); ++i) {
-        if (i > 0) {
-            device.newPage();
-        }
+    bool first = true;
+    for (const auto& group : groups) {
         QTextDocument document;
         document.setPageSize(page);
-        document.setHtml(htmlAt(groups[i], header, settings, points));
-        document.drawContents(&painter, QRectF(QPointF(0, 0), page));
+        document.setHtml(htmlAt(group, header, settings, points));
+        for (int n = 0; n < document.pageCount(); ++n) {
+            if (!first) {
+                device.newPage();
+            }
+            first = false;
+            painter.save();
+            painter.translate(0, -n * page.height());
+            document.drawContents(&painter, QRectF(QPointF(0, n * page.height()), page));
+            painter.restore();
+        }
     }
     layOutCharts(device, painter, engines, page);
 }
 
-} // namespace
+QPageLayout sheetPageLayout(qsizetype engines, const QLocale& locale) {
+    return {pageSizeFor(locale), engines > 1 ? QPageLayout::Landscape : QPageLayout::Portrait,
+            QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter};
+}
 
 QByteArray sheetPdf(const QList<SheetEngine>& engines, const SheetHeader& header,
                     const SheetSettings& settings, const QLocale& locale) {
-    const QPageLayout page(pageSizeFor(locale),
-                           engines.size() > 1 ? QPageLayout::Landscape : QPageLayout::Portrait,
-                           QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    return pdfFile(page,
-                   [&](QPagedPaintDevice& device) { layOut(device, engines, header, settings); });
+    return pdfFile(sheetPageLayout(engines.size(), locale), [&](QPagedPaintDevice& device) {
+        paintSheet(device, engines, header, settings);
+    });
 }
 
 QString printSheet(const QList<SheetEngine>& engines, const SheetHeader& header,
@@ -165,7 +176,7 @@ QString printSheet(const QList<SheetEngine>& engines, const SheetHeader& header,
     }
     return printThroughDialog(
         printer, QCoreApplication::translate("tolvaric::SheetOutput", "Print the Engine Sheet"),
-        [&](QPagedPaintDevice& device) { layOut(device, engines, header, settings); }, parent);
+        [&](QPagedPaintDevice& device) { paintSheet(device, engines, header, settings); }, parent);
 }
 
 } // namespace tolvaric

@@ -12,8 +12,10 @@
 
 #include <QByteArray>
 #include <QLocale>
+#include <QPageLayout>
 #include <QString>
 
+class QPagedPaintDevice;
 class QWidget;
 
 namespace tolvaric {
@@ -22,6 +24,14 @@ namespace tolvaric {
 // one engine go on landscape pages, side by side.
 QByteArray sheetPdf(const QList<SheetEngine>& engines, const SheetHeader& header,
                     const SheetSettings& settings = {}, const QLocale& locale = QLocale());
+
+// A4, or Letter where the locale measures in inches; landscape for more
+// than one engine.
+QPageLayout sheetPageLayout(qsizetype engines, const QLocale& locale);
+
+// The sheet's pages on `device`: the figures, then the charts.
+void paintSheet(QPagedPaintDevice& device, const QList<SheetEngine>& engines,
+                const SheetHeader& header, const SheetSettings& settings);
 
 // The print dialog for the sheet, proposing `suggestedFile` for Print to
 // File; empty when printed or cancelled, otherwise what went wrong.
