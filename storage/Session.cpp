@@ -10,7 +10,7 @@ FileStatus Session::startUp() {
     auto status = readEngineAndOwner(defaultDataFile, m_engine, owner);
     m_owner = owner.found ? owner.name : defaultOwner;
     m_ownerCutFromFile = owner.cut ? owner.name : QString();
-    return status;
+    return remembered(defaultDataFile, status);
 }
 
 Kept Session::keepForNextStart() const {

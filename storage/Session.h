@@ -47,8 +47,8 @@ class Session {
     FileStatus fetch(const QString& path) {
         return remembered(path, Read_Engine_File(path, m_engine));
     }
-    // The data file the record was last saved to or fetched from; empty
-    // before either.
+    // The data file the record was last read from or saved to, the default
+    // one at start-up among them; empty before any.
     const QString& dataFile() const { return m_dataFile; }
     // Writes the record and the owner's name; both are attempted.
     Kept keepForNextStart() const;

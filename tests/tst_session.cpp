@@ -68,6 +68,8 @@ void TestSession::startUp() {
     const auto status = session.startUp();
     QCOMPARE(status.ok(), loaded);
     QCOMPARE(session.owner(), ownerName);
+    // A sheet names the engine by the file it came from.
+    QCOMPARE(session.dataFile(), loaded ? "tolvaric.dat" : "");
     if (loaded) {
         QCOMPARE(session.engine().Cylinder_Pressure, 150.0); // the file's last value
     } else {

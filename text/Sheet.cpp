@@ -95,7 +95,7 @@ QString sheetCsv(const QList<SheetEngine>& engines, const SheetHeader& header) {
     for (qsizetype i = 0; i < engines.size(); ++i) {
         QStringList values;
         for (const auto& row : rows) {
-            if (row.kind == SheetRow::Kind::Header) {
+            if (row.kind == SheetRow::Kind::Header || row.kind == SheetRow::Kind::File) {
                 values << csvField(inertCell(row.values[i]));
             } else if (row.kind == SheetRow::Kind::Figure) {
                 values << csvField(row.values[i]);
@@ -145,9 +145,11 @@ QString sheetHtml(const QList<SheetEngine>& engines, const SheetHeader& header,
                                                                 : QStringLiteral("<td>");
         for (const auto& value : row.values) {
             // A control character is no text a page may hold: it shows as \e or ?.
-            // Only a name is cut short; the sheet's own words stay whole.
-            const QString shown =
-                row.kind == SheetRow::Kind::Header ? pageCell(value) : terminalText(value);
+            // Only a name is cut short, a file's in its folders; the sheet's
+            // own words stay whole.
+            const QString shown = row.kind == SheetRow::Kind::Header ? pageCell(value)
+                                  : row.kind == SheetRow::Kind::File ? pagePath(value)
+                                                                     : terminalText(value);
             html += cell + xmlText(shown) + QStringLiteral("</td>");
         }
         html += QStringLiteral("</tr>\n");

@@ -274,7 +274,7 @@ QList<SheetRow> sheetRows(const QList<SheetEngine>& engines, const SheetHeader& 
     }
     using Kind = SheetRow::Kind;
     rows.append({Kind::Header, Sheet::tr("Owner"), owners});
-    rows.append({Kind::Header, Sheet::tr("Data file"), files});
+    rows.append({Kind::File, Sheet::tr("Data file"), files});
     rows.append({Kind::Header, Sheet::tr("Date"), dates});
     rows.append({Kind::Header, Sheet::tr("Program"), programs});
     QList<SheetFigures> figures;

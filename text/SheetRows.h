@@ -12,7 +12,8 @@ namespace tolvaric {
 
 struct SheetRow {
     enum class Kind {
-        Header,  // who, which file, when: text, one per engine
+        Header,  // who and when: text, one per engine
+        File,    // the data file's name, one per engine
         Heading, // a section's heading: a label alone
         Figure,  // a figure per engine, or the words for why there is none
     };

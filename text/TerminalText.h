@@ -68,6 +68,28 @@ inline QString isolated(const QString& text) {
     return QChar(firstStrongIsolate) + text + QChar(popDirectionalIsolate);
 }
 
+// A file's path on a page: its name whole, and as many of its last folders
+// as fit beside it in 40 characters, the rest shown as "…".
+inline QString pagePath(const QString& path) {
+    constexpr qsizetype longest = 40;
+    const QString shown = terminalText(path);
+    if (shown.size() <= longest) {
+        return shown;
+    }
+    const auto separator =
+        std::max(shown.lastIndexOf(QLatin1Char('/')), shown.lastIndexOf(QLatin1Char('\\')));
+    qsizetype kept = separator; // where the part kept starts: a separator
+    while (kept > 0) {
+        const auto before = std::max(shown.lastIndexOf(QLatin1Char('/'), kept - 1),
+                                     shown.lastIndexOf(QLatin1Char('\\'), kept - 1));
+        if (before < 0 || shown.size() - before + 1 > longest) {
+            break;
+        }
+        kept = before;
+    }
+    return kept <= 0 ? shown : QChar(0x2026) + shown.mid(kept);
+}
+
 // Typed text quoted in a message: its start only (a pasted page would push
 // the message off the screen), set apart as above.
 inline QString quotedEntry(const QString& text) {
