@@ -17,9 +17,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QPaintEngine>
-#include <QPdfWriter>
-#include <QRegularExpression>
+#include <QFileInfo>
 #include <QScopeGuard>
 #include <QSet>
 #include <QTest>
@@ -50,16 +48,12 @@ class TestSheet : public QObject {
     void figures_data();
     void figures();
     void formats();
-    void pdfPages_data();
-    void pdfPages();
-    void pdfRows_data();
-    void pdfRows();
     void missingValues_data();
     void missingValues();
     void csvCells_data();
     void csvCells();
-    void chartLegend_data();
-    void chartLegend();
+    void pageNames_data();
+    void pageNames();
 
   private:
     ScratchFolder m_dir;
@@ -217,113 +211,6 @@ void TestSheet::formats() {
     QVERIFY(out.contains(">not reachable with the gasket alone<"));
 }
 
-namespace {
-
-// The text the sheet's pages paint, page by page: a PDF writer's pages and
-// resolution, with a paint engine that draws nothing and keeps the text.
-class TextRecorder : public QPaintEngine {
-  public:
-    explicit TextRecorder(QStringList& pages) : QPaintEngine(AllFeatures), m_pages(pages) {}
-    bool begin(QPaintDevice*) override { return true; }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState&) override {}
-    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    // Every shape comes down to a polygon, which draws nothing.
-    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
-    void drawTextItem(const QPointF&, const QTextItem& item) override {
-        m_pages.last() += item.text();
-    }
-    Type type() const override { return User; }
-
-  private:
-    QStringList& m_pages;
-};
-
-class RecordedPages : public QPdfWriter {
-  public:
-    explicit RecordedPages(QIODevice* device) : QPdfWriter(device), m_engine(pages) {}
-    QPaintEngine* paintEngine() const override { return &m_engine; }
-    bool newPage() override {
-        pages.append(QString());
-        return true;
-    }
-    QStringList pages{QString()};
-
-  private:
-    mutable TextRecorder m_engine;
-};
-
-} // namespace
-
-void TestSheet::pdfRows_data() {
-    QTest::addColumn<int>("engines");
-    QTest::newRow("one engine") << 1;
-    QTest::newRow("two engines") << 2;
-    QTest::newRow("five engines") << 5;
-    QTest::newRow("sixteen engines") << 16;
-}
-
-// Every row of the figures is on a page, with the cylinders, the altitude
-// and the boost added: rows that do not fit go on a further page (the last
-// ones were once cut off the page without a word).
-void TestSheet::pdfRows() {
-    QFETCH(int, engines);
-    const QList<SheetEngine> sheets(engines, SheetEngine{"tolvaric.dat", "Q", initialEngineData()});
-    SheetHeader header = todaysHeader();
-    header.choices = {8, 6000, 8};
-    QBuffer output;
-    output.open(QIODevice::WriteOnly);
-    RecordedPages device(&output);
-    device.setPageLayout(sheetPageLayout(engines, QLocale::c()));
-    paintSheet(device, sheets, header, {});
-    const QRegularExpression blanks("\\s", QRegularExpression::UseUnicodePropertiesOption);
-    const QString painted = device.pages.join(QString()).remove(blanks);
-    const auto rows = sheetRows(sheets, header, {});
-    for (const auto& row : rows) {
-        QVERIFY2(painted.contains(QString(row.label).remove(blanks)), qPrintable(row.label));
-    }
-    // As often as a section at the start: once for each group of engines.
-    QCOMPARE(painted.count(QString(rows.last().label).remove(blanks)), painted.count("Volumes"));
-}
-
-static int pageCount(const QByteArray& pdf) {
-    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "));
-}
-
-void TestSheet::pdfPages_data() {
-    QTest::addColumn<int>("engines");
-    QTest::addColumn<int>("ownerLength"); // 0: the short name
-    QTest::addColumn<int>("fewest");
-    QTest::addColumn<int>("most");
-    QTest::newRow("one engine: its figures, then the charts") << 1 << 0 << 2 << 2;
-    // The name is cut short on the page, so the figures stay on it.
-    QTest::newRow("one engine, the longest owner") << 1 << 16384 << 2 << 2;
-    // Engines that do not fit across go on further pages, none left out
-    // (once ten were shown and the rest lost).
-    QTest::newRow("sixteen engines side by side") << 16 << 0 << 3 << 18;
-}
-
-void TestSheet::pdfPages() {
-    QFETCH(int, engines);
-    QFETCH(int, ownerLength);
-    QFETCH(int, fewest);
-    QFETCH(int, most);
-    if (ownerLength > 0) {
-        writeBytes("owner", "\"" + QByteArray(ownerLength, 'W') + "\"\r\n");
-    }
-    QStringList arguments{"--sheet", "--format", "pdf", "-o", "sheet.pdf"};
-    for (int i = 0; i < engines; ++i) {
-        arguments << "tolvaric.dat";
-    }
-    QByteArray out;
-    QByteArray err;
-    QCOMPARE(run(arguments, out, err), 0);
-    const QByteArray pdf = readBytes("sheet.pdf");
-    QVERIFY(pdf.startsWith("%PDF"));
-    QVERIFY2(pageCount(pdf) >= fewest && pageCount(pdf) <= most,
-             qPrintable(QString::number(pageCount(pdf))));
-}
-
 void TestSheet::missingValues_data() {
     QTest::addColumn<int>("field");
     QTest::addColumn<QByteArray>("value");
@@ -422,7 +309,7 @@ void TestSheet::csvCells() {
     QCOMPARE(records[0].filter("pressure, psi", Qt::CaseInsensitive).size(), 1);
 }
 
-void TestSheet::chartLegend_data() {
+void TestSheet::pageNames_data() {
     QTest::addColumn<QString>("name");          // the second engine's data file
     QTest::addColumn<QByteArray>("centerline"); // its intake centerline
     QTest::addColumn<int>("engines");           // how many times it is named
@@ -432,16 +319,20 @@ void TestSheet::chartLegend_data() {
     QTest::newRow("a right-to-left name, set apart")
         << QString(QChar(0x202E)) + "tad.b" << QByteArray("106") << 1
         << QString(QChar(0x2068)) + QChar(0x202E) + "tad.b" + QChar(0x2069);
+    QTest::newRow("a long path, its folders shortened, its file whole")
+        << "a-long-customers-folder/Silverado LM7/smith_lm7_vortech.dat" << QByteArray("106") << 1
+        << QString(QChar(0x2026)) + "/Silverado LM7/smith_lm7_vortech.dat";
     QTest::newRow("past sixty engines the styles repeat, said")
         << "b.dat" << QByteArray("106") << 60 << "after 60 engines the lines' styles repeat";
 }
 
-// What the charts' legend says besides the engines' names.
-void TestSheet::chartLegend() {
+// How the pages name an engine, and what the charts' legend says besides.
+void TestSheet::pageNames() {
     QFETCH(QString, name);
     QFETCH(QByteArray, centerline);
     QFETCH(int, engines);
     QFETCH(QString, said);
+    QVERIFY(QDir().mkpath(QFileInfo(name).path()));
     writeBytes(name, sampleFile().replace("\r\n106\r\n", "\r\n" + centerline + "\r\n"));
     QByteArray out;
     QByteArray err;

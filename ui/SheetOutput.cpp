@@ -6,6 +6,7 @@
 #include "text/ChartDrawing.h"
 #include "ui/ChartPainter.h"
 #include "ui/Printing.h"
+#include "ui/SheetPreview.h"
 
 #include <QCoreApplication>
 #include <QPageLayout>
@@ -174,9 +175,17 @@ QString printSheet(const QList<SheetEngine>& engines, const SheetHeader& header,
     if (!suggestedFile.isEmpty()) {
         printer.setOutputFileName(suggestedFile);
     }
+    const PagePainter paint = [&](QPagedPaintDevice& device) {
+        paintSheet(device, engines, header, settings);
+    };
+    // Seen first, as it will print; Escape goes back to the window.
+    SheetPreview preview(printer, paint, parent);
+    if (preview.exec() != QDialog::Accepted) {
+        return {};
+    }
     return printThroughDialog(
         printer, QCoreApplication::translate("tolvaric::SheetOutput", "Print the Engine Sheet"),
-        [&](QPagedPaintDevice& device) { paintSheet(device, engines, header, settings); }, parent);
+        paint, parent);
 }
 
 } // namespace tolvaric

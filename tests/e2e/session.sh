@@ -265,11 +265,13 @@ start_program
 main=$(main_window)
 printing_title="Print the Engine Sheet"
 options_title="Engine Sheet Options"
+preview_title="Engine Sheet Preview"
 for target in pipe device; do
     rm -f tolvaric.pdf
     if [ "$target" = pipe ]; then mkfifo tolvaric.pdf; else ln -s /dev/full tolvaric.pdf; fi
     keys "$main" ctrl+p
     keys "$(window "$options_title")" Return # nothing added to the sheet
+    keys "$(window "$preview_title")" ctrl+p # the pages seen, then printed
     printing=$(window "$printing_title")
     keys "$printing" Return # Print to File, onto the name it proposes
     for _ in $(seq 50); do [ "$(count "$printing_title")" = 2 ] && break; sleep 0.1; done
@@ -283,11 +285,21 @@ for target in pipe device; do
 done
 rm -f tolvaric.pdf
 
+step "Ctrl+P shows the sheet first; Escape goes back to the window"
+keys "$main" ctrl+p
+keys "$(window "$options_title")" Return
+preview=$(window "$preview_title")
+keys "$preview" Escape
+for _ in $(seq 30); do gone "$preview_title" && break; sleep 0.1; done
+gone "$preview_title" || fail "Escape did not close the preview"
+[ -e tolvaric.pdf ] && fail "the preview's Escape printed a PDF"
+
 step "Ctrl+P prints the engine sheet to the PDF it proposes in the working folder"
 keys "$main" ctrl+p
 options=$(window "$options_title")
 type_text "$options" "8" # the cylinders, the first box
 keys "$options" Return
+keys "$(window "$preview_title")" ctrl+p
 printing=$(window "$printing_title")
 keys "$printing" Return
 for _ in $(seq 50); do [ -s tolvaric.pdf ] && break; sleep 0.1; done

@@ -235,6 +235,9 @@ else
     window "Engine Sheet Options" 30 >/dev/null
     sleep 0.5
     xdotool key Return # nothing added
+    window "Engine Sheet Preview" 30 >/dev/null
+    sleep 0.5
+    xdotool key ctrl+p # the pages seen, then printed
     question=$(message_box "Print the Engine Sheet") # no printer: a PDF? Yes, at the left
     eval "$(xdotool getwindowgeometry --shell "$question" | grep -E '^(WIDTH|HEIGHT)=')"
     click "$question" $((WIDTH - 136)) $((HEIGHT - 22))

@@ -1,0 +1,182 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+// The engine sheet's pages: every row of the figures on a page, the pages a
+// PDF takes, and the preview that shows them before they are printed.
+
+#include "tests/SheetRun.h"
+#include "text/SheetRows.h"
+#include "ui/SheetOutput.h"
+#include "ui/SheetPreview.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QPaintEngine>
+#include <QPdfWriter>
+#include <QPrintPreviewWidget>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+using namespace tolvaric;
+
+class TestSheetPages : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void pdfRows_data();
+    void pdfRows();
+    void pdfPages_data();
+    void pdfPages();
+    void previewBeforePrinting();
+
+  private:
+    ScratchFolder m_dir;
+};
+
+void TestSheetPages::init() {
+    QVERIFY(m_dir.enter());
+    writeSheetFiles();
+}
+
+void TestSheetPages::cleanup() {
+    m_dir.leave();
+}
+
+namespace {
+
+// The text the sheet's pages paint, page by page: a PDF writer's pages and
+// resolution, with a paint engine that draws nothing and keeps the text.
+class TextRecorder : public QPaintEngine {
+  public:
+    explicit TextRecorder(QStringList& pages) : QPaintEngine(AllFeatures), m_pages(pages) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    // Every shape comes down to a polygon, which draws nothing.
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF&, const QTextItem& item) override {
+        m_pages.last() += item.text();
+    }
+    Type type() const override { return User; }
+
+  private:
+    QStringList& m_pages;
+};
+
+class RecordedPages : public QPdfWriter {
+  public:
+    explicit RecordedPages(QIODevice* device) : QPdfWriter(device), m_engine(pages) {}
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+    bool newPage() override {
+        pages.append(QString());
+        return true;
+    }
+    QStringList pages{QString()};
+
+  private:
+    mutable TextRecorder m_engine;
+};
+
+} // namespace
+
+void TestSheetPages::pdfRows_data() {
+    QTest::addColumn<int>("engines");
+    QTest::newRow("one engine") << 1;
+    QTest::newRow("two engines") << 2;
+    QTest::newRow("five engines") << 5;
+    QTest::newRow("sixteen engines") << 16;
+}
+
+// Every row of the figures is on a page, with the cylinders, the altitude
+// and the boost added: rows that do not fit go on a further page (the last
+// ones were once cut off the page without a word).
+void TestSheetPages::pdfRows() {
+    QFETCH(int, engines);
+    const QList<SheetEngine> sheets(engines, SheetEngine{"tolvaric.dat", "Q", initialEngineData()});
+    SheetHeader header = todaysHeader();
+    header.choices = {8, 6000, 8};
+    QBuffer output;
+    output.open(QIODevice::WriteOnly);
+    RecordedPages device(&output);
+    device.setPageLayout(sheetPageLayout(engines, QLocale::c()));
+    paintSheet(device, sheets, header, {});
+    const QRegularExpression blanks("\\s", QRegularExpression::UseUnicodePropertiesOption);
+    const QString painted = device.pages.join(QString()).remove(blanks);
+    const auto rows = sheetRows(sheets, header, {});
+    for (const auto& row : rows) {
+        QVERIFY2(painted.contains(QString(row.label).remove(blanks)), qPrintable(row.label));
+    }
+    // As often as a section at the start: once for each group of engines.
+    QCOMPARE(painted.count(QString(rows.last().label).remove(blanks)), painted.count("Volumes"));
+}
+
+static int pageCount(const QByteArray& pdf) {
+    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "));
+}
+
+void TestSheetPages::pdfPages_data() {
+    QTest::addColumn<int>("engines");
+    QTest::addColumn<int>("ownerLength"); // 0: the short name
+    QTest::addColumn<int>("fewest");
+    QTest::addColumn<int>("most");
+    QTest::newRow("one engine: its figures, then the charts") << 1 << 0 << 2 << 2;
+    // The name is cut short on the page, so the figures stay on it.
+    QTest::newRow("one engine, the longest owner") << 1 << 16384 << 2 << 2;
+    // Engines that do not fit across go on further pages, none left out
+    // (once ten were shown and the rest lost).
+    QTest::newRow("sixteen engines side by side") << 16 << 0 << 3 << 18;
+}
+
+void TestSheetPages::pdfPages() {
+    QFETCH(int, engines);
+    QFETCH(int, ownerLength);
+    QFETCH(int, fewest);
+    QFETCH(int, most);
+    if (ownerLength > 0) {
+        writeBytes("owner", "\"" + QByteArray(ownerLength, 'W') + "\"\r\n");
+    }
+    QStringList arguments{"--sheet", "--format", "pdf", "-o", "sheet.pdf"};
+    for (int i = 0; i < engines; ++i) {
+        arguments << "tolvaric.dat";
+    }
+    QByteArray out;
+    QByteArray err;
+    QCOMPARE(run(arguments, out, err), 0);
+    const QByteArray pdf = readBytes("sheet.pdf");
+    QVERIFY(pdf.startsWith("%PDF"));
+    QVERIFY2(pageCount(pdf) >= fewest && pageCount(pdf) <= most,
+             qPrintable(QString::number(pageCount(pdf))));
+}
+
+// Ctrl+P shows the pages first: they turn, zoom and fit the width, and
+// Escape goes back with nothing printed.
+void TestSheetPages::previewBeforePrinting() {
+    const QList<SheetEngine> sheets{{"tolvaric.dat", "Q", initialEngineData()}};
+    int pages = 0;
+    int turnedTo = 0;
+    bool zoomed = false;
+    QTimer::singleShot(100, [&] {
+        auto* preview = qobject_cast<SheetPreview*>(QApplication::activeModalWidget());
+        QVERIFY(preview);
+        auto* shown = preview->pages();
+        pages = shown->pageCount();
+        QTest::keyClick(preview, Qt::Key_PageDown);
+        turnedTo = shown->currentPage();
+        const double fitted = shown->zoomFactor();
+        QTest::keyClick(preview, Qt::Key_Plus, Qt::ControlModifier);
+        zoomed = shown->zoomFactor() > fitted;
+        QTest::keyClick(preview, Qt::Key_Escape);
+    });
+    QCOMPARE(printSheet(sheets, todaysHeader(), {}, "sheet.pdf", nullptr), QString());
+    QCOMPARE(pages, 2); // the figures, then the charts
+    QCOMPARE(turnedTo, 2);
+    QVERIFY(zoomed);
+    QVERIFY(!QFile::exists("sheet.pdf"));
+}
+
+QTEST_MAIN(TestSheetPages)
+#include "tst_sheetpages.moc"
