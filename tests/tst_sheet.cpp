@@ -209,6 +209,10 @@ void TestSheet::formats() {
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     // Only names are cut short on a page; the sheet's own words stay whole.
     QVERIFY(out.contains(">not reachable with the gasket alone<"));
+    // A comma locale's charts share the separator of the figures beside them.
+    const QString comma =
+        sheetHtml({{"tolvaric.dat", "Q", initialEngineData()}}, todaysHeader(), {","});
+    QVERIFY(comma.contains("target 10,00") && !comma.contains("target 10.00"));
 }
 
 void TestSheet::missingValues_data() {

@@ -96,8 +96,8 @@ QList<double> tickValues(const Axis& axis) {
     return values;
 }
 
-QString tick(double value, int decimals) {
-    return QString::fromStdString(formatFigure(value, decimals));
+QString tick(double value, int decimals, const QString& point) {
+    return QString::fromStdString(formatFigure(value, decimals, point.toStdString()));
 }
 
 constexpr std::size_t dashPatterns = 4; // seriesDashes' patterns
@@ -211,19 +211,21 @@ void drawChart(const SheetChart& chart, double width, ChartCanvas& canvas) {
         for (const double value : tickValues(y)) {
             const double at = y.at(value, bottom, top);
             canvas.rule({left, at, right, at}, false);
-            canvas.text({left - 4, at + 3.5}, tick(value, y.decimals), Anchor::End, false, false);
+            canvas.text({left - 4, at + 3.5}, tick(value, y.decimals, chart.point), Anchor::End,
+                        false, false);
         }
         for (const double value : tickValues(x)) {
             const double at = x.at(value, left, right);
             canvas.rule({at, top, at, bottom}, false);
             if (n + 1 == chart.plots.size()) {
-                canvas.text({at, bottom + 13}, tick(value, x.decimals), Anchor::Middle, false,
-                            false);
+                canvas.text({at, bottom + 13}, tick(value, x.decimals, chart.point), Anchor::Middle,
+                            false, false);
                 if (!chart.xSecondary.isEmpty()) {
-                    canvas.text({at, bottom + 25},
-                                chart.xSecondary.arg(tick(value * chart.xSecondaryFactor,
-                                                          std::max(0, x.decimals - 1))),
-                                Anchor::Middle, false, false);
+                    canvas.text(
+                        {at, bottom + 25},
+                        chart.xSecondary.arg(tick(value * chart.xSecondaryFactor,
+                                                  std::max(0, x.decimals - 1), chart.point)),
+                        Anchor::Middle, false, false);
                 }
             }
         }
@@ -235,8 +237,8 @@ void drawChart(const SheetChart& chart, double width, ChartCanvas& canvas) {
                 const double at = y.at(target, bottom, top);
                 canvas.target({left, at, right, at});
                 canvas.text({right - 2, at - 3},
-                            Sheet::tr("target %1").arg(tick(target, plot.yDecimals)), Anchor::End,
-                            false, false);
+                            Sheet::tr("target %1").arg(tick(target, plot.yDecimals, chart.point)),
+                            Anchor::End, false, false);
             }
         }
         const auto place = [&](const QPointF& p) {

@@ -73,7 +73,7 @@ std::vector<GasketPoint> gasketWithOwn(const EngineData& engine) {
 
 } // namespace
 
-QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines) {
+QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines, const QString& point) {
     SheetChart cam{Sheet::tr("Cam installed advanced or retarded"),
                    Sheet::tr("Intake centerline, degrees after TDC"),
                    0,
@@ -128,6 +128,7 @@ QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines) {
             gasket.plots[0].targets.append(e.Compression_Ratio);
         }
     }
+    cam.point = gasket.point = point;
     return {cam, gasket};
 }
 

@@ -37,13 +37,15 @@ struct SheetChart {
     QString title;
     QString xLabel;
     int xDecimals = 0;
-    QString xSecondary;          // the x axis in another unit: "%1 mm"; empty for none
-    double xSecondaryFactor = 1; // from x's unit to it
-    QList<ChartPlot> plots;      // stacked, sharing the x axis
+    QString xSecondary;                  // the x axis in another unit: "%1 mm"; empty for none
+    double xSecondaryFactor = 1;         // from x's unit to it
+    QList<ChartPlot> plots;              // stacked, sharing the x axis
+    QString point = QStringLiteral("."); // the decimal separator, as the figures beside it
 };
 
-// The cam chart, then the gasket chart.
-QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines);
+// The cam chart, then the gasket chart, their figures with `point`.
+QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines,
+                              const QString& point = QStringLiteral("."));
 
 // The points as rows for the text sheet: a heading and a row per step.
 QList<SheetRow> chartRows(const QList<SheetEngine>& engines, const SheetSettings& settings);
