@@ -319,7 +319,7 @@ void TestSheet::pageNames_data() {
     QTest::addColumn<int>("engines");           // how many times it is named
     QTest::addColumn<QString>("said");          // in the HTML sheet's legend
     QTest::newRow("a centerline no cam has, left off, the others drawn")
-        << "far.dat" << QByteArray("1E300") << 1 << "left off: intake centerline";
+        << "far.dat" << QByteArray("1E300") << 1 << "left off: an intake centerline outside";
     QTest::newRow("a right-to-left name, set apart")
         << QString(QChar(0x202E)) + "tad.b" << QByteArray("106") << 1
         << QString(QChar(0x2068)) + QChar(0x202E) + "tad.b" + QChar(0x2069);

@@ -5,6 +5,7 @@
 // PDF takes, and the preview that shows them before they are printed.
 
 #include "tests/SheetRun.h"
+#include "text/ChartDrawing.h"
 #include "text/SheetRows.h"
 #include "ui/SheetOutput.h"
 #include "ui/SheetPreview.h"
@@ -12,6 +13,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QBuffer>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPdfWriter>
 #include <QPrintPreviewWidget>
@@ -31,6 +34,8 @@ class TestSheetPages : public QObject {
     void pdfPages_data();
     void pdfPages();
     void previewBeforePrinting();
+    void chartLabelsNeverOverlap_data();
+    void chartLabelsNeverOverlap();
 
   private:
     ScratchFolder m_dir;
@@ -176,6 +181,92 @@ void TestSheetPages::previewBeforePrinting() {
     QCOMPARE(turnedTo, 2);
     QVERIFY(zoomed);
     QVERIFY(!QFile::exists("sheet.pdf"));
+}
+
+namespace {
+
+// What a chart draws where: each text's box as the PDF's type measures it,
+// and each marker's.
+class RecordingCanvas : public ChartCanvas {
+  public:
+    struct Box {
+        QRectF area;
+        QString what;
+    };
+    QList<Box> texts;
+    QList<Box> markers;
+
+    void rule(const QLineF&, bool) override {}
+    void target(const QLineF&) override {}
+    void series(const QList<QPointF>&, int) override {}
+    void marker(const QPointF& at, int, bool own) override {
+        const double r = own ? 6 : 3.5; // the widest shape's reach
+        markers.append({QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r), QStringLiteral("marker")});
+    }
+    void text(const QPointF& at, const QString& text, Anchor anchor, bool vertical,
+              bool heading) override {
+        QFont font;
+        font.setPixelSize(int(chartTypePixels));
+        font.setBold(heading);
+        const QFontMetricsF metrics(font);
+        const double width = metrics.horizontalAdvance(text);
+        const double shift = anchor == Anchor::Start    ? 0
+                             : anchor == Anchor::Middle ? width / 2
+                                                        : width;
+        QRectF area(at.x() - shift, at.y() - metrics.ascent(), width, metrics.height());
+        if (vertical) {
+            area =
+                QRectF(at.x() - metrics.ascent(), at.y() - width + shift, metrics.height(), width);
+        }
+        texts.append({area, text});
+    }
+};
+
+} // namespace
+
+void TestSheetPages::chartLabelsNeverOverlap_data() {
+    QTest::addColumn<int>("engines");
+    QTest::addColumn<double>("targetStep"); // between one engine's target and the next's
+    QTest::newRow("one engine") << 1 << 0.0;
+    QTest::newRow("two engines, targets close") << 2 << 0.05;
+    QTest::newRow("five engines, targets close") << 5 << 0.02;
+    QTest::newRow("six engines, the legend's last row full") << 6 << 0.5;
+    QTest::newRow("sixteen engines, long names") << 16 << 0.1;
+    // The thinnest gasket gives the highest ratio: a target on the chart's top edge.
+    QTest::newRow("a target on the edge") << 2 << 0.0;
+}
+
+// No text of a chart covers another or a marker: the legend's names, its
+// notes, the targets' labels, the ticks and the axes' words.
+void TestSheetPages::chartLabelsNeverOverlap() {
+    QFETCH(int, engines);
+    QFETCH(double, targetStep);
+    QList<SheetEngine> sheets;
+    for (int i = 0; i < engines; ++i) {
+        auto engine = initialEngineData();
+        engine.Compression_Ratio = 9.0 + i * targetStep;
+        if (QTest::currentDataTag() == QByteArray("a target on the edge")) {
+            engine.Compression_Ratio = i == 0 ? 9.44 : 8.43; // at 0.020 and at 0.080 in
+        }
+        sheets.append({QString("/home/builder/customers/engine-build-2024-cylinder-head-gasket-"
+                               "0.0%1in.dat")
+                           .arg(40 + i),
+                       "Q", engine});
+    }
+    for (const auto& chart : sheetCharts(sheets)) {
+        RecordingCanvas canvas;
+        drawChart(chart, 640, canvas);
+        for (qsizetype a = 0; a < canvas.texts.size(); ++a) {
+            const auto& one = canvas.texts[a];
+            for (qsizetype b = a + 1; b < canvas.texts.size(); ++b) {
+                QVERIFY2(!one.area.intersects(canvas.texts[b].area),
+                         qPrintable(one.what + " | " + canvas.texts[b].what));
+            }
+            for (const auto& marker : canvas.markers) {
+                QVERIFY2(!one.area.intersects(marker.area), qPrintable(one.what));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(TestSheetPages)

@@ -24,12 +24,17 @@ class Sheet {
 };
 
 // The chart's measures, in its own pixels.
-constexpr double titleHeight = 20;
+constexpr double titleHeight = 26; // clear of the top tick's label
 constexpr double plotHeight = 150;
 constexpr double plotGap = 12;
 constexpr double leftMargin = 62; // the y axis' label and its ticks
 constexpr double rightMargin = 14;
-constexpr double belowPlots = 46; // the x axis' ticks, in both units, and its label
+constexpr double targetMargin = 80; // the targets' labels, beside the plot
+constexpr double labelGap = 12.5;   // between two labels' baselines
+// A generous width of one character of the charts' type: a name cut to
+// fit a legend column by it never runs into the next.
+constexpr double characterWidth = 6.5;
+constexpr double belowPlots = 52; // the x axis' ticks, in both units, and its label
 constexpr double legendRow = 15;
 constexpr int legendColumns = 3;
 constexpr int mostTicks = 12;
@@ -100,9 +105,6 @@ QString tick(double value, int decimals, const QString& point) {
     return QString::fromStdString(formatFigure(value, decimals, point.toStdString()));
 }
 
-constexpr std::size_t dashPatterns = 4; // seriesDashes' patterns
-constexpr std::size_t markerShapes = 5; // seriesMarker's shapes
-
 // Dark enough to print; told apart by dashes and markers too.
 constexpr std::array<const char*, 6> colourNames{"#000000", "#1f4e9c", "#b2182b",
                                                  "#2b7a2b", "#6a3d9a", "#8c510a"};
@@ -110,6 +112,56 @@ constexpr std::array<const char*, 6> colourNames{"#000000", "#1f4e9c", "#b2182b"
 int legendRows(const SheetChart& chart) {
     const auto count = chart.plots.isEmpty() ? 0 : chart.plots.front().series.size();
     return int((count + legendColumns - 1) / legendColumns);
+}
+
+constexpr size_t dashPatternCount = 4;
+constexpr size_t markerShapeCount = 5;
+
+// The lines under the legend, each on a line of its own.
+QStringList legendNotes(const SheetChart& chart) {
+    QStringList notes{Sheet::tr("large marker: the engine as it is")};
+    if (chart.plots.isEmpty()) {
+        return notes;
+    }
+    const auto& series = chart.plots.front().series;
+    for (const auto& one : series) {
+        if (!one.leftOff.isEmpty() && !notes.contains(one.leftOff)) {
+            notes << one.leftOff;
+        }
+    }
+    // Colours, dashes and markers come round together after this many lines.
+    const auto styles =
+        qsizetype(std::lcm(std::lcm(colourNames.size(), dashPatternCount), markerShapeCount));
+    if (series.size() > styles) {
+        notes << Sheet::tr("after %1 engines the lines' styles repeat").arg(styles);
+    }
+    return notes;
+}
+
+bool hasTargets(const SheetChart& chart) {
+    return std::any_of(chart.plots.cbegin(), chart.plots.cend(),
+                       [](const ChartPlot& plot) { return !plot.targets.isEmpty(); });
+}
+
+// A file's name for the legend: its folders left out, and when still too
+// long its start and its end, where names of one build usually differ.
+QString legendName(const QString& path, qsizetype most) {
+    const QString name = terminalText(path.mid(
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1));
+    if (name.size() <= most) {
+        return name;
+    }
+    const qsizetype end = (most - 1) / 2 + 1;
+    const qsizetype start = most - 1 - end;
+    QString cut = name.left(start);
+    if (!cut.isEmpty() && cut.back().isHighSurrogate()) {
+        cut.chop(1);
+    }
+    QString tail = name.right(end);
+    if (!tail.isEmpty() && tail.front().isLowSurrogate()) {
+        tail.remove(0, 1);
+    }
+    return cut + QChar(0x2026) + tail;
 }
 
 } // namespace
@@ -123,7 +175,7 @@ QString seriesColour(int index) {
 }
 
 QList<double> seriesDashes(int index) {
-    switch (index % dashPatterns) {
+    switch (index % int(dashPatternCount)) {
     case 1:
         return {6, 3};
     case 2:
@@ -136,7 +188,7 @@ QList<double> seriesDashes(int index) {
 }
 
 MarkerShape seriesMarker(int index) {
-    static constexpr std::array<MarkerShape, markerShapes> shapes{
+    static constexpr std::array<MarkerShape, markerShapeCount> shapes{
         MarkerShape::Circle, MarkerShape::Square, MarkerShape::Triangle, MarkerShape::Diamond,
         MarkerShape::Cross};
     return shapes[std::size_t(index) % shapes.size()];
@@ -163,12 +215,12 @@ QList<QPointF> markerOutline(MarkerShape shape, const QPointF& at, double r) {
 double chartHeight(const SheetChart& chart, double /*width*/) {
     const auto plots = double(chart.plots.size());
     return titleHeight + plots * plotHeight + std::max(0.0, plots - 1) * plotGap + belowPlots +
-           legendRows(chart) * legendRow + 4;
+           double(legendRows(chart) + legendNotes(chart).size()) * legendRow + 2;
 }
 
 void drawChart(const SheetChart& chart, double width, ChartCanvas& canvas) {
     const double left = leftMargin;
-    const double right = width - rightMargin;
+    const double right = width - (hasTargets(chart) ? targetMargin : rightMargin);
     canvas.text({0, 14}, chart.title, Anchor::Start, false, true);
 
     Range xs;
@@ -218,11 +270,11 @@ void drawChart(const SheetChart& chart, double width, ChartCanvas& canvas) {
             const double at = x.at(value, left, right);
             canvas.rule({at, top, at, bottom}, false);
             if (n + 1 == chart.plots.size()) {
-                canvas.text({at, bottom + 13}, tick(value, x.decimals, chart.point), Anchor::Middle,
+                canvas.text({at, bottom + 17}, tick(value, x.decimals, chart.point), Anchor::Middle,
                             false, false);
                 if (!chart.xSecondary.isEmpty()) {
                     canvas.text(
-                        {at, bottom + 25},
+                        {at, bottom + 29},
                         chart.xSecondary.arg(tick(value * chart.xSecondaryFactor,
                                                   std::max(0, x.decimals - 1), chart.point)),
                         Anchor::Middle, false, false);
@@ -232,14 +284,33 @@ void drawChart(const SheetChart& chart, double width, ChartCanvas& canvas) {
         canvas.rule({left, top, left, bottom}, true);
         canvas.rule({left, bottom, right, bottom}, true);
         canvas.text({14, (top + bottom) / 2}, plot.yLabel, Anchor::Middle, true, false);
+        // The targets' labels beside the plot, top down, each clear of the last.
+        QList<std::pair<double, double>> targets; // where, and the value
         for (const double target : plot.targets) {
             if (target >= y.low && target <= y.high) {
-                const double at = y.at(target, bottom, top);
-                canvas.target({left, at, right, at});
-                canvas.text({right - 2, at - 3},
-                            Sheet::tr("target %1").arg(tick(target, plot.yDecimals, chart.point)),
-                            Anchor::End, false, false);
+                targets.append({y.at(target, bottom, top), target});
             }
+        }
+        std::sort(targets.begin(), targets.end());
+        for (const auto& target : targets) {
+            canvas.target({left, target.first, right, target.first});
+        }
+        // As many labels as the plot's height holds, every so many targets
+        // when there are more; pushed up from the bottom when they run past it.
+        const auto room = std::max<qsizetype>(1, qsizetype((bottom - top) / labelGap));
+        const auto every = (targets.size() + room - 1) / room;
+        QList<std::pair<double, double>> labels;
+        for (qsizetype t = 0; t < targets.size(); t += std::max<qsizetype>(every, 1)) {
+            const double wanted = targets[t].first + 3.5;
+            labels.append(
+                {labels.isEmpty() ? wanted : std::max(wanted, labels.last().first + labelGap),
+                 targets[t].second});
+        }
+        const double over = labels.isEmpty() ? 0 : std::max(0.0, labels.last().first - bottom);
+        for (const auto& [at, target] : labels) {
+            canvas.text({right + 4, at - over},
+                        Sheet::tr("target %1").arg(tick(target, plot.yDecimals, chart.point)),
+                        Anchor::Start, false, false);
         }
         const auto place = [&](const QPointF& p) {
             return QPointF(x.at(p.x(), left, right), y.at(p.y(), bottom, top));
@@ -259,7 +330,7 @@ void drawChart(const SheetChart& chart, double width, ChartCanvas& canvas) {
             }
         }
     }
-    canvas.text({(left + right) / 2, plotsBottom + 38}, chart.xLabel, Anchor::Middle, false, false);
+    canvas.text({(left + right) / 2, plotsBottom + 42}, chart.xLabel, Anchor::Middle, false, false);
 
     // The legend: a piece of each line, its marker and its engine's name.
     if (chart.plots.isEmpty()) {
@@ -273,22 +344,21 @@ void drawChart(const SheetChart& chart, double width, ChartCanvas& canvas) {
         const double from = left + (s % legendColumns) * column;
         canvas.series({{from, at}, {from + 26, at}}, int(s));
         canvas.marker({from + 13, at}, int(s), true);
-        QString name = isolated(pageCell(names[s].name));
+        const QString leftOff = Sheet::tr(" (left off)");
+        const auto most = qsizetype((column - 36) / characterWidth) -
+                          (names[s].leftOff.isEmpty() ? 0 : leftOff.size());
+        QString name = isolated(legendName(names[s].name, most));
         if (!names[s].leftOff.isEmpty()) {
-            name += QStringLiteral(" (") + names[s].leftOff + QLatin1Char(')');
+            name += leftOff;
         }
         canvas.text({from + 32, at + 3.5}, name, Anchor::Start, false, false);
     }
-    // Colours, dashes and markers come round together after this many lines.
-    const auto styles =
-        qsizetype(std::lcm(std::lcm(colourNames.size(), dashPatterns), markerShapes));
-    const QString note = names.size() > styles
-                             ? Sheet::tr("large marker: the engine as it is; after %1 engines "
-                                         "the lines' styles repeat")
-                                   .arg(styles)
-                             : Sheet::tr("large marker: the engine as it is");
-    canvas.text({right, plotsBottom + belowPlots + legendRows(chart) * legendRow}, note,
-                Anchor::End, false, false);
+    const auto notes = legendNotes(chart);
+    for (qsizetype n = 0; n < notes.size(); ++n) {
+        canvas.text({width - rightMargin,
+                     plotsBottom + belowPlots + double(legendRows(chart) + n) * legendRow + 9.5},
+                    notes[n], Anchor::End, false, false);
+    }
 }
 
 } // namespace tolvaric

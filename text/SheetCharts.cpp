@@ -107,7 +107,7 @@ QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines, const QString& 
             {}};
         if (!camPlausible) {
             ratio.leftOff = pressure.leftOff =
-                Sheet::tr("left off: intake centerline %1").arg(figure(e.Intake_Centerline, 1));
+                Sheet::tr("left off: an intake centerline outside 0 to 360 degrees");
         } else if (const auto& own = points[std::size_t(camSteps)]; camOk(own)) {
             ratio.own = QPointF(own.centerline, own.dynamicRatio);
             pressure.own = QPointF(own.centerline, own.pressure);

@@ -23,7 +23,7 @@ struct ChartSeries {
     QString name;                // the engine's data file
     QList<QList<QPointF>> lines; // runs of points; a point that failed breaks the line
     std::optional<QPointF> own;  // the engine as it is
-    QString leftOff;             // why its lines are not drawn; empty when they are
+    QString leftOff;             // why its lines are not drawn, for the legend; empty when drawn
 };
 
 struct ChartPlot {

@@ -817,10 +817,6 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>large marker: the engine as it is</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Cam installed advanced or retarded</source>
         <translation type="unfinished"></translation>
     </message>
@@ -889,14 +885,6 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>large marker: the engine as it is; after %1 engines the lines&apos; styles repeat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>left off: intake centerline %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 psi boost at %2 ft</source>
         <translation type="unfinished"></translation>
     </message>
@@ -910,6 +898,22 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Effective dynamic compression ratio with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (left off)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left off: an intake centerline outside 0 to 360 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>large marker: the engine as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after %1 engines the lines&apos; styles repeat</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
