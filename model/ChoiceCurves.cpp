@@ -4,6 +4,9 @@
 #include "model/ChoiceCurves.h"
 
 #include "model/Calculations.h"
+#include "model/SheetFigures.h"
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -21,13 +24,32 @@ std::vector<CamPoint> camCurve(const EngineData& engine) {
     return points;
 }
 
-std::vector<GasketPoint> gasketCurve(const EngineData& engine) {
-    std::vector<GasketPoint> points;
-    // Counted in thousandths so that every thickness is the decimal it names.
-    const int first = int(std::lround(thinnestGasket * 1000));
-    const int last = int(std::lround(thickestGasket * 1000));
+GasketRange gasketRange(const std::vector<EngineData>& engines) {
     const int step = int(std::lround(gasketStep * 1000));
-    for (int thousandths = first; thousandths <= last; thousandths += step) {
+    GasketRange range{int(std::lround(thinnestGasket * 1000)),
+                      int(std::lround(thickestGasket * 1000))};
+    const auto takeIn = [&](double inches) {
+        if (!std::isfinite(inches) || inches < 0 || inches > thickestGasketShown) {
+            return;
+        }
+        const double thousandths = inches * 1000;
+        range.from = std::min(range.from, int(std::floor(thousandths / step)) * step);
+        range.to = std::max(range.to, int(std::ceil(thousandths / step)) * step);
+    };
+    for (const auto& engine : engines) {
+        takeIn(engine.Gasket_Thickness);
+        const auto needed = sheetFigures(engine).gasketForRatio;
+        if (needed.ok() && needed.buildable) {
+            takeIn(needed.value);
+        }
+    }
+    return range;
+}
+
+std::vector<GasketPoint> gasketCurve(const EngineData& engine, GasketRange range) {
+    std::vector<GasketPoint> points;
+    const int step = int(std::lround(gasketStep * 1000));
+    for (int thousandths = range.from; thousandths <= range.to; thousandths += step) {
         EngineData changed = engine;
         changed.Gasket_Thickness = thousandths / 1000.0;
         const auto ratio = compressionRatio(changed);

@@ -131,8 +131,8 @@ void TestSheet::formats() {
     // table's pressure to the same decimals.
     QCOMPARE(run({"--sheet"}, out, err), 0);
     const QString text = QString::fromUtf8(out);
-    for (const char* result :
-         {" 9.15\n", " 76.01\n", " 113.15\n", "Q.L.N. Racing", "6.25 / 113.15"}) {
+    for (const char* result : {" 9.15\n", " 76.01\n", " 113.15\n", "Q.L.N. Racing", "6.25 / 113.15",
+                               "Gasket 0.0360 in (0.914 mm), the engine as it is"}) {
         QVERIFY2(text.contains(result), result);
     }
     // A name's control characters show on a terminal and do nothing there.

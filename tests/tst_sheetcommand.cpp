@@ -119,35 +119,43 @@ void TestSheetCommand::chartPoints_data() {
     QTest::addColumn<QString>("yColumn");
     QTest::addColumn<QString>("y");
     QTest::addColumn<QString>("own");
+    QTest::addColumn<QByteArray>("target"); // the first engine's target ratio
     // Worked by hand: closing at 310 / 2 + 114 - 180 = 89 degrees ABDC, the
     // piston 2.16344 in down, 27.1866 cu in over 5.7850 cu in of clearance.
     const QString centerline = "Intake centerline, degrees after TDC";
     QTest::newRow("cam 8 degrees retarded, dynamic ratio") << centerline << "114.0"
                                                            << "Dynamic compression ratio"
                                                            << "5.70"
-                                                           << "";
+                                                           << "" << QByteArray("10");
     QTest::newRow("cam 8 degrees retarded, pressure") << centerline << "114.0"
                                                       << "Cranking cylinder pressure, psi"
                                                       << "98.67"
-                                                      << "";
+                                                      << "" << QByteArray("10");
     QTest::newRow("cam as installed, the window's pressure") << centerline << "106.0"
                                                              << "Cranking cylinder pressure, psi"
                                                              << "113.15"
-                                                             << "yes";
+                                                             << "yes" << QByteArray("10");
     // 94.80 cc of clearance at 0.036 in, less or more 207.99 cc an inch of gasket.
     const QString thickness = "Compressed gasket thickness, in";
     QTest::newRow("the thinnest gasket") << thickness << "0.0200"
                                          << "Static compression ratio"
                                          << "9.44"
-                                         << "";
+                                         << "" << QByteArray("10");
     QTest::newRow("the thickest gasket") << thickness << "0.0800"
                                          << "Static compression ratio"
                                          << "8.43"
-                                         << "";
+                                         << "" << QByteArray("10");
+    // 110.32 cc for 8:1 is 0.0746 in more than 0.036: 0.1106 in, taken in by
+    // steps to 0.115 in, where 111.23 cc gives 7.94.
+    QTest::newRow("a target's gasket past the thickest step, taken in")
+        << thickness << "0.1150"
+        << "Static compression ratio"
+        << "7.94"
+        << "" << QByteArray("8");
     QTest::newRow("the engine's own gasket, between two steps") << thickness << "0.0360"
                                                                 << "Static compression ratio"
                                                                 << "9.15"
-                                                                << "yes";
+                                                                << "yes" << QByteArray("10");
 }
 
 // The charts' points, as the CSV gives them after the figures: a row each,
@@ -158,12 +166,16 @@ void TestSheetCommand::chartPoints() {
     QFETCH(QString, yColumn);
     QFETCH(QString, y);
     QFETCH(QString, own);
+    QFETCH(QByteArray, target);
+    writeBytes("tolvaric.dat", sampleFile().replace("\r\n10\r\n150", "\r\n" + target + "\r\n150"));
     QByteArray out;
     QByteArray err;
     QCOMPARE(run({"--sheet", "--format", "csv", "tolvaric.dat", "b.dat"}, out, err), 0);
     const auto points = parseCsv(QString::fromUtf8(out), 1);
     const auto header = points.value(0);
-    QCOMPARE(points.size(), 1 + 2 * (17 + 14)); // 17 cam steps, 13 gaskets and the engine's own
+    // 17 cam steps; 13 gaskets (20 up to 0.115 in) and the engine's own.
+    const int gaskets = target == "8" ? 21 : 14;
+    QCOMPARE(points.size(), 1 + 2 * (17 + gaskets));
     QList<QStringList> found;
     for (const auto& row : points) {
         if (row.value(header.indexOf(xColumn)) == x && row.value(1) == "tolvaric.dat") {

@@ -13,6 +13,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tolvaric {
 
@@ -55,9 +56,18 @@ bool gasketOk(const GasketPoint& p) {
     return p.outcome == Outcome::Success;
 }
 
+// The gasket steps all the engines share.
+GasketRange rangeFor(const QList<SheetEngine>& engines) {
+    std::vector<EngineData> all;
+    for (const auto& sheet : engines) {
+        all.push_back(sheet.engine);
+    }
+    return gasketRange(all);
+}
+
 // The engine's own gasket among the steps, in order of thickness.
-std::vector<GasketPoint> gasketWithOwn(const EngineData& engine) {
-    auto points = gasketCurve(engine);
+std::vector<GasketPoint> gasketWithOwn(const EngineData& engine, GasketRange range) {
+    auto points = gasketCurve(engine, range);
     const auto own = compressionRatio(engine);
     const bool between = std::none_of(points.begin(), points.end(), [&](const GasketPoint& p) {
         return p.thickness == engine.Gasket_Thickness;
@@ -87,6 +97,7 @@ QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines, const QString& 
                       Sheet::tr("%1 mm"),
                       millimetresPerInch,
                       {{Sheet::tr("Static compression ratio"), 2, {}, {}}}};
+    const auto range = rangeFor(engines);
     for (const auto& sheet : engines) {
         const auto& e = sheet.engine;
         // A centerline no cam has would squeeze every other engine's lines
@@ -116,7 +127,7 @@ QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines, const QString& 
         cam.plots[1].series.append(pressure);
 
         ChartSeries ratios{nameOf(sheet),
-                           runs(gasketWithOwn(e), gasketOk,
+                           runs(gasketWithOwn(e, range), gasketOk,
                                 [](const GasketPoint& p) { return QPointF(p.thickness, p.ratio); }),
                            std::nullopt,
                            {}};
@@ -161,20 +172,41 @@ QList<SheetRow> chartRows(const QList<SheetEngine>& engines, const SheetSettings
         rows.append({Kind::Figure, label, values});
     }
     rows.append({Kind::Heading, Sheet::tr("Head gasket: static compression ratio"), {}});
-    QList<std::vector<GasketPoint>> gaskets;
-    for (const auto& sheet : engines) {
-        gaskets.append(gasketCurve(sheet.engine));
+    // The steps, and among them each engine's own gasket, as the cam table
+    // has the cam as installed.
+    if (engines.isEmpty()) {
+        return rows;
     }
-    for (std::size_t i = 0; !gaskets.isEmpty() && i < gaskets.front().size(); ++i) {
-        const double thickness = gaskets.front()[i].thickness;
-        QStringList values;
-        for (const auto& points : gaskets) {
-            values << (gasketOk(points[i]) ? figure(points[i].ratio, 2, settings.point) : none);
+    std::vector<double> gasketSteps;
+    for (const auto& p : gasketCurve(engines.front().engine, rangeFor(engines))) {
+        gasketSteps.push_back(p.thickness);
+    }
+    std::vector<double> thicknesses = gasketSteps;
+    for (const auto& sheet : engines) {
+        const double own = sheet.engine.Gasket_Thickness;
+        if (std::isfinite(own) && own >= 0 && own <= thickestGasketShown &&
+            std::find(thicknesses.begin(), thicknesses.end(), own) == thicknesses.end()) {
+            thicknesses.push_back(own);
         }
+    }
+    std::sort(thicknesses.begin(), thicknesses.end());
+    for (const double thickness : thicknesses) {
+        QStringList values;
+        for (const auto& sheet : engines) {
+            EngineData changed = sheet.engine;
+            changed.Gasket_Thickness = thickness;
+            const auto ratio = compressionRatio(changed);
+            values << (ratio.succeeded() ? figure(ratio.value, 2, settings.point) : none);
+        }
+        const bool onAStep =
+            std::find(gasketSteps.begin(), gasketSteps.end(), thickness) != gasketSteps.end();
         rows.append({Kind::Figure,
-                     Sheet::tr("Gasket %1 in (%2 mm)")
-                         .arg(figure(thickness, 3, settings.point),
-                              figure(thickness * millimetresPerInch, 2, settings.point)),
+                     onAStep ? Sheet::tr("Gasket %1 in (%2 mm)")
+                                   .arg(figure(thickness, 3, settings.point),
+                                        figure(thickness * millimetresPerInch, 2, settings.point))
+                             : Sheet::tr("Gasket %1 in (%2 mm), the engine as it is")
+                                   .arg(figure(thickness, 4, settings.point),
+                                        figure(thickness * millimetresPerInch, 3, settings.point)),
                      values});
     }
     return rows;
@@ -194,6 +226,7 @@ PointTable chartPoints(const QList<SheetEngine>& engines) {
     const QString yes = Sheet::tr("yes");
     const QString camName = Sheet::tr("cam");
     const QString gasketName = Sheet::tr("gasket");
+    const auto range = rangeFor(engines);
     for (const auto& sheet : engines) {
         const auto cam = camCurve(sheet.engine);
         for (std::size_t i = 0; i < cam.size(); ++i) {
@@ -210,7 +243,7 @@ PointTable chartPoints(const QList<SheetEngine>& engines) {
         }
     }
     for (const auto& sheet : engines) {
-        for (const auto& p : gasketWithOwn(sheet.engine)) {
+        for (const auto& p : gasketWithOwn(sheet.engine, range)) {
             const bool own = p.thickness == sheet.engine.Gasket_Thickness;
             table.rows.append({gasketName,
                                nameOf(sheet),

@@ -916,6 +916,10 @@ Do you want to replace it?</source>
         <source>after %1 engines the lines&apos; styles repeat</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Gasket %1 in (%2 mm), the engine as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::SheetChoicesDialog</name>
