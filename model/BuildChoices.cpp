@@ -90,6 +90,10 @@ double stationPressurePsi(double feet) {
     return stationPressureInHg(feet) * pascalsPerInHg / pascalsPerPsi;
 }
 
+double airAroundPsi(const BuildChoices& choices) {
+    return choices.altitudeFeet ? stationPressurePsi(*choices.altitudeFeet) : standardAtmospherePsi;
+}
+
 double boostedRatio(double ratio, double boostPsi, double airPsi) {
     return ratio * (airPsi + boostPsi) / standardAtmospherePsi;
 }

@@ -66,4 +66,8 @@ inline constexpr double standardAtmospherePsi = 14.7;
 // up high it is the station pressure, and the same boost fills less.
 double boostedRatio(double ratio, double boostPsi, double airPsi = standardAtmospherePsi);
 
+// The air a boost gauge reads above: the station pressure at the altitude
+// chosen, or the standard 14.7 psi at sea level when none is.
+double airAroundPsi(const BuildChoices& choices);
+
 } // namespace tolvaric

@@ -94,6 +94,21 @@ CalculationResult requiredChamberVolume(const EngineData& e) {
     return outcomeOf(ccPerCubicInch() * (required - withoutChamber));
 }
 
+namespace {
+
+// The cranking pressure, psi gauge, that a dynamic ratio gives.
+Checked crankingPressureOf(Checked dynamicRatio) {
+    return power(dynamicRatio, 1.3) * 11.8 - 14.7;
+}
+
+} // namespace
+
+CalculationResult crankingPressureFor(double dynamicRatio) {
+    const Checked pressure = crankingPressureOf(dynamicRatio);
+    return pressure.failed() ? CalculationResult{Outcome::ComputationFailure, 0}
+                             : CalculationResult{Outcome::Success, pressure.value()};
+}
+
 PressureSteps cylinderPressureSteps(const EngineData& e) {
     PressureSteps steps;
     const Checked p = pi;
@@ -133,7 +148,7 @@ PressureSteps cylinderPressureSteps(const EngineData& e) {
     const Checked effectiveSwept = cylinder(e.Bore, pistonDrop, p);
     const Checked dynamicRatio =
         effectiveSwept / (Checked(e.Gage_Correction) / ccPerCubicInch() + clearance) + 1;
-    const Checked pressure = power(dynamicRatio, 1.3) * 11.8 - 14.7;
+    const Checked pressure = crankingPressureOf(dynamicRatio);
     if (pressure.failed()) {
         steps.outcome = Outcome::ComputationFailure;
         return steps;

@@ -53,4 +53,8 @@ struct PressureSteps {
 };
 PressureSteps cylinderPressureSteps(const EngineData& engine);
 
+// The cranking pressure, psi gauge, that a dynamic ratio gives, as the
+// cylinder pressure calculation works it out.
+CalculationResult crankingPressureFor(double dynamicRatio);
+
 } // namespace tolvaric

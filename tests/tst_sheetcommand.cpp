@@ -189,6 +189,13 @@ void TestSheetCommand::chartPoints() {
     QCOMPARE(run({"--sheet", "--format", "html", "tolvaric.dat", "b.dat"}, out, err), 0);
     QCOMPARE(out.count("<svg "), 2);
     QCOMPARE(out.count("<polyline "), 2 * 3 + 2 * 2); // a line an engine a plot, and the legends
+    // A boost adds a line an engine to both cam plots, and to the cam legend.
+    out.clear();
+    QCOMPARE(
+        run({"--sheet", "--format", "html", "--boost", "8psi", "tolvaric.dat", "b.dat"}, out, err),
+        0);
+    QCOMPARE(out.count("<polyline "), 2 * 5 + 2 * 3);
+    QVERIFY(out.contains("(boost): the engine with 8 psi boost at sea level"));
 }
 
 void TestSheetCommand::commandLineFailures_data() {

@@ -4,6 +4,7 @@
 // The engine sheet's pages: every row of the figures on a page, the pages a
 // PDF takes, and the preview that shows them before they are printed.
 
+#include "model/SheetFigures.h"
 #include "tests/SheetRun.h"
 #include "text/ChartDrawing.h"
 #include "text/SheetRows.h"
@@ -22,6 +23,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
+
 using namespace tolvaric;
 
 class TestSheetPages : public QObject {
@@ -36,6 +39,7 @@ class TestSheetPages : public QObject {
     void previewBeforePrinting();
     void chartLabelsNeverOverlap_data();
     void chartLabelsNeverOverlap();
+    void boostedCamLine();
 
   private:
     ScratchFolder m_dir;
@@ -267,6 +271,24 @@ void TestSheetPages::chartLabelsNeverOverlap() {
             }
         }
     }
+}
+
+// The boosted cam line at the cam as installed: the dynamic ratio x 22.7 /
+// 14.7 at 8 psi (6.25 gives 9.65), and the cranking pressure the window's
+// formula gives for that ratio, ratio^1.3 x 11.8 - 14.7.
+void TestSheetPages::boostedCamLine() {
+    BuildChoices choices;
+    choices.boostPsi = 8;
+    const auto engine = initialEngineData();
+    const auto cam = sheetCharts({{"tolvaric.dat", "Q", engine}}, choices).front();
+    QCOMPARE(cam.plots[0].series.size(), 2);
+    const auto ratio = cam.plots[0].series[1].own;
+    const auto pressure = cam.plots[1].series[1].own;
+    QVERIFY(ratio && pressure);
+    QVERIFY(std::abs(ratio->y() - sheetFigures(engine).dynamicRatio.value * 22.7 / 14.7) < 1e-9);
+    QCOMPARE(qRound(ratio->y() * 100), 965);
+    QVERIFY(std::abs(pressure->y() - (std::pow(ratio->y(), 1.3) * 11.8 - 14.7)) < 1e-9);
+    QCOMPARE(cam.plots[0].series[1].mark, " (boost)");
 }
 
 QTEST_MAIN(TestSheetPages)

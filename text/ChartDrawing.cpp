@@ -119,16 +119,11 @@ constexpr size_t markerShapeCount = 5;
 
 // The lines under the legend, each on a line of its own.
 QStringList legendNotes(const SheetChart& chart) {
-    QStringList notes{Sheet::tr("large marker: the engine as it is")};
+    QStringList notes = QStringList{Sheet::tr("large marker: the engine as it is")} + chart.notes;
     if (chart.plots.isEmpty()) {
         return notes;
     }
     const auto& series = chart.plots.front().series;
-    for (const auto& one : series) {
-        if (!one.leftOff.isEmpty() && !notes.contains(one.leftOff)) {
-            notes << one.leftOff;
-        }
-    }
     // Colours, dashes and markers come round together after this many lines.
     const auto styles =
         qsizetype(std::lcm(std::lcm(colourNames.size(), dashPatternCount), markerShapeCount));
@@ -344,14 +339,10 @@ void drawChart(const SheetChart& chart, double width, ChartCanvas& canvas) {
         const double from = left + (s % legendColumns) * column;
         canvas.series({{from, at}, {from + 26, at}}, int(s));
         canvas.marker({from + 13, at}, int(s), true);
-        const QString leftOff = Sheet::tr(" (left off)");
-        const auto most = qsizetype((column - 36) / characterWidth) -
-                          (names[s].leftOff.isEmpty() ? 0 : leftOff.size());
-        QString name = isolated(legendName(names[s].name, most));
-        if (!names[s].leftOff.isEmpty()) {
-            name += leftOff;
-        }
-        canvas.text({from + 32, at + 3.5}, name, Anchor::Start, false, false);
+        const auto most = qsizetype((column - 36) / characterWidth) - names[s].mark.size();
+        canvas.text({from + 32, at + 3.5},
+                    isolated(legendName(names[s].name, most)) + names[s].mark, Anchor::Start, false,
+                    false);
     }
     const auto notes = legendNotes(chart);
     for (qsizetype n = 0; n < notes.size(); ++n) {

@@ -157,7 +157,7 @@ QString sheetHtml(const QList<SheetEngine>& engines, const SheetHeader& header,
     html += QStringLiteral("</table>\n");
     if (settings.charts) {
         constexpr double chartWidth = 640;
-        for (const auto& chart : sheetCharts(engines, settings.point)) {
+        for (const auto& chart : sheetCharts(engines, header.choices, settings.point)) {
             html += QLatin1String("<p>");
             appendChartSvg(html, chart, chartWidth);
             html += QLatin1String("</p>\n");

@@ -56,6 +56,30 @@ bool gasketOk(const GasketPoint& p) {
     return p.outcome == Outcome::Success;
 }
 
+enum class Boosted { Ratio, Pressure };
+
+// An engine's cam line as a boost makes it act: the effective dynamic
+// ratio, or the cranking pressure that ratio gives.
+ChartSeries boosted(const ChartSeries& plain, const std::vector<CamPoint>& points, double psi,
+                    double air, Boosted what) {
+    ChartSeries series{plain.name, {}, std::nullopt, {}};
+    const auto value = [&](const CamPoint& p) -> std::optional<double> {
+        const double ratio = boostedRatio(p.dynamicRatio, psi, air);
+        if (what == Boosted::Ratio) {
+            return ratio;
+        }
+        const auto pressure = crankingPressureFor(ratio);
+        return pressure.succeeded() ? std::optional(pressure.value) : std::nullopt;
+    };
+    series.lines = runs(
+        points, [&](const CamPoint& p) { return camOk(p) && value(p).has_value(); },
+        [&](const CamPoint& p) { return QPointF(p.centerline, *value(p)); });
+    if (const auto& own = points[std::size_t(camSteps)]; camOk(own) && value(own)) {
+        series.own = QPointF(own.centerline, *value(own));
+    }
+    return series;
+}
+
 // The gasket steps all the engines share.
 GasketRange rangeFor(const QList<SheetEngine>& engines) {
     std::vector<EngineData> all;
@@ -83,7 +107,8 @@ std::vector<GasketPoint> gasketWithOwn(const EngineData& engine, GasketRange ran
 
 } // namespace
 
-QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines, const QString& point) {
+QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines, const BuildChoices& choices,
+                              const QString& point) {
     SheetChart cam{Sheet::tr("Cam installed advanced or retarded"),
                    Sheet::tr("Intake centerline, degrees after TDC"),
                    0,
@@ -117,14 +142,32 @@ QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines, const QString& 
             std::nullopt,
             {}};
         if (!camPlausible) {
-            ratio.leftOff = pressure.leftOff =
+            ratio.mark = pressure.mark = Sheet::tr(" (left off)");
+            const QString why =
                 Sheet::tr("left off: an intake centerline outside 0 to 360 degrees");
+            if (!cam.notes.contains(why)) {
+                cam.notes << why;
+            }
         } else if (const auto& own = points[std::size_t(camSteps)]; camOk(own)) {
             ratio.own = QPointF(own.centerline, own.dynamicRatio);
             pressure.own = QPointF(own.centerline, own.pressure);
         }
         cam.plots[0].series.append(ratio);
         cam.plots[1].series.append(pressure);
+        if (choices.boostPsi && camPlausible) {
+            cam.plots[0].series.append(
+                boosted(ratio, points, *choices.boostPsi, airAroundPsi(choices), Boosted::Ratio));
+            cam.plots[1].series.append(boosted(pressure, points, *choices.boostPsi,
+                                               airAroundPsi(choices), Boosted::Pressure));
+            cam.plots[0].series.last().mark = cam.plots[1].series.last().mark =
+                Sheet::tr(" (boost)");
+            const QString what =
+                Sheet::tr("(boost): the engine with %1")
+                    .arg(boostBasis(*choices.boostPsi, choices.altitudeFeet, point));
+            if (!cam.notes.contains(what)) {
+                cam.notes << what;
+            }
+        }
 
         ChartSeries ratios{nameOf(sheet),
                            runs(gasketWithOwn(e, range), gasketOk,

@@ -8,12 +8,14 @@
 // thickness), one line per engine named as its column is. The same points
 // go into the text sheet as small tables and into the CSV as rows.
 
+#include "model/BuildChoices.h"
 #include "text/Sheet.h"
 #include "text/SheetRows.h"
 
 #include <QList>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -23,7 +25,7 @@ struct ChartSeries {
     QString name;                // the engine's data file
     QList<QList<QPointF>> lines; // runs of points; a point that failed breaks the line
     std::optional<QPointF> own;  // the engine as it is
-    QString leftOff;             // why its lines are not drawn, for the legend; empty when drawn
+    QString mark;                // after the name in the legend: " (left off)", " (boost)"
 };
 
 struct ChartPlot {
@@ -41,10 +43,13 @@ struct SheetChart {
     double xSecondaryFactor = 1;         // from x's unit to it
     QList<ChartPlot> plots;              // stacked, sharing the x axis
     QString point = QStringLiteral("."); // the decimal separator, as the figures beside it
+    QStringList notes{};                 // under the legend: what its marks mean
 };
 
-// The cam chart, then the gasket chart, their figures with `point`.
-QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines,
+// The cam chart, then the gasket chart, their figures with `point`. With a
+// boost chosen, the cam chart has a line more for each engine: the dynamic
+// ratio as the boost makes it act, and the pressure that implies.
+QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines, const BuildChoices& choices = {},
                               const QString& point = QStringLiteral("."));
 
 // The points as rows for the text sheet: a heading and a row per step.

@@ -117,18 +117,6 @@ Figure each(double value) {
     };
 }
 
-// What the boosted figures are worked against: "8 psi boost at sea level",
-// "10.2 psi boost at 5280 ft", with the page's decimal separator.
-QString boostBasis(double psi, std::optional<double> feet, const QString& point) {
-    QString boost = QString::fromStdString(formatFigure(psi, 2, point.toStdString()));
-    while (boost.contains(point) && (boost.endsWith(QLatin1Char('0')) || boost.endsWith(point))) {
-        boost.chop(1);
-    }
-    return feet ? Sheet::tr("%1 psi boost at %2 ft")
-                      .arg(boost, QString::fromStdString(formatFigure(*feet, 0)))
-                : Sheet::tr("%1 psi boost at sea level").arg(boost);
-}
-
 // The builder's choices, each a section of its own when it is made.
 QList<Section> choiceSections(const BuildChoices& choices, const QString& point) {
     using F = SheetFigures;
@@ -166,8 +154,7 @@ QList<Section> choiceSections(const BuildChoices& choices, const QString& point)
     if (const auto boost = choices.boostPsi) {
         // A gauge reads above the air around it, which is thinner up high.
         const double psi = *boost;
-        const double air = choices.altitudeFeet ? stationPressurePsi(*choices.altitudeFeet)
-                                                : standardAtmospherePsi;
+        const double air = airAroundPsi(choices);
         const auto boosted = [psi, air](double ratio) { return boostedRatio(ratio, psi, air); };
         const QString basis = boostBasis(psi, choices.altitudeFeet, point);
         made.append({Sheet::tr("With boost"),
@@ -293,6 +280,18 @@ QList<SheetRow> sheetRows(const QList<SheetEngine>& engines, const SheetHeader& 
         }
     }
     return rows;
+}
+
+// What the boosted figures are worked against: "8 psi boost at sea level",
+// "10.2 psi boost at 5280 ft", with the page's decimal separator.
+QString boostBasis(double psi, std::optional<double> feet, const QString& point) {
+    QString boost = QString::fromStdString(formatFigure(psi, 2, point.toStdString()));
+    while (boost.contains(point) && (boost.endsWith(QLatin1Char('0')) || boost.endsWith(point))) {
+        boost.chop(1);
+    }
+    return feet ? Sheet::tr("%1 psi boost at %2 ft")
+                      .arg(boost, QString::fromStdString(formatFigure(*feet, 0)))
+                : Sheet::tr("%1 psi boost at sea level").arg(boost);
 }
 
 } // namespace tolvaric

@@ -8,6 +8,8 @@
 
 #include <QStringList>
 
+#include <optional>
+
 namespace tolvaric {
 
 struct SheetRow {
@@ -21,6 +23,10 @@ struct SheetRow {
     QString label;      // unique on the sheet, whatever the case
     QStringList values; // one per engine; none for a heading
 };
+
+// What the boosted figures are worked against: "8 psi boost at sea level",
+// "10.2 psi boost at 5280 ft", with the page's decimal separator.
+QString boostBasis(double psi, std::optional<double> feet, const QString& point);
 
 QList<SheetRow> sheetRows(const QList<SheetEngine>& engines, const SheetHeader& header,
                           const SheetSettings& settings);

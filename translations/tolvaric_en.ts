@@ -920,6 +920,14 @@ Do you want to replace it?</source>
         <source>Gasket %1 in (%2 mm), the engine as it is</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source> (boost)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(boost): the engine with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::SheetChoicesDialog</name>

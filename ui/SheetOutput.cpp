@@ -45,13 +45,13 @@ QString htmlAt(const QList<SheetEngine>& engines, const SheetHeader& header, She
 // other, or side by side on a landscape page; a chart taller than the page
 // made smaller.
 void layOutCharts(QPagedPaintDevice& device, QPainter& painter, const QList<SheetEngine>& engines,
-                  const QString& point, const QSizeF& page) {
+                  const SheetHeader& header, const QString& point, const QSizeF& page) {
     constexpr double gap = 24;
     const int columns = page.width() > page.height() ? 2 : 1;
     const double width = (page.width() - gap * (columns - 1)) / columns;
     device.newPage();
     double y = 0;
-    const auto charts = sheetCharts(engines, point);
+    const auto charts = sheetCharts(engines, header.choices, point);
     for (qsizetype i = 0; i < charts.size(); ++i) {
         const double height = chartHeight(charts[i], width);
         const double scale = std::min(1.0, page.height() / height);
@@ -152,7 +152,7 @@ void paintSheet(QPagedPaintDevice& device, const QList<SheetEngine>& engines,
             painter.restore();
         }
     }
-    layOutCharts(device, painter, engines, settings.point, page);
+    layOutCharts(device, painter, engines, header, settings.point, page);
 }
 
 QPageLayout sheetPageLayout(qsizetype engines, const QLocale& locale) {
