@@ -51,6 +51,18 @@ void htmlSheetWithoutCharts(benchmark::State& state) {
 }
 BENCHMARK(htmlSheetWithoutCharts);
 
+// With a boost the cam chart has a line more an engine: against the sheet
+// without charts, it should still cost no more than twice as much.
+void htmlSheetWithBoost(benchmark::State& state) {
+    const auto one = engines(1);
+    auto header = tolvaric::todaysHeader();
+    header.choices.boostPsi = 8;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tolvaric::sheetHtml(one, header));
+    }
+}
+BENCHMARK(htmlSheetWithBoost);
+
 void pdfOfTenEngines(benchmark::State& state) {
     const auto ten = engines(10);
     for (auto _ : state) {
