@@ -121,6 +121,7 @@ void TestMainWindow::calculations() {
                             : &EngineData::Cylinder_Pressure;
     QCOMPARE(m_window->box(member)->text(), shown);
     if (message.isEmpty()) {
+        QCOMPARE(m_window->box(member)->cursorPosition(), 0); // its start, should it not fit
         QVERIFY(m_prompts.messages.isEmpty());
         QVERIFY(m_session.engine().*member != before.*member);
     } else {
