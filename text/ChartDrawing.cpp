@@ -141,7 +141,7 @@ bool hasTargets(const SheetChart& chart) {
 // A file's name for the legend: its folders left out, and when still too
 // long its start and its end, where names of one build usually differ.
 QString legendName(const QString& path, qsizetype most) {
-    const QString name = terminalText(path.mid(
+    QString name = terminalText(path.mid(
         std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1));
     if (name.size() <= most) {
         return name;

@@ -38,13 +38,13 @@ double toCubicInches(double cc) {
 // A row's figure for one engine, from its record and its sheet figures.
 using Figure = std::function<SheetFigure(const EngineData&, const SheetFigures&)>;
 
-Figure held(double EngineData::*member, Unit unit = {}) {
+Figure held(double EngineData::*member, const Unit& unit = {}) {
     return [member, unit](const EngineData& e, const SheetFigures&) {
         return SheetFigure{Outcome::Success, unit ? unit(e.*member) : e.*member};
     };
 }
 
-Figure derived(SheetFigure SheetFigures::*member, Unit unit = {}) {
+Figure derived(SheetFigure SheetFigures::*member, const Unit& unit = {}) {
     return [member, unit](const EngineData&, const SheetFigures& f) {
         SheetFigure figure = f.*member;
         if (figure.ok() && unit) {
