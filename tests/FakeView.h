@@ -10,6 +10,7 @@
 class FakeView : public tolvaric::SessionView {
   public:
     void Show_Engine_Data() override { ++recordsShown; }
+    void showResultFigures() override {}
     void showOwner(const QString& shown) override { owner = shown; }
     void showLogo(const QImage& picture) override { logo = picture; }
     QSize logoPixels() const override { return {205, 125}; } // the window's box at 96 dpi

@@ -5,14 +5,18 @@
 // text that is no number, the owner box, and other locales.
 
 #include "model/CalculationCommand.h"
+#include "tests/FakeView.h"
 #include "tests/WindowTest.h"
 #include "ui/ColorButton.h"
 #include "ui/MainWindow_p.h"
+#include "ui/SessionCommands.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTextEdit>
 
 using tolvaric::EngineData;
@@ -41,6 +45,8 @@ class TestMainWindow : public WindowTest {
     void switchingAwayDoesNotJudgeTheText();
     void enterAndEscapePressNoButton();
     void lockedBoxTakesNoTyping();
+    void hoverFiguresFollowTheRecord_data();
+    void hoverFiguresFollowTheRecord();
 };
 
 void TestMainWindow::typedValueReachesTheRecordBeforeTheCommand() {
@@ -264,6 +270,44 @@ void TestMainWindow::lockedBoxTakesNoTyping() {
     QTest::keyClick(pressure, Qt::Key_Return);
     QCOMPARE(focusedBox(), m_window->box(&EngineData::Compression_Ratio));
     QCOMPARE(m_session.engine().Cylinder_Pressure, 150.0);
+}
+
+void TestMainWindow::hoverFiguresFollowTheRecord_data() {
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("ratioFigures");    // in the ratio box's hover text
+    QTest::addColumn<QString>("pressureFigures"); // in the pressure box's
+    // The chamber for 10:1 is 76.01 cc: clearance 85.80 cc, dynamic ratio 6.80.
+    QTest::newRow("a calculation") << "calculate"
+                                   << "85.80 cc"
+                                   << "6.80";
+    // No tolvaric.dat: Yes takes the sample engine the boxes show.
+    QTest::newRow("Yes at start-up") << "start"
+                                     << "94.80 cc"
+                                     << "6.25";
+}
+
+// The result boxes' hover figures are the record's after each change of it.
+void TestMainWindow::hoverFiguresFollowTheRecord() {
+    QFETCH(QString, step);
+    QFETCH(QString, ratioFigures);
+    QFETCH(QString, pressureFigures);
+    if (step == "calculate") {
+        tolvaric::ownerBox(*m_window)->setFocus(); // leaving it stores nothing
+        QTest::mouseClick(m_window->button(tolvaric::Calculation::Volume), Qt::LeftButton);
+    } else {
+        QTemporaryDir empty;
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(empty.path());
+        m_session.setEngine(EngineData{});
+        m_window->showResultFigures(); // as a window shows them before start-up
+        tolvaric::SessionCommands commands(*m_window, m_session, m_prompts, [] {});
+        QVERIFY(commands.startUp());
+        QDir::setCurrent(before);
+    }
+    const auto ratio = m_window->box(&EngineData::Compression_Ratio)->toolTip();
+    const auto pressure = m_window->box(&EngineData::Cylinder_Pressure)->toolTip();
+    QVERIFY2(ratio.contains(ratioFigures), qPrintable(ratio));
+    QVERIFY2(pressure.contains(pressureFigures), qPrintable(pressure));
 }
 
 QTEST_MAIN(TestMainWindow)

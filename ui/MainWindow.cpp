@@ -58,7 +58,7 @@ MainWindow::MainWindow(Session& session, Prompts& prompts, const QLocale& locale
     buildOtherControls();
     setFocusOrder();
     m_boxes.front()->setFocus();
-    describeResults();
+    showResultFigures();
     // No control of its own: the window's layout is fixed.
     auto* print = new QShortcut(QKeySequence::Print, this);
     connect(print, &QShortcut::activated, this, &MainWindow::printSheet);
@@ -80,7 +80,7 @@ void MainWindow::Show_Engine_Data() {
                                     m_locale, m_units));
         fieldBox->setCursorPosition(0); // its start, should it not fit
     }
-    describeResults();
+    showResultFigures();
 }
 
 void MainWindow::showOwner(const QString& owner) {
@@ -111,7 +111,7 @@ void MainWindow::storeEntry(FieldBox* fieldBox) {
             readValue(fieldBox->text(), m_locale, fieldBox->field().quantity, m_units);
         reading.kind == TypedReading::Kind::Number) {
         m_session.store(fieldBox->field().member, reading.value);
-        describeResults();
+        showResultFigures();
         return;
     }
     if (m_unreadable) {
@@ -156,9 +156,10 @@ void MainWindow::calculate(Calculation calculation) {
     auto* resultBox = box(command.result);
     resultBox->setText(showValue(result.value, field.quantity, picture, m_locale, m_units));
     resultBox->setCursorPosition(0); // its start, should it not fit
+    showResultFigures();             // the figures behind every result changed with it
 }
 
-void MainWindow::describeResults() {
+void MainWindow::showResultFigures() {
     const auto f = sheetFigures(m_session.engine());
     auto shown = [this](const SheetFigure& figure, int decimals) {
         return QString::fromStdString(

@@ -43,6 +43,7 @@ class MainWindow : public QWidget, public SessionView {
 
     // What the session's commands show.
     void Show_Engine_Data() override;
+    void showResultFigures() override;
     void showOwner(const QString& owner) override;
     void showLogo(const QImage& picture) override;
     QSize logoPixels() const override;
@@ -68,7 +69,6 @@ class MainWindow : public QWidget, public SessionView {
     void storeOwner();
     void reportUnreadableEntry();
     // The result boxes' tips: the figures behind each, from the record.
-    void describeResults();
     void runButton(ButtonAction action);
     void calculate(Calculation calculation);
     // Ctrl+P: the engine sheet of what the window holds, to a printer or a PDF.

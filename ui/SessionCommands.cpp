@@ -32,6 +32,7 @@ bool SessionCommands::startUp() {
                    m_view.promptParent(),
                    unopened ? dataFileUnopenedText(defaultDataFile, status) : QString())) {
         m_session.proceedWithInitialValues(); // what the boxes show
+        m_view.showResultFigures();
     } else {
         return false;
     }

@@ -18,6 +18,9 @@ class SessionView {
     virtual ~SessionView() = default;
     // Fills all sixteen boxes from the session's record.
     virtual void Show_Engine_Data() = 0;
+    // The result boxes' hover figures, from the record as it is now: after
+    // the record took values the boxes already show.
+    virtual void showResultFigures() = 0;
     virtual void showOwner(const QString& owner) = 0;
     virtual void showLogo(const QImage& picture) = 0;
     // The logo box's size in device pixels, for reading the picture to fit.
