@@ -3,6 +3,7 @@
 
 #include "model/ChoiceCurves.h"
 
+#include "model/BuildChoices.h"
 #include "model/Calculations.h"
 #include "model/SheetFigures.h"
 
@@ -20,6 +21,20 @@ std::vector<CamPoint> camCurve(const EngineData& engine) {
         const auto steps = cylinderPressureSteps(moved);
         points.push_back(
             {moved.Intake_Centerline, steps.outcome, steps.dynamicRatio, steps.pressure});
+    }
+    return points;
+}
+
+std::vector<CamPoint> boostedCamCurve(std::vector<CamPoint> points, double boostPsi,
+                                      double airPsi) {
+    for (auto& point : points) {
+        if (point.outcome != Outcome::Success) {
+            continue;
+        }
+        point.dynamicRatio = boostedRatio(point.dynamicRatio, boostPsi, airPsi);
+        const auto pressure = crankingPressureFor(point.dynamicRatio);
+        point.outcome = pressure.outcome;
+        point.pressure = pressure.value;
     }
     return points;
 }
@@ -54,6 +69,21 @@ std::vector<GasketPoint> gasketCurve(const EngineData& engine, GasketRange range
         changed.Gasket_Thickness = thousandths / 1000.0;
         const auto ratio = compressionRatio(changed);
         points.push_back({changed.Gasket_Thickness, ratio.outcome, ratio.value});
+    }
+    return points;
+}
+
+std::vector<GasketPoint> gasketCurveWithOwn(const EngineData& engine, GasketRange range) {
+    auto points = gasketCurve(engine, range);
+    const bool between = std::none_of(points.begin(), points.end(), [&](const GasketPoint& p) {
+        return p.thickness == engine.Gasket_Thickness;
+    });
+    if (between) {
+        const auto own = compressionRatio(engine);
+        const auto at = std::find_if(points.begin(), points.end(), [&](const GasketPoint& p) {
+            return p.thickness > engine.Gasket_Thickness;
+        });
+        points.insert(at, {engine.Gasket_Thickness, own.outcome, own.value});
     }
     return points;
 }

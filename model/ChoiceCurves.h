@@ -47,6 +47,12 @@ struct GasketRange {
 GasketRange gasketRange(const std::vector<EngineData>& engines);
 
 std::vector<CamPoint> camCurve(const EngineData& engine);
+// The cam curve as a boost makes it act: each point's dynamic ratio x (air
+// + boost) / 14.7, and the cranking pressure that ratio gives.
+std::vector<CamPoint> boostedCamCurve(std::vector<CamPoint> points, double boostPsi, double airPsi);
+
 std::vector<GasketPoint> gasketCurve(const EngineData& engine, GasketRange range = {});
+// The steps with the engine's own gasket among them, in order of thickness.
+std::vector<GasketPoint> gasketCurveWithOwn(const EngineData& engine, GasketRange range);
 
 } // namespace tolvaric

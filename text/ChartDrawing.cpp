@@ -4,6 +4,7 @@
 #include "text/ChartDrawing.h"
 
 #include "model/DisplayPicture.h"
+#include "text/ChartAxis.h"
 #include "text/TerminalText.h"
 
 #include <QCoreApplication>
@@ -37,69 +38,6 @@ constexpr double characterWidth = 6.5;
 constexpr double belowPlots = 52; // the x axis' ticks, in both units, and its label
 constexpr double legendRow = 15;
 constexpr int legendColumns = 3;
-constexpr int mostTicks = 12;
-
-struct Range {
-    double low = std::numeric_limits<double>::infinity();
-    double high = -std::numeric_limits<double>::infinity();
-    void take(double value) {
-        low = std::min(low, value);
-        high = std::max(high, value);
-    }
-    bool usable() const { return std::isfinite(low) && std::isfinite(high); }
-};
-
-// An axis on round numbers: steps of 1, 2 or 5 times a power of ten.
-struct Axis {
-    double low = 0;
-    double high = 1;
-    double step = 1;
-    int decimals = 0;
-    double at(double value, double from, double to) const {
-        return from + (value - low) / (high - low) * (to - from);
-    }
-};
-
-Axis niceAxis(Range range, int wanted) {
-    if (!range.usable()) {
-        return {};
-    }
-    if (!(range.high > range.low)) {
-        const double margin = std::max(std::fabs(range.low) * 0.05, 0.5);
-        range.low -= margin;
-        range.high += margin;
-    }
-    const double raw = (range.high - range.low) / wanted;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    Axis axis;
-    axis.step = 10 * magnitude;
-    for (const double m : {1.0, 2.0, 5.0}) {
-        if (m * magnitude >= raw) {
-            axis.step = m * magnitude;
-            break;
-        }
-    }
-    axis.low = std::floor(range.low / axis.step) * axis.step;
-    axis.high = std::ceil(range.high / axis.step) * axis.step;
-    if (!(axis.high > axis.low) || !std::isfinite(axis.high - axis.low)) {
-        return {};
-    }
-    axis.decimals = int(std::clamp(-std::floor(std::log10(axis.step) + 1e-9), 0.0, 6.0));
-    return axis;
-}
-
-// The axis' round values, from its low end to its high one.
-QList<double> tickValues(const Axis& axis) {
-    QList<double> values;
-    for (int i = 0; i <= mostTicks; ++i) {
-        const double value = axis.low + i * axis.step;
-        if (value > axis.high + axis.step / 2) {
-            break;
-        }
-        values.append(value);
-    }
-    return values;
-}
 
 QString tick(double value, int decimals, const QString& point) {
     return QString::fromStdString(formatFigure(value, decimals, point.toStdString()));

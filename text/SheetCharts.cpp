@@ -56,28 +56,26 @@ bool gasketOk(const GasketPoint& p) {
     return p.outcome == Outcome::Success;
 }
 
-enum class Boosted { Ratio, Pressure };
-
-// An engine's cam line as a boost makes it act: the effective dynamic
-// ratio, or the cranking pressure that ratio gives.
-ChartSeries boosted(const ChartSeries& plain, const std::vector<CamPoint>& points, double psi,
-                    double air, Boosted what) {
-    ChartSeries series{plain.name, {}, std::nullopt, {}};
-    const auto value = [&](const CamPoint& p) -> std::optional<double> {
-        const double ratio = boostedRatio(p.dynamicRatio, psi, air);
-        if (what == Boosted::Ratio) {
-            return ratio;
+// An engine's cam lines, the dynamic ratio's and the pressure's.
+std::pair<ChartSeries, ChartSeries> camLines(const QString& name,
+                                             const std::vector<CamPoint>& points) {
+    ChartSeries ratio{name,
+                      runs(points, camOk,
+                           [](const CamPoint& p) { return QPointF(p.centerline, p.dynamicRatio); }),
+                      std::nullopt,
+                      {}};
+    ChartSeries pressure{
+        name,
+        runs(points, camOk, [](const CamPoint& p) { return QPointF(p.centerline, p.pressure); }),
+        std::nullopt,
+        {}};
+    if (!points.empty()) {
+        if (const auto& own = points[std::size_t(camSteps)]; camOk(own)) {
+            ratio.own = QPointF(own.centerline, own.dynamicRatio);
+            pressure.own = QPointF(own.centerline, own.pressure);
         }
-        const auto pressure = crankingPressureFor(ratio);
-        return pressure.succeeded() ? std::optional(pressure.value) : std::nullopt;
-    };
-    series.lines = runs(
-        points, [&](const CamPoint& p) { return camOk(p) && value(p).has_value(); },
-        [&](const CamPoint& p) { return QPointF(p.centerline, *value(p)); });
-    if (const auto& own = points[std::size_t(camSteps)]; camOk(own) && value(own)) {
-        series.own = QPointF(own.centerline, *value(own));
     }
-    return series;
+    return {ratio, pressure};
 }
 
 // The gasket steps all the engines share.
@@ -87,22 +85,6 @@ GasketRange rangeFor(const QList<SheetEngine>& engines) {
         all.push_back(sheet.engine);
     }
     return gasketRange(all);
-}
-
-// The engine's own gasket among the steps, in order of thickness.
-std::vector<GasketPoint> gasketWithOwn(const EngineData& engine, GasketRange range) {
-    auto points = gasketCurve(engine, range);
-    const auto own = compressionRatio(engine);
-    const bool between = std::none_of(points.begin(), points.end(), [&](const GasketPoint& p) {
-        return p.thickness == engine.Gasket_Thickness;
-    });
-    if (between) {
-        const auto at = std::find_if(points.begin(), points.end(), [&](const GasketPoint& p) {
-            return p.thickness > engine.Gasket_Thickness;
-        });
-        points.insert(at, {engine.Gasket_Thickness, own.outcome, own.value});
-    }
-    return points;
 }
 
 } // namespace
@@ -129,18 +111,7 @@ QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines, const BuildChoi
         // into a point: such an engine is named, and left off.
         const bool camPlausible = e.Intake_Centerline >= 0 && e.Intake_Centerline <= 360;
         const auto points = camPlausible ? camCurve(e) : std::vector<CamPoint>();
-        ChartSeries ratio{
-            nameOf(sheet),
-            runs(points, camOk,
-                 [](const CamPoint& p) { return QPointF(p.centerline, p.dynamicRatio); }),
-            std::nullopt,
-            {}};
-        ChartSeries pressure{
-            nameOf(sheet),
-            runs(points, camOk,
-                 [](const CamPoint& p) { return QPointF(p.centerline, p.pressure); }),
-            std::nullopt,
-            {}};
+        auto [ratio, pressure] = camLines(nameOf(sheet), points);
         if (!camPlausible) {
             ratio.mark = pressure.mark = Sheet::tr(" (left off)");
             const QString why =
@@ -148,17 +119,14 @@ QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines, const BuildChoi
             if (!cam.notes.contains(why)) {
                 cam.notes << why;
             }
-        } else if (const auto& own = points[std::size_t(camSteps)]; camOk(own)) {
-            ratio.own = QPointF(own.centerline, own.dynamicRatio);
-            pressure.own = QPointF(own.centerline, own.pressure);
         }
         cam.plots[0].series.append(ratio);
         cam.plots[1].series.append(pressure);
         if (choices.boostPsi && camPlausible) {
-            cam.plots[0].series.append(
-                boosted(ratio, points, *choices.boostPsi, airAroundPsi(choices), Boosted::Ratio));
-            cam.plots[1].series.append(boosted(pressure, points, *choices.boostPsi,
-                                               airAroundPsi(choices), Boosted::Pressure));
+            auto [ratioBoosted, pressureBoosted] = camLines(
+                nameOf(sheet), boostedCamCurve(points, *choices.boostPsi, airAroundPsi(choices)));
+            cam.plots[0].series.append(ratioBoosted);
+            cam.plots[1].series.append(pressureBoosted);
             cam.plots[0].series.last().mark = cam.plots[1].series.last().mark =
                 Sheet::tr(" (boost)");
             const QString what =
@@ -170,7 +138,7 @@ QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines, const BuildChoi
         }
 
         ChartSeries ratios{nameOf(sheet),
-                           runs(gasketWithOwn(e, range), gasketOk,
+                           runs(gasketCurveWithOwn(e, range), gasketOk,
                                 [](const GasketPoint& p) { return QPointF(p.thickness, p.ratio); }),
                            std::nullopt,
                            {}};
@@ -286,7 +254,7 @@ PointTable chartPoints(const QList<SheetEngine>& engines) {
         }
     }
     for (const auto& sheet : engines) {
-        for (const auto& p : gasketWithOwn(sheet.engine, range)) {
+        for (const auto& p : gasketCurveWithOwn(sheet.engine, range)) {
             const bool own = p.thickness == sheet.engine.Gasket_Thickness;
             table.rows.append({gasketName,
                                nameOf(sheet),
