@@ -245,6 +245,12 @@ void TestSheetPages::chartLabelsNeverOverlap_data() {
 void TestSheetPages::chartLabelsNeverOverlap() {
     QFETCH(int, engines);
     QFETCH(double, targetStep);
+    QFont font;
+    font.setPixelSize(int(chartTypePixels));
+    if (QFontMetricsF(font).horizontalAdvance("iiii") ==
+        QFontMetricsF(font).horizontalAdvance("MMMM")) {
+        QSKIP("no proportional font here to measure the charts' words with (Wine offscreen)");
+    }
     QList<SheetEngine> sheets;
     for (int i = 0; i < engines; ++i) {
         auto engine = initialEngineData();
