@@ -47,7 +47,11 @@ class FakePrompts : public tolvaric::Prompts {
     }
 
     QList<ShownMessage> messages;
-    bool helpViewerOpen() const override { return viewerOpen; }
+    bool showOpenHelpViewer() override {
+        viewersShownAgain += viewerOpen ? 1 : 0;
+        return viewerOpen;
+    }
+    int viewersShownAgain = 0;
     int helpViewersStarted = 0;
     bool viewerOpen = false; // until the test closes it
     bool helpViewerStarts = true;

@@ -7,6 +7,7 @@
 #include "storage/Session.h"
 #include "tests/FakePrompts.h"
 #include "tests/TestFiles.h"
+#include "ui/ContentsRequest.h"
 #include "ui/FieldBox.h"
 #include "ui/HangWatch.h"
 #include "ui/HelpViewer.h"
@@ -50,6 +51,7 @@ class TestHelpViewer : public QObject {
     void picturesOnlyFromTheHelpFolder();
     void helpSendsWebLinksToTheDesktop();
     void helpViewerNavigatesFindsAndZooms();
+    void helpAgainShowsTheContentsInFront();
     void printToFile_data();
     void printToFile();
     void aHeldLoopEndsTheViewer();
@@ -279,6 +281,33 @@ void TestHelpViewer::helpViewerNavigatesFindsAndZooms() {
     QVERIFY(page->font().pointSizeF() < size);
     QTest::keyClick(page, Qt::Key_0, Qt::ControlModifier);
     QCOMPARE(page->font().pointSizeF(), size);
+}
+
+// Help clicked while the viewer is minimised on another page: the same
+// viewer comes back, in front, on the contents of the document as it is now.
+void TestHelpViewer::helpAgainShowsTheContentsInFront() {
+    writeBytes("tolvaric.hlp", "<a name=\"contents\"></a><h1>Shop</h1><a name=\"bench\">B</a>");
+    tolvaric::HelpViewer viewer;
+    viewer.answerContentsRequests();
+    viewer.showHelp();
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    auto* page = tolvaric::browser(viewer);
+    emit page->anchorClicked(QUrl("#bench"));
+    QCOMPARE(page->source().fragment(), "bench");
+    writeBytes("tolvaric.hlp", "<a name=\"contents\"></a><h1>Shop, revised</h1>");
+    viewer.showMinimized();
+    QTRY_VERIFY(viewer.isMinimized());
+    for (int click = 0; click < 2; ++click) {
+        QVERIFY(tolvaric::askForContents(QCoreApplication::applicationPid()));
+        QTRY_VERIFY(!viewer.isMinimized());
+        QTRY_VERIFY(viewer.isActiveWindow());
+        QCOMPARE(page->source().fragment(), QString());
+        QVERIFY(page->toPlainText().contains("Shop, revised"));
+        emit page->anchorClicked(QUrl("#contents"));
+        viewer.showMinimized();
+    }
+    QCOMPARE(QApplication::topLevelWidgets().count(&viewer), 1);
 }
 
 // Print to File, from the help viewer and from the window (Ctrl+P), goes one

@@ -410,6 +410,7 @@ void TestSessionCommands::helpStartsOneViewerAtATime() {
     QTest::mouseClick(m_window->button(Command::Help), Qt::LeftButton);
     QTest::mouseClick(m_window->button(Command::Help), Qt::LeftButton);
     QCOMPARE(m_prompts.helpViewersStarted, 1);
+    QCOMPARE(m_prompts.viewersShownAgain, 1);
     m_prompts.viewerOpen = false; // the user closed it
     QTest::mouseClick(m_window->button(Command::Help), Qt::LeftButton);
     QCOMPARE(m_prompts.helpViewersStarted, 2);

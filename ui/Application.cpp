@@ -95,8 +95,8 @@ int runHelpViewer(int& argc, char** argv) {
     // A page that holds the loop for this long is not coming back.
     const HangWatch watch(std::chrono::seconds(20), [] { std::_Exit(3); });
     HelpViewer viewer;
-    const auto folders = helpSearchFolders();
-    viewer.showContents(findHelpDocument(helpDocumentName, folders), folders);
+    viewer.answerContentsRequests();
+    viewer.showHelp();
     viewer.show();
     return QApplication::exec();
 }

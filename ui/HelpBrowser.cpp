@@ -45,7 +45,12 @@ void HelpBrowser::showDocument(const QString& path) {
     m_folder = QFileInfo(path).canonicalPath();
     m_pictures.clear();
     m_pictureBytes = 0;
-    setSource(QUrl::fromLocalFile(path), QTextDocument::HtmlResource);
+    const QUrl document = QUrl::fromLocalFile(path);
+    const bool shownAlready = source().adjusted(QUrl::RemoveFragment) == document;
+    setSource(document, QTextDocument::HtmlResource);
+    if (shownAlready) {
+        reload(); // as it is now: it may have been edited since
+    }
 }
 
 bool HelpBrowser::insideDocumentFolder(const QString& path) const {

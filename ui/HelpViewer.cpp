@@ -4,6 +4,7 @@
 #include "ui/HelpViewer.h"
 
 #include "text/HelpPages.h"
+#include "ui/ContentsRequest.h"
 #include "ui/Printing.h"
 
 #include <QAction>
@@ -151,6 +152,22 @@ void HelpViewer::print() {
 void HelpViewer::fitToScreen() {
     const QSize preferred(640, 560);
     resize(preferred.boundedTo(screen()->availableSize() * 9 / 10));
+}
+
+void HelpViewer::showHelp() {
+    const auto folders = helpSearchFolders();
+    showContents(findHelpDocument(helpDocumentName, folders), folders);
+}
+
+void HelpViewer::answerContentsRequests() {
+    auto* requests = new ContentsRequests(this);
+    connect(requests, &ContentsRequests::requested, this, [this] {
+        showHelp();
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        show();
+        raise();
+        activateWindow();
+    });
 }
 
 void HelpViewer::showContents(const QString& path, const QStringList& searched) {

@@ -31,6 +31,11 @@ class HelpViewer : public QWidget {
     // Shows the contents page of the document at `path`, or says that no
     // document was found in `searched`, or why the one found can't be read.
     void showContents(const QString& path, const QStringList& searched);
+    // Looks the document up again and shows its contents page.
+    void showHelp();
+    // From now on each Help clicked in the window that started this viewer
+    // shows the contents page again, the viewer restored and in front.
+    void answerContentsRequests();
 
     // Its page and find bar, for the tests (ui/HelpViewer_p.h).
     friend HelpBrowser* browser(const HelpViewer& viewer);

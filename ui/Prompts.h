@@ -29,10 +29,11 @@ class Prompts {
     // The chosen file's full path, or an empty text when cancelled.
     virtual QString chooseDataFile(QWidget* parent, FileChoice choice) = 0;
     // Starts the help viewer as a program of its own, which the calculator
-    // never waits for, stops or talks to; false when it could not start.
+    // never waits for or stops; false when it could not start.
     virtual bool startHelpViewer() = 0;
-    // Whether the viewer this window started last is still open.
-    virtual bool helpViewerOpen() const = 0;
+    // When the viewer this window started last is still open, asks it to
+    // come to the front on its contents page and gives true.
+    virtual bool showOpenHelpViewer() = 0;
     // What the printed sheet adds (the cylinders, the altitude, the boost),
     // as accepted; nothing when cancelled. Every text given back reads.
     virtual std::optional<ChoiceTexts> askSheetChoices(QWidget* parent, const ChoiceTexts& texts,

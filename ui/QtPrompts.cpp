@@ -5,6 +5,7 @@
 
 #include "text/CommandLine.h"
 #include "text/Messages.h"
+#include "ui/ContentsRequest.h"
 #include "ui/DataFileDialog.h"
 #include "ui/SheetChoicesDialog.h"
 
@@ -198,6 +199,14 @@ std::optional<ChoiceTexts> QtPrompts::askSheetChoices(QWidget* parent, const Cho
         return std::nullopt;
     }
     return dialog.texts();
+}
+
+bool QtPrompts::showOpenHelpViewer() {
+    if (!helpViewerOpen()) {
+        return false;
+    }
+    askForContents(m_viewer); // one still starting opens on its contents anyway
+    return true;
 }
 
 bool QtPrompts::helpViewerOpen() const {

@@ -33,15 +33,16 @@ class QtPrompts : public Prompts {
     bool proceedAfterDataError(QWidget* parent, const QString& detail) override;
     QString chooseDataFile(QWidget* parent, FileChoice choice) override;
     bool startHelpViewer() override;
-    bool helpViewerOpen() const override;
+    bool showOpenHelpViewer() override;
     std::optional<ChoiceTexts> askSheetChoices(QWidget* parent, const ChoiceTexts& texts,
                                                const QLocale& locale) override;
 
-    // The hidden window that hosts the file dialog, once a dialog was needed.
     // The hidden window that hosts the file dialog, for the tests (ui/QtPrompts_p.h).
     friend QWidget* dialogHost(const QtPrompts& prompts);
 
   private:
+    bool helpViewerOpen() const;
+
     QPointer<QWidget> m_host; // "cdlTolvaric", never shown
     qint64 m_viewer = 0;      // the process of the help viewer started last
 };

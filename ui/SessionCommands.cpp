@@ -82,8 +82,8 @@ void SessionCommands::fetch() {
 void SessionCommands::help() {
     // A viewer of its own: whatever a document does to it, the calculator
     // and its values are not touched, and it outlives Quit. One at a time
-    // from a window: while it is open, Help starts no other.
-    if (m_prompts.helpViewerOpen()) {
+    // from a window: while it is open, Help brings it back on its contents.
+    if (m_prompts.showOpenHelpViewer()) {
         return;
     }
     if (!m_prompts.startHelpViewer()) {

@@ -232,9 +232,15 @@ type_text "$main" "2.5"
 keys "$main" Tab
 for pid in "${load_pids[@]}"; do wait "$pid" 2>/dev/null || true; done
 load_pids=()
-step "the help stays open after Quit"
+step "Help again brings the minimised viewer back in front, and no second one"
 click "$main" $help_button
 viewer=$(window "tolvaric Help")
+xdotool windowminimize --sync "$viewer"
+click "$main" $help_button
+for _ in $(seq 30); do [ "$(xdotool getactivewindow)" = "$viewer" ] && break; sleep 0.1; done
+[ "$(xdotool getactivewindow)" = "$viewer" ] || fail "Help did not bring the open viewer to the front"
+[ "$(count "tolvaric Help")" = 1 ] || fail "Help started a second viewer"
+step "the help stays open after Quit"
 xdotool windowminimize --sync "$viewer" # it may cover the Quit button
 click "$main" $quit_button
 wait_for_exit
