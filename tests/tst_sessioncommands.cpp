@@ -19,6 +19,10 @@
 
 #include <memory>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
 using tolvaric::EngineData;
 using tolvaric::FileChoice;
 using tolvaric::MainWindow;
@@ -141,7 +145,11 @@ void TestSessionCommands::startUpQuestionNamesAnUnopenedFile_data() {
                                                << "";
     // There, but not to be opened: No keeps it for a later start.
     QTest::newRow("a folder") << "folder"
-                              << "\"tolvaric.dat\" could not be opened: it is a folder.";
+                              << "\"tolvaric.dat\" is a folder, not a file with an engine";
+    QTest::newRow("a pipe") << "pipe"
+                            << "\"tolvaric.dat\" is not a file but a pipe or a device";
+    QTest::newRow("unreadable") << "unreadable"
+                                << "\"tolvaric.dat\" could not be opened: Permission denied.";
 }
 
 void TestSessionCommands::startUpQuestionNamesAnUnopenedFile() {
@@ -151,6 +159,18 @@ void TestSessionCommands::startUpQuestionNamesAnUnopenedFile() {
         writeBytes("tolvaric.dat", "4\r\n");
     } else if (made == "folder") {
         QVERIFY(QDir().mkdir("tolvaric.dat"));
+    } else if (made == "pipe") {
+#ifdef Q_OS_WIN
+        QSKIP("Windows has no named pipes in a folder");
+#else
+        QCOMPARE(mkfifo("tolvaric.dat", 0600), 0);
+#endif
+    } else if (made == "unreadable") {
+        writeBytes("tolvaric.dat", sampleFile());
+        QFile::setPermissions("tolvaric.dat", QFileDevice::WriteOwner);
+        if (QFile("tolvaric.dat").open(QIODevice::ReadOnly)) {
+            QSKIP("this user reads every file");
+        }
     }
     start(false);
     QCOMPARE(m_prompts.dataErrorDetails.size(), 1);

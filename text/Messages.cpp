@@ -141,14 +141,42 @@ QString pdfFilesFilter() {
 }
 
 QString dataFileUnopenedText(const QString& file, const FileStatus& status) {
+    // Yes would let Quit write over what is there: each case says how No
+    // keeps it, in words that fit what was found.
+    const QString name = QDir::toNativeSeparators(file);
+    switch (status.problem) {
+    case FileProblem::Folder:
+        return Messages::tr("\"%1\" is a folder, not a file with an engine in it.\nYes starts "
+                            "with the sample engine, which Quit cannot keep there; to keep the "
+                            "values, answer No, rename or move that folder, and start tolvaric "
+                            "again.")
+            .arg(name);
+    case FileProblem::NotRegularFile:
+        return Messages::tr("\"%1\" is not a file but a pipe or a device, which holds no "
+                            "engine.\nAnswer No, remove or rename it, and start tolvaric again; "
+                            "Yes starts with the sample engine.")
+            .arg(name);
+    case FileProblem::TooLarge:
+        return Messages::tr("\"%1\" is larger than tolvaric reads, so it holds no engine "
+                            "tolvaric can use.\nQuit would write over it: to keep it, answer No, "
+                            "move it away, and start tolvaric again.")
+            .arg(name);
+    case FileProblem::InUse:
+        return Messages::tr("\"%1\" could not be opened: another program has it open.\nTo "
+                            "keep the engine it holds, answer No, close that program, and start "
+                            "tolvaric again.")
+            .arg(name);
+    default:
+        break;
+    }
     QString reason = reasonText(status);
     if (reason.endsWith(QLatin1Char('.'))) {
         reason.chop(1);
     }
-    return Messages::tr("\"%1\" could not be opened: %2.\nTo keep the engine it holds, answer "
-                        "No, mend that (close the program that has it open, for example), and "
+    return Messages::tr("\"%1\" could not be opened: %2.\nTo keep the engine it may hold, "
+                        "answer No, mend that (let yourself read the file, for example), and "
                         "start tolvaric again.")
-        .arg(QDir::toNativeSeparators(file), reason);
+        .arg(name, reason);
 }
 
 QString reasonText(const FileStatus& status) {

@@ -525,11 +525,6 @@ Choose another name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&quot;%1&quot; could not be opened: %2.
-To keep the engine it holds, answer No, mend that (close the program that has it open, for example), and start tolvaric again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>it is in use by another program</source>
         <translation type="unfinished"></translation>
     </message>
@@ -560,6 +555,31 @@ Choose another name.</source>
     <message>
         <source>&quot;%1&quot; already exists.
 Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file with an engine in it.
+Yes starts with the sample engine, which Quit cannot keep there; to keep the values, answer No, rename or move that folder, and start tolvaric again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file but a pipe or a device, which holds no engine.
+Answer No, remove or rename it, and start tolvaric again; Yes starts with the sample engine.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than tolvaric reads, so it holds no engine tolvaric can use.
+Quit would write over it: to keep it, answer No, move it away, and start tolvaric again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be opened: another program has it open.
+To keep the engine it holds, answer No, close that program, and start tolvaric again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be opened: %2.
+To keep the engine it may hold, answer No, mend that (let yourself read the file, for example), and start tolvaric again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
