@@ -6,6 +6,7 @@
 
 #include "model/CalculationCommand.h"
 #include "tests/FakeView.h"
+#include "tests/TestFiles.h"
 #include "tests/WindowTest.h"
 #include "ui/ColorButton.h"
 #include "ui/MainWindow_p.h"
@@ -276,14 +277,27 @@ void TestMainWindow::hoverFiguresFollowTheRecord_data() {
     QTest::addColumn<QString>("step");
     QTest::addColumn<QString>("ratioFigures");    // in the ratio box's hover text
     QTest::addColumn<QString>("pressureFigures"); // in the pressure box's
+    QTest::addColumn<QString>("chamberFigures");  // in the chamber box's
     // The chamber for 10:1 is 76.01 cc: clearance 85.80 cc, dynamic ratio 6.80.
     QTest::newRow("a calculation") << "calculate"
                                    << "85.80 cc"
-                                   << "6.80";
+                                   << "6.80"
+                                   << "85.80 cc";
     // No tolvaric.dat: Yes takes the sample engine the boxes show.
     QTest::newRow("Yes at start-up") << "start"
                                      << "94.80 cc"
-                                     << "6.25";
+                                     << "6.25"
+                                     << "85.80 cc";
+    // A file with a 4.100 in bore, and the bore 4.125 in typed: swept
+    // volume grows with the bore's square, the needed clearance is a ninth.
+    QTest::newRow("Fetch") << "fetch"
+                           << "swept volume 811.32 cc, clearance volume 94.88 cc"
+                           << "6.51"
+                           << "90.15 cc";
+    QTest::newRow("a stored value") << "store"
+                                    << "swept volume 821.24 cc, clearance volume 94.90 cc"
+                                    << "6.58"
+                                    << "91.25 cc";
 }
 
 // The result boxes' hover figures are the record's after each change of it.
@@ -291,9 +305,22 @@ void TestMainWindow::hoverFiguresFollowTheRecord() {
     QFETCH(QString, step);
     QFETCH(QString, ratioFigures);
     QFETCH(QString, pressureFigures);
+    QFETCH(QString, chamberFigures);
     if (step == "calculate") {
         tolvaric::ownerBox(*m_window)->setFocus(); // leaving it stores nothing
         QTest::mouseClick(m_window->button(tolvaric::Calculation::Volume), Qt::LeftButton);
+    } else if (step == "fetch") {
+        ScratchFolder folder;
+        QVERIFY(folder.enter());
+        writeBytes("engine.dat", QByteArray(sampleFile()).replace(0, 1, "4.1"));
+        m_prompts.chosenFile = QDir::current().absoluteFilePath("engine.dat");
+        tolvaric::SessionCommands(*m_window, m_session, m_prompts, [] {
+        }).run(tolvaric::Command::Fetch);
+        folder.leave();
+    } else if (step == "store") {
+        auto* bore = m_window->box(&EngineData::Bore);
+        typeInto(bore, "4.125");
+        QTest::keyClick(bore, Qt::Key_Return);
     } else {
         QTemporaryDir empty;
         const QString before = QDir::currentPath();
@@ -306,8 +333,11 @@ void TestMainWindow::hoverFiguresFollowTheRecord() {
     }
     const auto ratio = m_window->box(&EngineData::Compression_Ratio)->toolTip();
     const auto pressure = m_window->box(&EngineData::Cylinder_Pressure)->toolTip();
+    const auto chamber = m_window->box(&EngineData::Combustion_Chamber_Volume)->toolTip();
     QVERIFY2(ratio.contains(ratioFigures), qPrintable(ratio));
     QVERIFY2(pressure.contains(pressureFigures), qPrintable(pressure));
+    QVERIFY2(chamber.contains(chamberFigures), qPrintable(chamber));
+    QCOMPARE(m_window->box(&EngineData::Cylinder_Pressure)->accessibleDescription(), pressure);
 }
 
 QTEST_MAIN(TestMainWindow)
