@@ -51,16 +51,30 @@ ShortestDigits shortestDigits(double magnitude) {
     return result;
 }
 
+// Six significant digits and an exponent, raised by `exponentShift`.
+std::string scientific(double value, int exponentShift, std::string_view separator) {
+    char buffer[64];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 5);
+    std::string text(buffer, written.ptr);
+    if (exponentShift != 0) {
+        const auto e = text.find('e');
+        int exponent = 0;
+        std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0),
+                        text.data() + text.size(), exponent);
+        exponent += exponentShift;
+        text.resize(e + 1);
+        text += (exponent < 0 ? "-" : "+") + std::to_string(std::abs(exponent));
+    }
+    text.replace(text.find('.'), 1, separator);
+    return text;
+}
+
 } // namespace
 
 std::string formatFigure(double value, int decimals, std::string_view separator) {
     if (std::isfinite(value) && std::fabs(value) >= 1e12) {
-        char buffer[64];
-        const auto written =
-            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 5);
-        std::string text(buffer, written.ptr);
-        text.replace(text.find('.'), 1, separator);
-        return text;
+        return scientific(value, 0, separator);
     }
     return formatFixed(value, decimals, separator, true);
 }
@@ -68,12 +82,16 @@ std::string formatFigure(double value, int decimals, std::string_view separator)
 std::string formatForBox(double value, Quantity quantity, Picture picture, UnitSystem system,
                          std::string_view separator) {
     if (system == UnitSystem::Metric && quantity == Quantity::Length) {
-        const auto text = formatFixed(value * millimetresPerInch, 2, separator, true);
-        return text.empty() ? text : text + " mm";
+        // Beyond about 7e306 in, millimetres overflow a double: the digits
+        // of the inches, a hundred times smaller, the exponent put right.
+        const double millimetres = value * millimetresPerInch;
+        if (std::isinf(millimetres) && std::isfinite(value)) {
+            return scientific(value / 100 * millimetresPerInch, 2, separator);
+        }
+        return formatFixed(millimetres, 2, separator, true);
     }
     if (system == UnitSystem::Metric && quantity == Quantity::Pressure) {
-        const auto text = formatFixed(psiToBar(value), 3, separator, true);
-        return text.empty() ? text : text + " bar";
+        return formatFixed(psiToBar(value), 3, separator, true);
     }
     return formatPicture(value, picture, separator);
 }

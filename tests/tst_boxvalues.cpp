@@ -8,6 +8,10 @@
 #include "model/CalculationCommand.h"
 #include "tests/WindowTest.h"
 #include "ui/ColorButton.h"
+#include "ui/WindowLayout.h"
+
+#include <QLabel>
+#include <QRegularExpression>
 
 using tolvaric::EngineData;
 using tolvaric::MainWindow;
@@ -116,6 +120,7 @@ void TestBoxValues::metricWindow_data() {
     QTest::newRow("a number in inches") << "4in" << 4.0;
     QTest::newRow("a number in inches, as a mark") << "3.75\"" << 3.75;
     QTest::newRow("the sample bore in millimetres") << "101.6" << 4.0;
+    QTest::newRow("text is refused in millimetres") << "x" << 4.0;
 }
 
 // tolvaric --metric: lengths in millimetres, the pressure in bar, the files
@@ -127,16 +132,29 @@ void TestBoxValues::metricWindow() {
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    // It opens on the sample engine, in its own units.
-    QCOMPARE(window.box(&EngineData::Bore)->text(), "101.60 mm");
-    QCOMPARE(window.box(&EngineData::Deck_Clearance)->text(), "0.13 mm");
+    // It opens on the sample engine, in its own units, named by the labels;
+    // the first box's text is selected, so typing replaces it.
+    auto* bore = window.box(&EngineData::Bore);
+    QCOMPARE(bore->text(), "101.60");
+    QCOMPARE(bore->selectedText(), bore->text());
+    QCOMPARE(window.box(&EngineData::Deck_Clearance)->text(), "0.13");
     QCOMPARE(window.box(&EngineData::Combustion_Chamber_Volume)->text(), "85.0");
-    QCOMPARE(window.box(&EngineData::Cylinder_Pressure)->text(), "10.342 bar");
+    QCOMPARE(window.box(&EngineData::Cylinder_Pressure)->text(), "10.342");
+    QCOMPARE(window.findChild<QLabel*>("LblBore")->text(), "Bore, mm:");
+    QCOMPARE(window.findChild<QLabel*>("LblCylinder_Pressure")->text(), "Cylinder Pressure, bar:");
     QTest::mouseClick(window.button(tolvaric::Calculation::Pressure), Qt::LeftButton);
-    QCOMPARE(window.box(&EngineData::Cylinder_Pressure)->text(), "7.802 bar");
-    // Every text fits its box (where the platform has real fonts: Windows'
-    // offscreen one, which the tests use under Wine, has none).
+    QCOMPARE(window.box(&EngineData::Cylinder_Pressure)->text(), "7.802");
+    // Every box at the window's type; every label and text fits its control
+    // (where the platform has real fonts: Windows' offscreen one, which the
+    // tests use under Wine, has none). CTest runs this at scale 2 as well.
+    for (const auto* box : window.findChildren<tolvaric::FieldBox*>()) {
+        QCOMPARE(box->font().pointSizeF(), tolvaric::layout::boxPointSize);
+    }
 #ifndef Q_OS_WIN
+    for (const auto* label : window.findChildren<QLabel*>(QRegularExpression("^Lbl"))) {
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                 qPrintable(label->text()));
+    }
     for (const auto member :
          {&EngineData::Bore, &EngineData::Rod_Length, &EngineData::Cylinder_Pressure}) {
         auto* box = window.box(member);
@@ -144,10 +162,21 @@ void TestBoxValues::metricWindow() {
                  qPrintable(box->text()));
     }
 #endif
-    typeInto(window.box(&EngineData::Bore), typed);
-    QTest::keyClick(window.box(&EngineData::Bore), Qt::Key_Return);
+    typeInto(bore, typed);
+    QTest::keyClick(bore, Qt::Key_Return);
     QVERIFY2(m_session.engine().Bore == stored,
              qPrintable(QString::number(m_session.engine().Bore, 'g', 17)));
+    if (typed == "x") {
+        QTRY_COMPARE(m_prompts.messages.size(), 1);
+        QVERIFY2(m_prompts.messages.front().text.contains("such as 86.5.\nIt takes millimetres"),
+                 qPrintable(m_prompts.messages.front().text));
+    }
+    // A length beyond what millimetres hold in a double still shows.
+    auto huge = m_session.engine();
+    huge.Bore = 1e308;
+    m_session.setEngine(huge);
+    window.Show_Engine_Data();
+    QCOMPARE(bore->text(), "2.54000e+309");
 }
 
 void TestBoxValues::otherLocales_data() {

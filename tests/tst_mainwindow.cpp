@@ -177,27 +177,37 @@ static QString unitList(Quantity quantity) {
 }
 
 void TestMainWindow::unreadableEntryMessages_data() {
+    QTest::addColumn<int>("field"); // Stroke unless a row says
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("said");
-    QTest::newRow("markup is text") << "<h1>BIG</h1>"
+    const int stroke = int(tolvaric::fieldIndex(&EngineData::Stroke));
+    QTest::newRow("markup is text") << stroke << "<h1>BIG</h1>"
                                     << "\"<h1>BIG</h1>\" is not a number";
-    QTest::newRow("too large") << "1e309"
+    QTest::newRow("too large") << stroke << "1e309"
                                << "\"1e309\" is too large for a number";
     QTest::newRow("a long entry is quoted in part")
-        << QString(400, '7') + "x"
+        << stroke << QString(400, '7') + "x"
         << "\"" + QString(40, '7') + QChar(0x2026) + "\"";
     QTest::newRow("a unit of another field")
-        << "64cc"
+        << stroke << "64cc"
         << "\"64cc\" is not in a unit this field takes.\n"
            "The field keeps its previous value; type a number such as 4.125.\n"
            "It takes inches, or a unit: " +
                unitList(Quantity::Length) + " (for example 101.6 mm).";
+    // Each kind of field has an example of its own.
+    QTest::newRow("a volume") << int(tolvaric::fieldIndex(&EngineData::Dome_Volume)) << "x"
+                              << "type a number such as 65.5.";
+    QTest::newRow("an angle") << int(tolvaric::fieldIndex(&EngineData::Intake_Centerline)) << "x"
+                              << "type a number such as 108.";
+    QTest::newRow("the ratio") << int(tolvaric::fieldIndex(&EngineData::Compression_Ratio)) << "x"
+                               << "type a number such as 10.5:1.";
 }
 
 void TestMainWindow::unreadableEntryMessages() {
+    QFETCH(int, field);
     QFETCH(QString, typed);
     QFETCH(QString, said);
-    typeInto(m_window->box(&EngineData::Stroke), typed);
+    typeInto(m_window->box(tolvaric::engineFields[std::size_t(field)].member), typed);
     QTest::mouseClick(m_window->button(tolvaric::Calculation::Volume), Qt::LeftButton);
     QTRY_COMPARE(m_prompts.messages.size(), 1);
     const auto text = m_prompts.messages.front().text;

@@ -175,7 +175,9 @@ void TestTranslations::everyTextShownIsCollected() {
          {Quantity::Length, Quantity::Volume, Quantity::Angle, Quantity::Ratio, Quantity::Plain}) {
         for (const auto kind : {TypedReading::Kind::NotANumber, TypedReading::Kind::TooLarge,
                                 TypedReading::Kind::WrongUnit}) {
-            shown << unreadableEntryText("Bore", "x", kind, quantity, ".");
+            for (const auto system : {UnitSystem::Inch, UnitSystem::Metric}) {
+                shown << unreadableEntryText("Bore", "x", kind, quantity, system, ".");
+            }
         }
     }
     for (const auto refusal :

@@ -67,5 +67,18 @@ inline QString caption(const FieldRow& row) {
 inline QString fieldName(const FieldRow& row) {
     return caption(row).chopped(1); // the colon
 }
+// The caption in a window of `units`. The metric window's length and
+// pressure boxes hold the number alone, at the window's type: their unit is
+// in the label ("Bore, mm:").
+inline QString caption(const FieldRow& row, UnitSystem units) {
+    const Quantity quantity = engineFields[fieldIndex(row.member)].quantity;
+    if (units == UnitSystem::Metric && quantity == Quantity::Length) {
+        return QCoreApplication::translate("tolvaric::MainWindow", "%1, mm:").arg(fieldName(row));
+    }
+    if (units == UnitSystem::Metric && quantity == Quantity::Pressure) {
+        return QCoreApplication::translate("tolvaric::MainWindow", "%1, bar:").arg(fieldName(row));
+    }
+    return caption(row);
+}
 
 } // namespace tolvaric::layout

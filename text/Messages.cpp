@@ -65,7 +65,7 @@ QString dataErrorText() {
 }
 
 QString unreadableEntryText(const QString& caption, const QString& entry, TypedReading::Kind kind,
-                            Quantity quantity, const QString& point) {
+                            Quantity quantity, UnitSystem system, const QString& point) {
     const QString problem = kind == TypedReading::Kind::TooLarge
                                 ? Messages::tr("%1: \"%2\" is too large for a number.")
                             : kind == TypedReading::Kind::WrongUnit
@@ -78,23 +78,34 @@ QString unreadableEntryText(const QString& caption, const QString& entry, TypedR
         names << QString::fromUtf8(name.data(), qsizetype(name.size()));
     }
     const QString list = names.join(QStringLiteral(", "));
+    // A plain number that fits the field, in the window's units.
+    QString example = QStringLiteral("4.125");
     QString units;
     switch (quantity) {
     case Quantity::Length:
-        units = Messages::tr("It takes inches, or a unit: %1 (for example %2).")
-                    .arg(list, withPoint(QStringLiteral("101.6 mm")));
+        if (system == UnitSystem::Metric) {
+            example = QStringLiteral("86.5");
+            units = Messages::tr("It takes millimetres, or a unit: %1 (for example %2).")
+                        .arg(list, withPoint(QStringLiteral("4.125 in")));
+        } else {
+            units = Messages::tr("It takes inches, or a unit: %1 (for example %2).")
+                        .arg(list, withPoint(QStringLiteral("101.6 mm")));
+        }
         break;
     case Quantity::Volume:
+        example = QStringLiteral("65.5");
         units = Messages::tr("It takes cubic centimetres, or a unit: %1 (for example %2).")
                     .arg(list, withPoint(QStringLiteral("4.5 ci")));
         break;
     case Quantity::Angle:
+        example = QStringLiteral("108");
         units = Messages::tr("It takes crank degrees, or a unit: %1 (for example %2).")
                     .arg(list, withPoint(QStringLiteral("106.5\u00B0")));
         break;
     case Quantity::Ratio:
-        units = Messages::tr("It takes a ratio, also written n%1 (for example %2).")
-                    .arg(list, withPoint(QStringLiteral("10.5:1")));
+        example = QStringLiteral("10.5:1");
+        units = Messages::tr("It takes a ratio, as a number or written n%1 (for example %2).")
+                    .arg(list, withPoint(QStringLiteral("9.5")));
         break;
     case Quantity::Pressure:
     case Quantity::Plain:
@@ -104,7 +115,7 @@ QString unreadableEntryText(const QString& caption, const QString& entry, TypedR
     }
     QString text = problem.arg(caption, entry) + QLatin1Char('\n') +
                    Messages::tr("The field keeps its previous value; type a number such as %1.")
-                       .arg(withPoint(QStringLiteral("4.125")));
+                       .arg(withPoint(example));
     if (!units.isEmpty()) {
         text += QLatin1Char('\n') + units;
     }

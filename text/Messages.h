@@ -37,10 +37,11 @@ QString pdfFilesFilter();
 QString dataFileUnopenedText(const QString& file, const FileStatus& status);
 
 // Text typed into a box that is no number (or too large for one, or a
-// number with a unit the box does not take), with the units it does take
-// and examples written with the user's decimal separator `point`.
+// number with a unit the box does not take), with the units it does take in
+// a window of `system`, and examples that fit the field, written with the
+// user's decimal separator `point`.
 QString unreadableEntryText(const QString& caption, const QString& entry, TypedReading::Kind kind,
-                            Quantity quantity, const QString& point);
+                            Quantity quantity, UnitSystem system, const QString& point);
 // Why the file dialog refuses a name (the refusal is never None).
 QString fileRefusalText(FileRefusal refusal, const QString& path);
 // Why a file operation failed, in a few words.

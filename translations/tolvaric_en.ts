@@ -351,6 +351,14 @@
         <source>not saved to a file yet</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1, mm:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, bar:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::Messages</name>
@@ -492,10 +500,6 @@ Choose another folder.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>It takes a ratio, also written n%1 (for example %2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is not a regular file; Print to File writes only to a file.
 Choose another name.</source>
         <translation type="unfinished"></translation>
@@ -580,6 +584,14 @@ To keep the engine it holds, answer No, close that program, and start tolvaric a
     <message>
         <source>&quot;%1&quot; could not be opened: %2.
 To keep the engine it may hold, answer No, mend that (let yourself read the file, for example), and start tolvaric again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It takes millimetres, or a unit: %1 (for example %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It takes a ratio, as a number or written n%1 (for example %2).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -57,7 +57,7 @@ MainWindow::MainWindow(Session& session, Prompts& prompts, const QLocale& locale
     buildButtons();
     buildOtherControls();
     setFocusOrder();
-    m_boxes.front()->setFocus();
+    m_boxes.front()->enter(); // its text selected: what is typed first replaces it
     showResultFigures();
     // No control of its own: the window's layout is fixed.
     auto* print = new QShortcut(QKeySequence::Print, this);
@@ -79,6 +79,10 @@ void MainWindow::Show_Engine_Data() {
         fieldBox->setText(showValue(m_session.engine().*field.member, field.quantity, field.picture,
                                     m_locale, m_units));
         fieldBox->setCursorPosition(0); // its start, should it not fit
+    }
+    // The box the user is in shows the new value selected, as on arrival.
+    if (auto* focused = qobject_cast<FieldBox*>(focusWidget())) {
+        focused->selectAll();
     }
     showResultFigures();
 }
@@ -134,7 +138,7 @@ void MainWindow::reportUnreadableEntry() {
     m_prompts.inform(this, messageBoxTitle(),
                      unreadableEntryText(name, startOf(text, 40),
                                          readValue(text, m_locale, quantity, m_units).kind,
-                                         quantity, m_locale.decimalPoint()),
+                                         quantity, m_units, m_locale.decimalPoint()),
                      MessageIcon::Exclamation);
     m_unreadable->setFocus(Qt::OtherFocusReason);
     m_unreadable->selectAll();

@@ -6,7 +6,6 @@
 
 #include "ui/MainWindow.h"
 
-#include "model/Units.h"
 #include "storage/Session.h"
 #include "text/FieldRows.h"
 #include "text/LocaleNumbers.h"
@@ -23,17 +22,13 @@
 #include <QLabel>
 #include <QTextEdit>
 
-#include <optional>
-
 namespace tolvaric {
 
 void MainWindow::buildFieldRows() {
-    std::optional<QFont> lengthFont;
-    std::optional<QFont> pressureFont;
     for (std::size_t i = 0; i < fieldCount; ++i) {
         const auto& field = engineFields[i];
         const auto& row = layout::fieldRows[i];
-        auto* label = new QLabel(caption(row), this);
+        auto* label = new QLabel(caption(row, m_units), this);
         label->setObjectName(fromView(row.label));
         label->setFont(arial(layout::labelPointSize));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -52,23 +47,6 @@ void MainWindow::buildFieldRows() {
                                      field.picture, m_locale, m_units));
         box->setGeometry(
             twipsRect(layout::boxLeft, row.topTwips, layout::boxWidth, layout::boxHeight));
-        if (m_units == UnitSystem::Metric &&
-            (field.quantity == Quantity::Length || field.quantity == Quantity::Pressure)) {
-            // Millimetres and bar with their units take more room than the
-            // box's inches: the type gets smaller until the widest fits,
-            // found once for each kind of box.
-            auto& fitted = field.quantity == Quantity::Length ? lengthFont : pressureFont;
-            if (!fitted) {
-                const double widest = field.quantity == Quantity::Length
-                                          ? 888.88 / millimetresPerInch
-                                          : 88.888 / psiToBar(1);
-                fitted =
-                    fitting(box->font(),
-                            showValue(widest, field.quantity, field.picture, m_locale, m_units),
-                            box->width() - 6);
-            }
-            box->setFont(*fitted);
-        }
         connect(box, &FieldBox::leftForAnotherControl, this, &MainWindow::storeEntry);
         // A screen reader names the box after its label: "Bore", not "text".
         label->setBuddy(box);

@@ -4,7 +4,6 @@
 #include "ui/WindowFonts.h"
 
 #include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QStringList>
 
 namespace tolvaric {
@@ -53,13 +52,6 @@ QFont script(double pointSize) {
         {QStringLiteral("ScriptS"), QStringLiteral("Z003"), QStringLiteral("URW Chancery L")},
         QStringLiteral("ScriptS"));
     return boldFont(family, pointSize, QFont::Cursive);
-}
-
-QFont fitting(QFont font, const QString& widest, int width) {
-    while (font.pointSizeF() > 6 && QFontMetricsF(font).horizontalAdvance(widest) > width) {
-        font.setPointSizeF(font.pointSizeF() - 0.75);
-    }
-    return font;
 }
 
 } // namespace tolvaric

@@ -13,7 +13,5 @@ namespace tolvaric {
 QFont arial(double pointSize);
 // "ScriptS", or URW's Chancery where it is missing, or any cursive face.
 QFont script(double pointSize);
-// `font`, a step smaller at a time, until `widest` fits in `width` pixels.
-QFont fitting(QFont font, const QString& widest, int width);
 
 } // namespace tolvaric
