@@ -40,6 +40,14 @@ class FakePrompts : public tolvaric::Prompts {
         return helpViewerStarts;
     }
 
+    std::optional<tolvaric::SeatTiming> askCamCard(QWidget*, tolvaric::SeatTiming current,
+                                                   const QLocale&) override {
+        camCardStart = current;
+        return camCard;
+    }
+    std::optional<tolvaric::SeatTiming> camCard; // what the dialog answers
+    tolvaric::SeatTiming camCardStart;
+
     std::optional<tolvaric::ChoiceTexts>
     askSheetChoices(QWidget*, const tolvaric::ChoiceTexts& texts, const QLocale&) override {
         ++sheetChoiceQuestions;

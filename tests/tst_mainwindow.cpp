@@ -12,6 +12,7 @@
 #include "ui/MainWindow_p.h"
 #include "ui/SessionCommands.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
@@ -308,6 +309,12 @@ void TestMainWindow::hoverFiguresFollowTheRecord_data() {
                                     << "swept volume 821.24 cc, clearance volume 94.90 cc"
                                     << "6.58"
                                     << "91.25 cc";
+    // From a cam card, 9 BTDC and 55 ABDC at the seat: both boxes at once.
+    QTest::newRow("a cam card") << "cam card"
+                                << "clearance volume 94.80 cc"
+                                << "closes 55.0\u00B0 after bottom dead centre; dynamic "
+                                   "compression ratio 7.78"
+                                << "85.80 cc";
 }
 
 // The result boxes' hover figures are the record's after each change of it.
@@ -327,6 +334,13 @@ void TestMainWindow::hoverFiguresFollowTheRecord() {
         tolvaric::SessionCommands(*m_window, m_session, m_prompts, [] {
         }).run(tolvaric::Command::Fetch);
         folder.leave();
+    } else if (step == "cam card") {
+        m_prompts.camCard = tolvaric::SeatTiming{244, 113};
+        m_window->findChild<QAction*>("camCard")->trigger();
+        QCOMPARE(m_prompts.camCardStart.duration, 310.0); // the record's, to start from
+        QCOMPARE(m_window->box(&EngineData::Intake_Seat_Duration)->text(), "244.0");
+        QCOMPARE(m_window->box(&EngineData::Intake_Centerline)->text(), "113.0");
+        QCOMPARE(m_session.engine().Intake_Centerline, 113.0);
     } else if (step == "store") {
         auto* bore = m_window->box(&EngineData::Bore);
         typeInto(bore, "4.125");

@@ -11,6 +11,7 @@
 #include "ui/QtPrompts_p.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -46,6 +47,8 @@ class TestPrompts : public QObject {
     void realMessageBoxes();
     void sheetChoices_data();
     void sheetChoices();
+    void camCard_data();
+    void camCard();
 
   private:
     ScratchFolder m_dir;
@@ -257,6 +260,67 @@ void TestPrompts::sheetChoices() {
     } else {
         QVERIFY2(shown.contains(said), qPrintable(shown));
         QCOMPARE(focused, refused);
+    }
+}
+
+void TestPrompts::camCard_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("typed"); // lift index, opening, closing, allowance
+    QTest::addColumn<double>("duration");   // 0: refused
+    QTest::addColumn<double>("centerline");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("seat events") << "C" << QStringList{"0", "9", "55", "44"} << 244.0 << 113.0
+                                 << "Stores Intake Seat Duration 244.0\u00B0 and Intake "
+                                    "Centerline 113.0\u00B0.";
+    QTest::newRow("0.050-inch events and the allowance")
+        << "C" << QStringList{"1", "-2", "34", "46"} << 258.0 << 108.0 << "258.0";
+    QTest::newRow("a comma and a degree sign")
+        << "de_DE" << QStringList{"0", "9,5\u00B0", "55", ""} << 244.5 << 112.75 << "244,5";
+    QTest::newRow("not a number") << "C" << QStringList{"0", "9", "<b>x</b>", ""} << 0.0 << 0.0
+                                  << "Intake closes: \"<b>x</b>\" is not a number";
+    QTest::newRow("an allowance that does not read")
+        << "C" << QStringList{"1", "9", "55", "y"} << 0.0 << 0.0 << "Ramp allowance";
+    QTest::newRow("no lobe") << "C" << QStringList{"0", "-100", "-90", ""} << 0.0 << 0.0
+                             << "no intake lobe";
+}
+
+// "From a Cam Card...": the card's events in, the two boxes' values out;
+// what does not read keeps Store disabled and says why.
+void TestPrompts::camCard() {
+    QFETCH(QString, locale);
+    QFETCH(QStringList, typed);
+    QFETCH(double, duration);
+    QFETCH(double, centerline);
+    QFETCH(QString, said);
+    tolvaric::QtPrompts prompts;
+    QString shown;
+    bool storable = false;
+    QTimer::singleShot(50, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->findChild<QComboBox*>("lift")->setCurrentIndex(typed[0].toInt());
+        const QStringList names{"opening", "closing", "allowance"};
+        for (int i = 0; i < 3; ++i) {
+            if (!typed[i + 1].isEmpty()) {
+                dialog->findChild<QLineEdit*>(names[i])->setText(typed[i + 1]);
+            }
+        }
+        shown = dialog->findChild<QLabel*>("result")->text();
+        storable =
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled();
+        QTest::keyClick(dialog->findChild<QLineEdit*>("closing"), Qt::Key_Return);
+        if (dialog->isVisible()) {
+            dialog->reject();
+        }
+    });
+    // The dialog starts from the events the boxes stand for: 310 and 106.
+    const auto timing = prompts.askCamCard(nullptr, {310, 106}, QLocale(locale));
+    QVERIFY2(shown.contains(said), qPrintable(shown));
+    QCOMPARE(storable, duration != 0);
+    QCOMPARE(timing.has_value(), duration != 0);
+    if (timing) {
+        QCOMPARE(timing->duration, duration);
+        QCOMPARE(timing->centerline, centerline);
     }
 }
 

@@ -33,6 +33,69 @@
     </message>
 </context>
 <context>
+    <name>tolvaric::CamCardDialog</name>
+    <message>
+        <source>From a Cam Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the intake events as the cam card gives them. Figures at 0.050 inch of lift lie inside the seat events by the ramps: the allowance adds them back, and degreeing the cam gives the real figure (see the help).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the seat (the card&apos;s checking height)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.050 inch of lift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Figures at:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intake &amp;opens, ° BTDC:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intake &amp;closes, ° ABDC:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ramp allowance, °:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stores Intake Seat Duration %1° and Intake Centerline %2°.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intake opens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intake closes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ramp allowance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number of degrees; type one such as %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Those events make no intake lobe: the duration must come to more than 0° and less than 360°.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tolvaric::CommandLine</name>
     <message>
         <source>Write the engine sheet of each FILE.dat (tolvaric.dat when none is named) and end.</source>
@@ -357,6 +420,10 @@
     </message>
     <message>
         <source>%1, bar:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From a Cam Card…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3,8 +3,12 @@
 
 #include "ui/FieldBox.h"
 
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QMenu>
+
+#include <memory>
 
 namespace tolvaric {
 
@@ -52,6 +56,15 @@ void FieldBox::dropEvent(QDropEvent* event) {
     // Text dropped into a box is typed text: the box takes the focus, and
     // leaving it stores the value or reports it as unreadable.
     setFocus(Qt::OtherFocusReason);
+}
+
+void FieldBox::contextMenuEvent(QContextMenuEvent* event) {
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    if (!m_menuActions.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(m_menuActions);
+    }
+    menu->exec(event->globalPos());
 }
 
 void FieldBox::focusOutEvent(QFocusEvent* event) {

@@ -23,6 +23,8 @@ class FieldBox : public QLineEdit {
     void setChain(FieldBox* previous, FieldBox* next);
     // Takes the focus from a neighbour, with the whole text selected.
     void enter();
+    // Put after the usual editing entries of the box's context menu.
+    void addMenuAction(QAction* action) { m_menuActions.append(action); }
 
   signals:
     // The focus went to another control of this window (not to another
@@ -34,11 +36,13 @@ class FieldBox : public QLineEdit {
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     const FieldInfo& m_field;
     FieldBox* m_previous = nullptr;
     FieldBox* m_next = nullptr;
+    QList<QAction*> m_menuActions;
 };
 
 } // namespace tolvaric

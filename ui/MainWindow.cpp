@@ -217,6 +217,29 @@ void MainWindow::printSheet() {
     }
 }
 
+void MainWindow::enterFromCamCard() {
+    if (m_unreadable) {
+        return; // a box shows text that the record does not hold
+    }
+    const auto& engine = m_session.engine();
+    const auto timing = m_prompts.askCamCard(
+        this, {engine.Intake_Seat_Duration, engine.Intake_Centerline}, m_locale);
+    if (!timing) {
+        return;
+    }
+    showAndStore(&EngineData::Intake_Seat_Duration, timing->duration);
+    showAndStore(&EngineData::Intake_Centerline, timing->centerline);
+    showResultFigures();
+}
+
+void MainWindow::showAndStore(double EngineData::*member, double value) {
+    const auto& field = engineFields[fieldIndex(member)];
+    auto* fieldBox = box(member);
+    fieldBox->setText(showValue(value, field.quantity, field.picture, m_locale, m_units));
+    fieldBox->setCursorPosition(0);
+    m_session.store(member, value);
+}
+
 // The one place where a button becomes what it asks for.
 void MainWindow::runButton(ButtonAction action) {
     if (m_unreadable) {

@@ -68,9 +68,11 @@ class MainWindow : public QWidget, public SessionView {
     void storeEntry(FieldBox* box);
     void storeOwner();
     void reportUnreadableEntry();
-    // The result boxes' tips: the figures behind each, from the record.
     void runButton(ButtonAction action);
     void calculate(Calculation calculation);
+    // "From a Cam Card...": both intake boxes at once, stored as typed.
+    void enterFromCamCard();
+    void showAndStore(double EngineData::*member, double value);
     // Ctrl+P: the engine sheet of what the window holds, to a printer or a PDF.
     void printSheet();
 

@@ -19,6 +19,7 @@
 #include "ui/Twips.h"
 #include "ui/WindowFonts.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QTextEdit>
 
@@ -54,6 +55,11 @@ void MainWindow::buildFieldRows() {
         m_boxes[i] = box;
     }
     box(&EngineData::Cylinder_Pressure)->setReadOnly(true);
+    auto* camCard = new QAction(tr("From a Cam Card\u2026"), this);
+    camCard->setObjectName(QStringLiteral("camCard"));
+    connect(camCard, &QAction::triggered, this, &MainWindow::enterFromCamCard);
+    box(&EngineData::Intake_Seat_Duration)->addMenuAction(camCard);
+    box(&EngineData::Intake_Centerline)->addMenuAction(camCard);
     for (std::size_t i = 0; i < fieldCount; ++i) {
         m_boxes[i]->setChain(i > 0 ? m_boxes[i - 1] : nullptr,
                              i + 1 < fieldCount ? m_boxes[i + 1] : nullptr);

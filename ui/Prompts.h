@@ -5,6 +5,7 @@
 // Every message box and file dialog the window shows goes through here, so
 // that tests can answer them without a person.
 
+#include "model/CamCard.h"
 #include "text/BuildChoiceText.h"
 #include "text/Message.h"
 
@@ -34,6 +35,10 @@ class Prompts {
     // When the viewer this window started last is still open, asks it to
     // come to the front on its contents page and gives true.
     virtual bool showOpenHelpViewer() = 0;
+    // The seat timing a cam card's intake events come to, starting from
+    // `current`; nothing when cancelled.
+    virtual std::optional<SeatTiming> askCamCard(QWidget* parent, SeatTiming current,
+                                                 const QLocale& locale) = 0;
     // What the printed sheet adds (the cylinders, the altitude, the boost),
     // as accepted; nothing when cancelled. Every text given back reads.
     virtual std::optional<ChoiceTexts> askSheetChoices(QWidget* parent, const ChoiceTexts& texts,

@@ -5,6 +5,7 @@
 
 #include "text/CommandLine.h"
 #include "text/Messages.h"
+#include "ui/CamCardDialog.h"
 #include "ui/ContentsRequest.h"
 #include "ui/DataFileDialog.h"
 #include "ui/SheetChoicesDialog.h"
@@ -190,6 +191,15 @@ bool QtPrompts::startHelpViewer() {
     return QProcess::startDetached(QCoreApplication::applicationFilePath(),
                                    {QString::fromLatin1(helpViewerOption)}, QDir::currentPath(),
                                    &m_viewer);
+}
+
+std::optional<SeatTiming> QtPrompts::askCamCard(QWidget* parent, SeatTiming current,
+                                                const QLocale& locale) {
+    CamCardDialog dialog(current, locale, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.timing();
 }
 
 std::optional<ChoiceTexts> QtPrompts::askSheetChoices(QWidget* parent, const ChoiceTexts& texts,

@@ -34,6 +34,8 @@ class QtPrompts : public Prompts {
     QString chooseDataFile(QWidget* parent, FileChoice choice) override;
     bool startHelpViewer() override;
     bool showOpenHelpViewer() override;
+    std::optional<SeatTiming> askCamCard(QWidget* parent, SeatTiming current,
+                                         const QLocale& locale) override;
     std::optional<ChoiceTexts> askSheetChoices(QWidget* parent, const ChoiceTexts& texts,
                                                const QLocale& locale) override;
 
