@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 #include <QtMath>
 
 #include <cstdio>
@@ -69,8 +70,9 @@ void clearanceParts(QPainter& p) {
     label(p, QPointF(left + bore + 24, 195), QPointF(names, 170), QStringLiteral("gasket"));
     label(p, QPointF(left + bore + 4, 195), QPointF(names, 190), QStringLiteral("gasket bore"));
     label(p, QPointF(left + 185, 204), QPointF(names, 215), QStringLiteral("deck clearance"));
-    label(p, QPointF(left + 50, crown + 4), QPointF(names, 240), QStringLiteral("valve relief"));
-    label(p, QPointF(left + bore - 2, crown + 20), QPointF(names, 265), QStringLiteral("top land"));
+    // The relief's pointer passes below the top land's ring, across the piston.
+    label(p, QPointF(left + bore - 2, crown + 20), QPointF(names, 255), QStringLiteral("top land"));
+    label(p, QPointF(left + 50, crown + 4), QPointF(names, 290), QStringLiteral("valve relief"));
     p.setFont(font(11));
     p.setPen(ink);
     p.drawText(QPointF(10, 372), QStringLiteral("Shaded: the clearance volume, every part of"));
@@ -189,8 +191,15 @@ void deckBridge(QPainter& p) {
 
 void ccing(QPainter& p) {
     caption(p, QStringLiteral("cc-ing with a plate and a burette"));
-    // The head upside down, its chamber up, the plate on it.
+    // The head upside down, its chamber up, the plate on it, tilted so that
+    // the plate's fill hole is the chamber's highest point.
     const double hx = 40;
+    QTransform tilt;
+    tilt.translate(hx + 100, 300);
+    tilt.rotate(-8);
+    tilt.translate(-(hx + 100), -300);
+    p.save();
+    p.setTransform(tilt, true);
     p.setPen(QPen(ink, 1));
     QPainterPath chamber;
     chamber.moveTo(hx + 40, 260);
@@ -199,10 +208,18 @@ void ccing(QPainter& p) {
     headWithChamber(p, QRectF(hx, 260, 200, 70), chamber, liquid);
     p.setBrush(QColor(0xe8, 0xf0, 0xff));
     p.drawRect(QRectF(hx + 10, 252, 180, 8));
-    burette(p, QPointF(hx + 100, 252));
+    p.restore();
+    burette(p, tilt.map(QPointF(hx + 152, 252)));
+    // The low corner on the bench, a block under the high end.
+    const QPointF low = tilt.map(QPointF(hx, 330));
+    const QPointF high = tilt.map(QPointF(hx + 200, 330));
+    p.setBrush(metal);
+    p.drawRect(QRectF(high.x() - 30, high.y() + 2, 26, low.y() - high.y() - 2));
+    p.drawLine(QPointF(hx - 10, low.y()), QPointF(hx + 215, low.y()));
     p.setFont(font(11));
     p.setPen(ink);
-    p.drawText(QPointF(hx, 350), QStringLiteral("the chamber, valves and plug in"));
+    p.drawText(QPointF(hx - 10, 370), QStringLiteral("the head tilted: the fill hole at"));
+    p.drawText(QPointF(hx - 10, 386), QStringLiteral("the top, valves and plug in"));
     // The piston a measured distance down the bore, the plate on the deck.
     const double bx = 300;
     p.setPen(QPen(ink, 1));
@@ -220,8 +237,10 @@ void ccing(QPainter& p) {
     p.setPen(ink);
     p.drawText(QPointF(bx - 20, 360), QStringLiteral("the piston a measured distance"));
     p.drawText(QPointF(bx - 20, 376), QStringLiteral("down, its edge sealed with grease"));
-    label(p, QPointF(hx + 180, 256), QPointF(hx + 190, 225), QStringLiteral("clear plate"));
-    label(p, QPointF(hx + 108, 150), QPointF(hx + 130, 150), QStringLiteral("burette"));
+    label(p, tilt.map(QPointF(hx + 185, 256)), QPointF(hx + 190, 200),
+          QStringLiteral("clear plate"));
+    const QPointF tip = tilt.map(QPointF(hx + 152, 252));
+    label(p, tip + QPointF(8, -102), tip + QPointF(30, -102), QStringLiteral("burette"));
 }
 
 struct Picture {
@@ -271,7 +290,7 @@ int main(int argc, char** argv) {
         const QImage small =
             image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
         const QString path = folder.filePath(QLatin1String(picture.file));
-        if (!small.save(path, "PNG", 9)) {
+        if (!small.save(path, "PNG", 0)) { // 0: the strongest compression
             std::fprintf(stderr, "could not write %s\n", qPrintable(path));
             return 1;
         }
