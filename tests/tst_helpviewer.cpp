@@ -4,39 +4,24 @@
 // The help viewer: where it finds the document, what it refuses to read or
 // lay out, its links, and its navigation, find and zoom.
 
-#include "storage/Session.h"
-#include "tests/FakePrompts.h"
 #include "tests/TestFiles.h"
 #include "ui/ContentsRequest.h"
-#include "ui/FieldBox.h"
 #include "ui/HangWatch.h"
 #include "ui/HelpViewer.h"
 #include "ui/HelpViewer_p.h"
-#include "ui/MainWindow.h"
-#include "ui/SheetPreview.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPrintPreviewWidget>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
+#include <QTextBlock>
 
 #include <atomic>
-#include <functional>
 #include <thread>
-
-#ifndef Q_OS_WIN
-#include <unistd.h>
-#endif
 
 class TestHelpViewer : public QObject {
     Q_OBJECT
@@ -52,8 +37,6 @@ class TestHelpViewer : public QObject {
     void helpSendsWebLinksToTheDesktop();
     void helpViewerNavigatesFindsAndZooms();
     void helpAgainShowsTheContentsInFront();
-    void printToFile_data();
-    void printToFile();
     void aHeldLoopEndsTheViewer();
 
   private:
@@ -116,6 +99,13 @@ void TestHelpViewer::helpReadsOnlyRegularFiles_data() {
                                                       << "Here";
     QTest::newRow("a picture that is a pipe") << page + "<img src=\"pic.png\">"
                                               << "Here";
+    // A picture that is not there leaves its alt text in a frame.
+    QTest::newRow("a missing picture")
+        << page + "<img src=\"gone.png\" width=\"520\" alt=\"The piston at closing\">"
+        << "The piston at closing";
+    QTest::newRow("a missing picture without alt text")
+        << page + "<p>x<img src=\"gone.png\"><img src=\"gone.png\"></p>"
+        << "x\n(a picture that could not be shown)\n\n(a picture that could not be shown)";
     QTest::newRow("a document that is a pipe") << QByteArray() << "could not be read";
     QTest::newRow("a document deleted while open") << page + "<!-- deleted -->"
                                                    << "no longer there";
@@ -241,8 +231,13 @@ void TestHelpViewer::helpSendsWebLinksToTheDesktop() {
 }
 
 void TestHelpViewer::helpViewerNavigatesFindsAndZooms() {
+    // The document with its pictures beside it, as installed.
+    QVERIFY(QFile::copy(QFINDTESTDATA("../resources/tolvaric.hlp"), "tolvaric.hlp"));
+    for (const auto& picture : QDir(QFINDTESTDATA("../resources/help")).entryInfoList({"*.png"})) {
+        QVERIFY(QFile::copy(picture.filePath(), picture.fileName()));
+    }
     tolvaric::HelpViewer viewer;
-    viewer.showContents(QFINDTESTDATA("../resources/tolvaric.hlp"), {});
+    viewer.showContents(m_dir.filePath("tolvaric.hlp"), {});
     viewer.show();
     QApplication::setActiveWindow(&viewer);
     QVERIFY(QTest::qWaitForWindowActive(&viewer));
@@ -281,6 +276,28 @@ void TestHelpViewer::helpViewerNavigatesFindsAndZooms() {
     QVERIFY(page->font().pointSizeF() < size);
     QTest::keyClick(page, Qt::Key_0, Qt::ControlModifier);
     QCOMPARE(page->font().pointSizeF(), size);
+
+    // Zoomed, the pictures grow with the text, and the reader keeps his place.
+    emit page->anchorClicked(QUrl("#bench"));
+    const auto topBlock = [page] {
+        return page->cursorForPosition(QPoint(0, 0)).block().blockNumber();
+    };
+    const auto pictureWidth = [page] {
+        for (QTextBlock block = page->document()->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                if (it.fragment().charFormat().isImageFormat()) {
+                    return it.fragment().charFormat().toImageFormat().width();
+                }
+            }
+        }
+        return 0.0;
+    };
+    const int place = topBlock();
+    QCOMPARE(pictureWidth(), 520.0);
+    QTest::keyClick(page, Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(page, Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(pictureWidth(), 520 * page->font().pointSizeF() / size);
+    QVERIFY2(std::abs(topBlock() - place) <= 1, qPrintable(QString::number(topBlock() - place)));
 }
 
 // Help clicked while the viewer is minimised on another page: the same
@@ -308,125 +325,6 @@ void TestHelpViewer::helpAgainShowsTheContentsInFront() {
         viewer.showMinimized();
     }
     QCOMPARE(QApplication::topLevelWidgets().count(&viewer), 1);
-}
-
-// Print to File, from the help viewer and from the window (Ctrl+P), goes one
-// guarded way: a pipe of that name would block every window, so it is
-// refused with a message and the dialog stays open; a file that cannot be
-// written is reported, and left as it was.
-void TestHelpViewer::printToFile_data() {
-    QTest::addColumn<bool>("fromWindow");
-    QTest::addColumn<QString>("target"); // "fifo" is made a pipe
-    QTest::addColumn<QString>("said");
-    QTest::addColumn<bool>("dialogStaysOpen");
-    QTest::newRow("the help, onto a pipe") << false << "fifo"
-                                           << "not a regular file" << true;
-    QTest::newRow("the sheet, onto a pipe") << true << "fifo"
-                                            << "not a regular file" << true;
-    QTest::newRow("the sheet, onto a read-only file") << true << "kept.pdf"
-                                                      << "Nothing was printed" << false;
-    QTest::newRow("the sheet, onto a new file") << true << "new.pdf"
-                                                << "" << false;
-    // Named in plain words: Qt's question read the name as markup and
-    // opened the pipe it names.
-    QTest::newRow("the sheet, onto a file named as markup, replaced")
-        << true << "<img src=fifo>.pdf"
-        << "already exists" << false;
-    QTest::newRow("the sheet, onto the owner file") << true << "owner"
-                                                    << "tolvaric keeps" << true;
-    QTest::newRow("the help, onto a tolvaric.dat") << false << "tolvaric.dat"
-                                                   << "tolvaric keeps" << true;
-}
-
-void TestHelpViewer::printToFile() {
-    QFETCH(bool, fromWindow);
-    QFETCH(QString, target);
-    QFETCH(QString, said);
-    QFETCH(bool, dialogStaysOpen);
-    SKIP_WITHOUT_POSIX("Windows prints through a dialog of its own");
-#ifndef Q_OS_WIN
-    if (target == "kept.pdf" && geteuid() != 0) {
-        QSKIP("Qt's dialog itself refuses a read-only file to a user; root is refused by tolvaric");
-    }
-#endif
-    if (target == "fifo" || target.startsWith("<img")) {
-        MAKE_PIPE("fifo");
-    }
-    if (target.startsWith("<img") || target == "owner" || target == "tolvaric.dat") {
-        writeBytes(target, "kept");
-    }
-    if (target == "kept.pdf") {
-        writeBytes("kept.pdf", "kept");
-        QFile::setPermissions("kept.pdf", QFile::ReadOwner);
-    }
-    tolvaric::Session session;
-    FakePrompts prompts;
-    tolvaric::MainWindow window(session, prompts, QLocale::c());
-    tolvaric::HelpViewer viewer;
-    QWidget* shown = fromWindow ? static_cast<QWidget*>(&window) : &viewer;
-    viewer.showContents(QFINDTESTDATA("../resources/tolvaric.hlp"), {});
-    shown->show();
-    QApplication::setActiveWindow(shown);
-    QVERIFY(QTest::qWaitForWindowActive(shown));
-    QString message;
-    bool plain = true;
-    bool stayedOpen = false;
-    bool previewed = false;
-    std::function<void()> answer = [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        // The window's sheet is seen first; its Print goes on to the dialog.
-        if (auto* preview = qobject_cast<tolvaric::SheetPreview*>(dialog)) {
-            previewed = preview->pages()->pageCount() > 0;
-            preview->findChild<QAction*>("print")->trigger();
-            QTimer::singleShot(100, answer);
-            return;
-        }
-        auto* file = dialog ? dialog->findChild<QLineEdit*>("filename") : nullptr;
-        if (!file) {
-            dialog ? dialog->reject() : void();
-            return;
-        }
-        file->setEnabled(true);
-        file->setText(m_dir.filePath(target));
-        QTimer::singleShot(100, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                message = box->text();
-                plain = box->textFormat() == Qt::PlainText;
-                box->button(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok)
-                    ->click();
-            }
-        });
-        // The Print button, as a click or Return presses it; returns once a
-        // message is answered.
-        auto* buttons = dialog->findChild<QDialogButtonBox*>();
-        QVERIFY(buttons && buttons->button(QDialogButtonBox::Ok));
-        buttons->button(QDialogButtonBox::Ok)->click();
-        stayedOpen = dialog->isVisible();
-        if (stayedOpen) {
-            dialog->reject();
-        }
-    };
-    QTimer::singleShot(100, answer);
-    QTest::keyClick(fromWindow ? static_cast<QWidget*>(window.box(&tolvaric::EngineData::Bore))
-                               : tolvaric::browser(viewer),
-                    Qt::Key_P, Qt::ControlModifier);
-    if (!prompts.messages.isEmpty()) {
-        message = prompts.messages.front().text;
-    }
-    QVERIFY2(said.isEmpty() ? message.isEmpty() : message.contains(said), qPrintable(message));
-    QCOMPARE(stayedOpen, dialogStaysOpen);
-    QVERIFY(plain);
-    QCOMPARE(previewed, fromWindow);
-    if (dialogStaysOpen && target != "fifo") {
-        QCOMPARE(readBytes(target), QByteArray("kept"));
-    } else if (target.startsWith("<img")) {
-        QVERIFY(readBytes(target).startsWith("%PDF"));
-    }
-    if (target == "kept.pdf") {
-        QCOMPARE(readBytes("kept.pdf"), QByteArray("kept"));
-    } else if (target == "new.pdf") {
-        QVERIFY(readBytes("new.pdf").startsWith("%PDF"));
-    }
 }
 
 // A viewer whose page holds its loop goes, and the next Help starts another;

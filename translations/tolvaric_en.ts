@@ -195,6 +195,13 @@
     </message>
 </context>
 <context>
+    <name>tolvaric::HelpBrowser</name>
+    <message>
+        <source>(a picture that could not be shown)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tolvaric::HelpPages</name>
     <message>
         <source>&lt;h2&gt;No help document&lt;/h2&gt;&lt;p&gt;The help document &lt;b&gt;%1&lt;/b&gt; was not found. These folders were searched:&lt;/p&gt;&lt;ul&gt;</source>

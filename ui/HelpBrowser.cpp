@@ -7,6 +7,7 @@
 #include "text/HelpPages.h"
 #include "text/Messages.h"
 #include "ui/HtmlShape.h"
+#include "ui/PagePictures.h"
 #include "ui/RasterPicture.h"
 
 #include <QBuffer>
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -44,6 +46,7 @@ HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
 void HelpBrowser::showDocument(const QString& path) {
     m_folder = QFileInfo(path).canonicalPath();
     m_pictures.clear();
+    m_missing.clear();
     m_pictureBytes = 0;
     const QUrl document = QUrl::fromLocalFile(path);
     const bool shownAlready = source().adjusted(QUrl::RemoveFragment) == document;
@@ -77,6 +80,7 @@ QImage HelpBrowser::picture(const QString& path) {
         }
     }
     if (decoded.isNull()) {
+        m_missing.insert(path);
         decoded = QImage(1, 1, QImage::Format_ARGB32);
         decoded.fill(Qt::transparent); // left out of the page
     }
@@ -85,16 +89,21 @@ QImage HelpBrowser::picture(const QString& path) {
     return decoded;
 }
 
+QString HelpBrowser::picturePath(const QString& name) const {
+    const QUrl url = source().resolved(QUrl(name));
+    const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
+    // Only the document's own pictures, from its folder and below.
+    return insideDocumentFolder(path) ? QFileInfo(path).absoluteFilePath() : QString();
+}
+
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     // Never a null answer, nor a picture that does not decode: the document
     // would then open the file by itself, pipe or device alike.
+    if (type == QTextDocument::ImageResource) {
+        return picture(picturePath(name.toString()));
+    }
     const QUrl url = name.isRelative() ? source().resolved(name) : name;
     const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
-    if (type == QTextDocument::ImageResource) {
-        // Only the document's own pictures, from its folder and below.
-        return insideDocumentFolder(path) ? picture(QFileInfo(path).absoluteFilePath())
-                                          : picture(QString());
-    }
     if (path.isEmpty()) {
         return QByteArray("");
     }
@@ -126,6 +135,26 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
         }
     }
     return bytes;
+}
+
+void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
+    QTextBrowser::doSetSource(name, type);
+    // A picture that is not there (only the document copied, say) leaves
+    // its alt text; the others take the zoom of the page.
+    frameMissingPictures(
+        *document(),
+        [this](const QString& picture) {
+            const QString path = picturePath(picture);
+            this->picture(path);
+            return m_missing.contains(path);
+        },
+        tr("(a picture that could not be shown)"));
+    scalePictures(*document(), zoomFactor(),
+                  [this](const QString& name) { return picture(picturePath(name)).size(); });
+}
+
+double HelpBrowser::zoomFactor() const {
+    return m_normalPoints > 0 ? font().pointSizeF() / m_normalPoints : 1;
 }
 
 void HelpBrowser::follow(const QUrl& link) {
@@ -167,12 +196,19 @@ void HelpBrowser::zoomTo(int steps) {
     const int smallest = -int((normal - 6) / pointsPerStep);
     const int largest = int(normal * 2 / pointsPerStep);
     steps = std::clamp(steps, std::min(smallest, 0), largest);
+    // The reader keeps his place: the text at the top stays at the top.
+    const int top = cursorForPosition(QPoint(0, 0)).position();
     if (steps > m_zoomSteps) {
         zoomIn((steps - m_zoomSteps) * pointsPerStep);
     } else if (steps < m_zoomSteps) {
         zoomOut((m_zoomSteps - steps) * pointsPerStep);
     }
     m_zoomSteps = steps;
+    scalePictures(*document(), zoomFactor(),
+                  [this](const QString& name) { return picture(picturePath(name)).size(); });
+    QTextCursor place(document());
+    place.setPosition(top);
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + cursorRect(place).top());
 }
 
 } // namespace tolvaric

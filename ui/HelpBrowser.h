@@ -11,6 +11,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QSet>
 #include <QTextBrowser>
 
 namespace tolvaric {
@@ -33,8 +34,14 @@ class HelpBrowser : public QTextBrowser {
     // Bytes of the pictures decoded, for the tests (ui/HelpViewer_p.h).
     friend qint64 decodedPictureBytes(const HelpBrowser& browser);
 
+  protected:
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
+
   private:
     void follow(const QUrl& link);
+    // The path a picture's name stands for: empty outside the document's folder.
+    QString picturePath(const QString& name) const;
+    double zoomFactor() const;
     bool insideDocumentFolder(const QString& path) const;
     QImage picture(const QString& path);
 
@@ -42,6 +49,7 @@ class HelpBrowser : public QTextBrowser {
     double m_normalPoints = 0;
     QString m_folder; // the canonical folder of the document shown first
     QHash<QString, QImage> m_pictures;
+    QSet<QString> m_missing; // pictures that could not be shown
     qint64 m_pictureBytes = 0;
 };
 
