@@ -150,6 +150,11 @@ session() {
     click "$main" 248 384
     local viewer
     viewer=$(window "tolvaric Help" 30)
+    # Help again brings that viewer back (a named event), never a second one.
+    click "$main" 248 384
+    sleep 2
+    [ "$(xdotool search --onlyvisible --name '^tolvaric Help$' | wc -l)" = 1 ] ||
+        fail "a second Help started a second viewer"
     xdotool windowkill "$viewer"
     sleep 1
     kill -0 "$program_pid" 2>/dev/null || fail "killing the help viewer ended tolvaric"
