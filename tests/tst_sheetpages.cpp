@@ -171,6 +171,9 @@ void TestSheetPages::previewBeforePrinting() {
     QTimer::singleShot(100, [&] {
         auto* preview = qobject_cast<SheetPreview*>(QApplication::activeModalWidget());
         QVERIFY(preview);
+        // Its keys are the window's shortcuts, which wait for it to be active
+        // (later on a loaded machine).
+        QVERIFY(QTest::qWaitForWindowActive(preview));
         auto* shown = preview->pages();
         pages = shown->pageCount();
         QTest::keyClick(preview, Qt::Key_PageDown);
