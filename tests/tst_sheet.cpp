@@ -50,6 +50,8 @@ class TestSheet : public QObject {
     void formats();
     void missingValues_data();
     void missingValues();
+    void textRows_data();
+    void textRows();
     void csvCells_data();
     void csvCells();
     void pageNames_data();
@@ -249,6 +251,63 @@ void TestSheet::missingValues() {
     QCOMPARE(records.size(), 3);
     QCOMPARE(records[2].value(records[0].indexOf(column)), cell);
     QVERIFY(value != "0" || records[1].value(records[0].indexOf(column)) != cell);
+}
+
+// Rows of the text sheet against figures worked by hand for the sample
+// engine (4 x 3.75 in, rod 7, clearance 94.80 cc, 310 degrees at 106).
+void TestSheet::textRows_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("value");
+    // Advanced 8 degrees the intake closes at 73 ABDC: the piston 2.6567 in
+    // from the top, 547.1 cc above it, 6.77:1, 6.77^1.3 x 11.8 - 14.7 psi.
+    QTest::newRow("the cam advanced") << QStringList() << "Intake centerline advanced 8\u00B0"
+                                      << "6.77 / 127.12";
+    QTest::newRow("the cam retarded") << QStringList() << "Intake centerline retarded 8\u00B0"
+                                      << "5.70 / 98.67";
+    // Each 0.005 in of gasket is 1.04 cc over the 4.02 in gasket bore.
+    QTest::newRow("the thinnest gasket") << QStringList() << "Gasket 0.020 in (0.51 mm)"
+                                         << "9.44";
+    QTest::newRow("the thickest gasket") << QStringList() << "Gasket 0.080 in (2.03 mm)"
+                                         << "8.43";
+    // 113.15 psi x 6.894757 kPa.
+    QTest::newRow("the pressure in kPa") << QStringList() << "Cranking cylinder pressure, kPa"
+                                         << "780.2";
+    // 55 kPa / 6.894757 is 7.977 psi: 9.146 x 22.677 / 14.7.
+    QTest::newRow("boost in kPa") << QStringList{"--boost", "55kPa"}
+                                  << "Effective static compression ratio with 7.98 psi boost"
+                                  << "14.11";
+    // The edges each option accepts.
+    QTest::newRow("one cylinder") << QStringList{"--cylinders", "1"} << "Engine displacement, cc"
+                                  << "772.2";
+    QTest::newRow("64 cylinders") << QStringList{"--cylinders", "64"} << "Engine displacement, cc"
+                                  << "49422.2";
+    QTest::newRow("1500 ft below the sea")
+        << QStringList{"--altitude", "-1500ft"} << "Station pressure (standard atmosphere), inHg"
+        << "31.58";
+    QTest::newRow("20000 ft") << QStringList{"--altitude", "20000ft"}
+                              << "Station pressure (standard atmosphere), inHg"
+                              << "13.75";
+    QTest::newRow("no boost") << QStringList{"--boost", "0psi"}
+                              << "Effective static compression ratio with 0 psi boost"
+                              << "9.15";
+    QTest::newRow("60 psi") << QStringList{"--boost", "60psi"}
+                            << "Effective static compression ratio with 60 psi boost"
+                            << "46.48";
+}
+
+void TestSheet::textRows() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, label);
+    QFETCH(QString, value);
+    QByteArray out;
+    QByteArray err;
+    QCOMPARE(run(QStringList{"--sheet"} + options, out, err), 0);
+    const QStringList lines = QString::fromUtf8(out).split('\n');
+    const auto row = std::find_if(lines.begin(), lines.end(),
+                                  [&label](const QString& line) { return line.startsWith(label); });
+    QVERIFY2(row != lines.end(), qPrintable(QString::fromUtf8(out)));
+    QCOMPARE(row->split("  ", Qt::SkipEmptyParts).last().trimmed(), value);
 }
 
 void TestSheet::csvCells_data() {
