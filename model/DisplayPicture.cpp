@@ -64,7 +64,8 @@ std::string scientific(double value, int exponentShift, std::string_view separat
                         text.data() + text.size(), exponent);
         exponent += exponentShift;
         text.resize(e + 1);
-        text += (exponent < 0 ? "-" : "+") + std::to_string(std::abs(exponent));
+        text += exponent < 0 ? '-' : '+';
+        text += std::to_string(std::abs(exponent));
     }
     text.replace(text.find('.'), 1, separator);
     return text;
