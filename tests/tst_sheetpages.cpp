@@ -17,9 +17,12 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPaintEngine>
+#include <QPainterPath>
 #include <QPdfWriter>
+#include <QPolygonF>
 #include <QPrintPreviewWidget>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 
@@ -57,7 +60,8 @@ void TestSheetPages::cleanup() {
 namespace {
 
 // The text the sheet's pages paint, page by page: a PDF writer's pages and
-// resolution, with a paint engine that draws nothing and keeps the text.
+// resolution, with a paint engine that draws nothing and keeps the text
+// and the size of each closed shape.
 class TextRecorder : public QPaintEngine {
   public:
     explicit TextRecorder(QStringList& pages) : QPaintEngine(AllFeatures), m_pages(pages) {}
@@ -65,12 +69,17 @@ class TextRecorder : public QPaintEngine {
     bool end() override { return true; }
     void updateState(const QPaintEngineState&) override {}
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    // Every shape comes down to a polygon, which draws nothing.
-    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
+        if (mode != PolylineMode) {
+            shapes << QPolygonF(QList<QPointF>(points, points + count)).boundingRect().size();
+        }
+    }
+    void drawPath(const QPainterPath& path) override { shapes << path.boundingRect().size(); }
     void drawTextItem(const QPointF&, const QTextItem& item) override {
         m_pages.last() += item.text();
     }
     Type type() const override { return User; }
+    QList<QSizeF> shapes;
 
   private:
     QStringList& m_pages;
@@ -85,6 +94,7 @@ class RecordedPages : public QPdfWriter {
         return true;
     }
     QStringList pages{QString()};
+    const QList<QSizeF>& shapes() const { return m_engine.shapes; }
 
   private:
     mutable TextRecorder m_engine;
@@ -121,6 +131,17 @@ void TestSheetPages::pdfRows() {
     }
     // As often as a section at the start: once for each group of engines.
     QCOMPARE(painted.count(QString(rows.last().label).remove(blanks)), painted.count("Volumes"));
+    // The charts' markers: the engine as it is has a larger one on paper too
+    // (4.5 against 2.5 from the centre, whatever the shape).
+    QList<double> markers;
+    for (const auto& size : device.shapes()) {
+        if (size.width() > 0 && size.width() < 15) {
+            markers << size.width();
+        }
+    }
+    QVERIFY(!markers.isEmpty());
+    const auto [smallest, largest] = std::minmax_element(markers.cbegin(), markers.cend());
+    QVERIFY2(*largest > 1.6 * *smallest, qPrintable(QString("%1 %2").arg(*smallest).arg(*largest)));
 }
 
 static int pageCount(const QByteArray& pdf) {
@@ -202,13 +223,18 @@ class RecordingCanvas : public ChartCanvas {
     };
     QList<Box> texts;
     QList<Box> markers;
+    QList<QLineF> targets;
+    QList<int> ownMarkers; // the engine of each large marker
 
     void rule(const QLineF&, bool) override {}
-    void target(const QLineF&) override {}
+    void target(const QLineF& line) override { targets << line; }
     void series(const QList<QPointF>&, int) override {}
-    void marker(const QPointF& at, int, bool own) override {
+    void marker(const QPointF& at, int index, bool own) override {
         const double r = own ? 6 : 3.5; // the widest shape's reach
         markers.append({QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r), QStringLiteral("marker")});
+        if (own) {
+            ownMarkers << index;
+        }
     }
     void text(const QPointF& at, const QString& text, Anchor anchor, bool vertical,
               bool heading) override {
@@ -269,6 +295,21 @@ void TestSheetPages::chartLabelsNeverOverlap() {
     for (const auto& chart : sheetCharts(sheets)) {
         RecordingCanvas canvas;
         drawChart(chart, 640, canvas);
+        // Each plot's targets drawn across it; each engine's own point marked
+        // in each plot, and its marker in the legend.
+        qsizetype targets = 0;
+        QList<int> owners;
+        for (const auto& plot : chart.plots) {
+            targets += QSet<double>(plot.targets.cbegin(), plot.targets.cend()).size();
+            for (int i = 0; i < plot.series.size(); ++i) {
+                owners << i << (&plot == &chart.plots.front() ? i : -1);
+            }
+        }
+        owners.removeAll(-1);
+        std::sort(owners.begin(), owners.end());
+        std::sort(canvas.ownMarkers.begin(), canvas.ownMarkers.end());
+        QCOMPARE(canvas.targets.size(), targets);
+        QCOMPARE(canvas.ownMarkers, owners);
         for (qsizetype a = 0; a < canvas.texts.size(); ++a) {
             const auto& one = canvas.texts[a];
             for (qsizetype b = a + 1; b < canvas.texts.size(); ++b) {

@@ -43,17 +43,10 @@ QString tick(double value, int decimals, const QString& point) {
     return QString::fromStdString(formatFigure(value, decimals, point.toStdString()));
 }
 
-// Dark enough to print; told apart by dashes and markers too.
-constexpr std::array<const char*, 6> colourNames{"#000000", "#1f4e9c", "#b2182b",
-                                                 "#2b7a2b", "#6a3d9a", "#8c510a"};
-
 int legendRows(const SheetChart& chart) {
     const auto count = chart.plots.isEmpty() ? 0 : chart.plots.front().series.size();
     return int((count + legendColumns - 1) / legendColumns);
 }
-
-constexpr size_t dashPatternCount = 4;
-constexpr size_t markerShapeCount = 5;
 
 // The lines under the legend, each on a line of its own.
 QStringList legendNotes(const SheetChart& chart) {
@@ -63,8 +56,7 @@ QStringList legendNotes(const SheetChart& chart) {
     }
     const auto& series = chart.plots.front().series;
     // Colours, dashes and markers come round together after this many lines.
-    const auto styles =
-        qsizetype(std::lcm(std::lcm(colourNames.size(), dashPatternCount), markerShapeCount));
+    const auto styles = qsizetype(distinctSeriesStyles());
     if (series.size() > styles) {
         notes << Sheet::tr("after %1 engines the lines' styles repeat").arg(styles);
     }
@@ -98,52 +90,6 @@ QString legendName(const QString& path, qsizetype most) {
 }
 
 } // namespace
-
-const char* seriesColourName(int index) {
-    return colourNames[std::size_t(index) % colourNames.size()];
-}
-
-QString seriesColour(int index) {
-    return QLatin1String(seriesColourName(index));
-}
-
-QList<double> seriesDashes(int index) {
-    switch (index % int(dashPatternCount)) {
-    case 1:
-        return {6, 3};
-    case 2:
-        return {1.5, 2.5};
-    case 3:
-        return {7, 2, 1.5, 2};
-    default:
-        return {};
-    }
-}
-
-MarkerShape seriesMarker(int index) {
-    static constexpr std::array<MarkerShape, markerShapeCount> shapes{
-        MarkerShape::Circle, MarkerShape::Square, MarkerShape::Triangle, MarkerShape::Diamond,
-        MarkerShape::Cross};
-    return shapes[std::size_t(index) % shapes.size()];
-}
-
-QList<QPointF> markerOutline(MarkerShape shape, const QPointF& at, double r) {
-    const double x = at.x();
-    const double y = at.y();
-    switch (shape) {
-    case MarkerShape::Square:
-        return {{x - r, y - r}, {x + r, y - r}, {x + r, y + r}, {x - r, y + r}};
-    case MarkerShape::Triangle:
-        return {{x, y - r * 1.2}, {x + r * 1.1, y + r * 0.8}, {x - r * 1.1, y + r * 0.8}};
-    case MarkerShape::Diamond:
-        return {{x, y - r * 1.3}, {x + r * 1.3, y}, {x, y + r * 1.3}, {x - r * 1.3, y}};
-    case MarkerShape::Cross: // an X drawn as one outline through its centre
-        return {{x - r, y - r}, {x + r, y + r}, at, {x + r, y - r}, {x - r, y + r}, at};
-    case MarkerShape::Circle:
-        break;
-    }
-    return {};
-}
 
 double chartHeight(const SheetChart& chart, double /*width*/) {
     const auto plots = double(chart.plots.size());

@@ -5,9 +5,9 @@
 // How a sheet chart is drawn, once for every surface: the layout (title,
 // plots stacked on one x axis, ticks, the targets across, a legend) goes to
 // a canvas, which the HTML sheet writes as SVG (text/ChartSvg) and the PDF
-// paints (ui/ChartPainter). Each engine's line has its own dashes and
-// markers as well as its colour, so a chart reads in black and white.
+// paints (ui/ChartPainter), both in the look of text/ChartStyle.
 
+#include "text/ChartStyle.h"
 #include "text/SheetCharts.h"
 
 #include <QLineF>
@@ -19,15 +19,6 @@
 namespace tolvaric {
 
 enum class Anchor { Start, Middle, End };
-enum class MarkerShape { Circle, Square, Triangle, Diamond, Cross };
-
-// The n-th engine's style.
-const char* seriesColourName(int index); // "#rrggbb"
-QString seriesColour(int index);
-QList<double> seriesDashes(int index); // on, off, ...; empty: solid
-MarkerShape seriesMarker(int index);
-// A marker's outline around `at`, `radius` from its centre (not for a circle).
-QList<QPointF> markerOutline(MarkerShape shape, const QPointF& at, double radius);
 
 inline constexpr double chartTypePixels = 10; // the charts' type, in their own pixels
 

@@ -26,16 +26,26 @@ class SvgCanvas : public ChartCanvas {
 
     void rule(const QLineF& line, bool bold) override {
         lineElement(line);
-        svg += bold ? " stroke=\"#000\"/>\n" : " stroke=\"#ddd\"/>\n";
+        svg += " stroke=\"";
+        svg += bold ? chartStyle::axisColour : chartStyle::gridColour;
+        svg += "\"/>\n";
     }
     void target(const QLineF& line) override {
         lineElement(line);
-        svg += " stroke=\"#777\" stroke-dasharray=\"4 4\"/>\n";
+        svg += " stroke=\"";
+        svg += chartStyle::targetColour;
+        svg += "\" stroke-dasharray=\"";
+        number(chartStyle::targetDash);
+        svg += ' ';
+        number(chartStyle::targetDash);
+        svg += "\"/>\n";
     }
     void series(const QList<QPointF>& line, int index) override {
         svg += "<polyline points=\"";
         points(line);
-        svg += "\" fill=\"none\" stroke-width=\"1.5\" stroke=\"";
+        svg += "\" fill=\"none\" stroke-width=\"";
+        number(chartStyle::lineWidth);
+        svg += "\" stroke=\"";
         svg += seriesColourName(index);
         svg += '"';
         const auto dashes = seriesDashes(index);
@@ -51,32 +61,27 @@ class SvgCanvas : public ChartCanvas {
         svg += "/>\n";
     }
     void marker(const QPointF& at, int index, bool own) override {
-        const double r = own ? 4.5 : 2.5;
-        const auto shape = seriesMarker(index);
-        if (shape == MarkerShape::Circle) {
+        const auto look = markerLook(index, own);
+        if (look.shape == MarkerShape::Circle) {
             svg += "<circle cx=\"";
             number(at.x());
             svg += "\" cy=\"";
             number(at.y());
             svg += "\" r=\"";
-            number(r);
+            number(look.radius);
         } else {
             svg += "<polygon points=\"";
-            points(markerOutline(shape, at, r));
+            points(markerOutline(look.shape, at, look.radius));
         }
-        svg += "\" stroke=\"";
-        svg += seriesColourName(index);
-        svg += "\" fill=\"";
-        svg += shape == MarkerShape::Cross ? "none" : own ? seriesColourName(index) : "#fff";
-        svg += own && shape == MarkerShape::Cross ? "\" stroke-width=\"2\"/>\n" : "\"/>\n";
+        paint(look);
     }
     // One path for all of them, each drawn from its point in relative steps.
     void markers(const QList<QPointF>& at, int index) override {
         if (at.isEmpty()) {
             return;
         }
-        const auto shape = seriesMarker(index);
-        const char* steps = shapeSteps(shape);
+        const auto look = markerLook(index, false);
+        const std::string steps = shapeSteps(look);
         svg += "<path d=\"";
         for (const auto& p : at) {
             svg += 'M';
@@ -85,9 +90,7 @@ class SvgCanvas : public ChartCanvas {
             number(p.y());
             svg += steps;
         }
-        svg += "\" stroke=\"";
-        svg += seriesColourName(index);
-        svg += shape == MarkerShape::Cross ? "\" fill=\"none\"/>\n" : "\" fill=\"#fff\"/>\n";
+        paint(look);
     }
     void text(const QPointF& at, const QString& text, Anchor anchor, bool vertical,
               bool heading) override {
@@ -115,21 +118,54 @@ class SvgCanvas : public ChartCanvas {
     }
 
   private:
-    // A small marker (radius 2.5) from its centre, as markerOutline draws it.
-    static const char* shapeSteps(MarkerShape shape) {
-        switch (shape) {
-        case MarkerShape::Square:
-            return "m-2.5-2.5h5v5h-5z";
-        case MarkerShape::Triangle:
-            return "m0-3l2.75 5h-5.5z";
-        case MarkerShape::Diamond:
-            return "m0-3.25l3.25 3.25l-3.25 3.25l-3.25-3.25z";
-        case MarkerShape::Cross:
-            return "m-2.5-2.5l5 5m0-5l-5 5";
-        case MarkerShape::Circle:
-            break;
+    // The end of a marker's element: its stroke and fill.
+    void paint(const MarkerLook& look) {
+        svg += "\" stroke=\"";
+        svg += look.stroke;
+        svg += "\" fill=\"";
+        svg += look.fill ? look.fill : "none";
+        if (look.strokeWidth != 1) {
+            svg += "\" stroke-width=\"";
+            number(look.strokeWidth);
         }
-        return "m-2.5 0a2.5 2.5 0 1 0 5 0a2.5 2.5 0 1 0-5 0z";
+        svg += "\"/>\n";
+    }
+
+    // A marker from its centre in relative steps: its outline, or a circle.
+    std::string shapeSteps(const MarkerLook& look) {
+        std::string steps;
+        std::swap(steps, svg); // number() writes to svg
+        const double r = look.radius;
+        const auto outline = markerOutline(look.shape, QPointF(0, 0), r);
+        if (outline.isEmpty()) {
+            svg += 'm';
+            number(-r);
+            svg += " 0a";
+            number(r);
+            svg += ' ';
+            number(r);
+            svg += " 0 1 0 ";
+            number(2 * r);
+            svg += " 0a";
+            number(r);
+            svg += ' ';
+            number(r);
+            svg += " 0 1 0 ";
+            number(-2 * r);
+            svg += " 0z";
+        } else {
+            QPointF at(0, 0);
+            for (qsizetype i = 0; i < outline.size(); ++i) {
+                svg += i == 0 ? 'm' : 'l';
+                number(outline[i].x() - at.x());
+                svg += ' ';
+                number(outline[i].y() - at.y());
+                at = outline[i];
+            }
+            svg += 'z';
+        }
+        std::swap(steps, svg);
+        return steps;
     }
 
     void lineElement(const QLineF& line) {

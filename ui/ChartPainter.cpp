@@ -23,17 +23,18 @@ class PainterCanvas : public ChartCanvas {
     }
 
     void rule(const QLineF& line, bool bold) override {
-        m_painter.setPen(QPen(bold ? QColor(Qt::black) : QColor(0xdd, 0xdd, 0xdd), 1));
+        m_painter.setPen(
+            QPen(QColor(QLatin1String(bold ? chartStyle::axisColour : chartStyle::gridColour)), 1));
         m_painter.drawLine(line);
     }
     void target(const QLineF& line) override {
-        QPen pen(QColor(0x77, 0x77, 0x77), 1);
-        pen.setDashPattern({4, 4});
+        QPen pen(QColor(QLatin1String(chartStyle::targetColour)), 1);
+        pen.setDashPattern({chartStyle::targetDash, chartStyle::targetDash});
         m_painter.setPen(pen);
         m_painter.drawLine(line);
     }
     void series(const QList<QPointF>& line, int index) override {
-        QPen pen(QColor(seriesColour(index)), 1.5);
+        QPen pen(QColor(seriesColour(index)), chartStyle::lineWidth);
         const auto dashes = seriesDashes(index);
         if (!dashes.isEmpty()) {
             QList<qreal> pattern; // in pen widths
@@ -47,17 +48,15 @@ class PainterCanvas : public ChartCanvas {
         m_painter.drawPolyline(line.constData(), int(line.size()));
     }
     void marker(const QPointF& at, int index, bool own) override {
-        const QColor colour(seriesColour(index));
-        const double r = own ? 4.5 : 2.5;
-        const auto shape = seriesMarker(index);
-        m_painter.setPen(QPen(colour, own && shape == MarkerShape::Cross ? 2 : 1));
-        m_painter.setBrush(shape == MarkerShape::Cross ? QBrush(Qt::NoBrush)
-                                                       : QBrush(own ? colour : QColor(Qt::white)));
-        if (shape == MarkerShape::Circle) {
-            m_painter.drawEllipse(at, r, r);
+        const auto look = markerLook(index, own);
+        m_painter.setPen(QPen(QColor(QLatin1String(look.stroke)), look.strokeWidth));
+        m_painter.setBrush(look.fill ? QBrush(QColor(QLatin1String(look.fill)))
+                                     : QBrush(Qt::NoBrush));
+        if (look.shape == MarkerShape::Circle) {
+            m_painter.drawEllipse(at, look.radius, look.radius);
             return;
         }
-        const auto outline = markerOutline(shape, at, r);
+        const auto outline = markerOutline(look.shape, at, look.radius);
         m_painter.drawPolygon(outline.constData(), int(outline.size()));
     }
     void text(const QPointF& at, const QString& text, Anchor anchor, bool vertical,
