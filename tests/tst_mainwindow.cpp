@@ -245,7 +245,8 @@ void TestMainWindow::ownerPasteIsCut() {
     tolvaric::ownerBox(*m_window)->selectAll();
     tolvaric::ownerBox(*m_window)->paste();
     QCOMPARE(tolvaric::ownerBox(*m_window)->toPlainText().size(), 16384);
-    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    // Milliseconds; a paste handled character by character would take minutes.
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(m_prompts.messages.size(), 1);
     QVERIFY(m_prompts.messages.front().text.contains("16384"));
 }
