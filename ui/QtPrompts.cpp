@@ -170,10 +170,11 @@ QString QtPrompts::chooseDataFile(QWidget* parent, FileChoice choice) {
     if (parent) {
         parent->window()->activateWindow();
     }
-    if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    const QStringList chosen = dialog.selectedFiles();
+    if (answer != QDialog::Accepted || chosen.isEmpty()) {
         return {};
     }
-    QString path = dialog.selectedFiles().front();
+    QString path = chosen.front();
     // A native dialog closes before its name can be refused: say why, and
     // the command ends; the user may start it again.
     if (const auto refusal = dataFileRefusal(path, choice == FileChoice::Save);
