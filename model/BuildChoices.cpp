@@ -9,19 +9,6 @@
 
 namespace tolvaric {
 
-namespace {
-
-// The 1976 U.S. Standard Atmosphere below 11 km: sea-level pressure and
-// temperature, the temperature's lapse rate, and the exponent g0 M / (R L).
-constexpr double seaLevelPascals = 101325;
-constexpr double seaLevelKelvin = 288.15;
-constexpr double lapseKelvinPerMetre = 0.0065;
-constexpr double pressureExponent = 5.25588;
-// Pascals in an inch of mercury at 0 degrees C (NIST SP 811).
-constexpr double pascalsPerInHg = 3386.389;
-
-} // namespace
-
 Quantity quantityOf(Choice choice) {
     switch (choice) {
     case Choice::Cylinders:
@@ -73,11 +60,12 @@ ChoiceReading checkChoice(Choice choice, const TypedReading& typed) {
 }
 
 double seaLevelPressureInHg() {
-    return seaLevelPascals / pascalsPerInHg;
+    return standardAtmosphere::seaLevelPascals / pascalsPerInHg;
 }
 
 double stationPressureInHg(double feet) {
-    const double metres = feet * 0.3048;
+    using namespace standardAtmosphere;
+    const double metres = feet * valueOf(footInMetres);
     return seaLevelPressureInHg() *
            std::pow(1 - lapseKelvinPerMetre * metres / seaLevelKelvin, pressureExponent);
 }
@@ -91,11 +79,11 @@ double stationPressurePsi(double feet) {
 }
 
 double airAroundPsi(const BuildChoices& choices) {
-    return choices.altitudeFeet ? stationPressurePsi(*choices.altitudeFeet) : standardAtmospherePsi;
+    return choices.altitudeFeet ? stationPressurePsi(*choices.altitudeFeet) : atmospherePsi;
 }
 
 double boostedRatio(double ratio, double boostPsi, double airPsi) {
-    return ratio * (airPsi + boostPsi) / standardAtmospherePsi;
+    return ratio * (airPsi + boostPsi) / atmospherePsi;
 }
 
 } // namespace tolvaric

@@ -8,6 +8,7 @@
 // "0.55bar") and checked against its range, and each gives its figures.
 
 #include "model/TypedValue.h"
+#include "model/Units.h"
 
 #include <optional>
 
@@ -57,14 +58,11 @@ double pressureAtAltitude(double seaLevelPsi, double feet);
 // The air's pressure at an altitude, in psi.
 double stationPressurePsi(double feet);
 
-// The atmosphere a naturally aspirated ratio is measured against, in psi.
-inline constexpr double standardAtmospherePsi = 14.7;
-
 // A compression ratio as it acts with the intake pressed `boostPsi` above
 // the air around it, a gauge's reading, whose pressure is `airPsi`:
 // ratio x (air + boost) / 14.7. At sea level the air is the standard 14.7;
 // up high it is the station pressure, and the same boost fills less.
-double boostedRatio(double ratio, double boostPsi, double airPsi = standardAtmospherePsi);
+double boostedRatio(double ratio, double boostPsi, double airPsi = atmospherePsi);
 
 // The air a boost gauge reads above: the station pressure at the altitude
 // chosen, or the standard 14.7 psi at sea level when none is.

@@ -98,7 +98,7 @@ namespace {
 
 // The cranking pressure, psi gauge, that a dynamic ratio gives.
 Checked crankingPressureOf(Checked dynamicRatio) {
-    return power(dynamicRatio, 1.3) * 11.8 - 14.7;
+    return power(dynamicRatio, 1.3) * 11.8 - atmospherePsi; // gauge: above the air
 }
 
 } // namespace
