@@ -58,12 +58,14 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME tolvaric.exe)
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSES/MIT.txt")
 # A 64-bit installer: Debian's NSIS makes 32-bit ones unless told. An
 # installation goes where tolvaric already is; the folder page's words fit
-# it; the last page offers to start tolvaric as the shortcut does.
+# it; the last page offers to start tolvaric as the shortcut does. CPack
+# copies every NSIS line below through a CMake string, which reads a
+# single backslash before t as a tab: backslashes are doubled.
 set(CPACK_NSIS_DEFINES [[
   Target amd64-unicode
-  InstallDirRegKey HKLM 'Software\tolvaric\tolvaric' ''
+  InstallDirRegKey HKLM 'Software\\tolvaric\\tolvaric' ''
   !define MUI_DIRECTORYPAGE_TEXT_TOP 'tolvaric goes into this folder. Browse chooses another.'
-  !define MUI_FINISHPAGE_RUN '$INSTDIR\tolvaric.exe'
+  !define MUI_FINISHPAGE_RUN '$INSTDIR\\tolvaric.exe'
   !define MUI_FINISHPAGE_RUN_PARAMETERS '--in-documents'
   !define MUI_FINISHPAGE_RUN_TEXT 'Start tolvaric'
 ]])
@@ -89,7 +91,7 @@ set(tolvaric_refuse_while_running [[
 # updates the first where it is, so no shortcut or uninstall entry is left
 # pointing at a copy another uninstall removes.
 set(tolvaric_where_installed [[
-    ReadRegStr $R7 HKLM 'Software\tolvaric\tolvaric' ''
+    ReadRegStr $R7 HKLM 'Software\\tolvaric\\tolvaric' ''
     StrCmp $R7 '' +5
     StrCmp $R7 $INSTDIR +4
     MessageBox MB_OK|MB_ICONINFORMATION 'tolvaric is already installed in $R7. It is updated there.' /SD IDOK
@@ -99,7 +101,10 @@ set(tolvaric_where_installed [[
 set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS
     "${tolvaric_refuse_while_running}${tolvaric_where_installed}")
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "${tolvaric_refuse_while_running}")
+# After CPack has removed Software\tolvaric\tolvaric, the vendor's key
+# above it goes too when nothing else is left in it.
 set(CPACK_NSIS_DELETE_ICONS_EXTRA [[
     Delete '$SMPROGRAMS\\$MUI_TEMP\\tolvaric.lnk'
     Delete '$SMPROGRAMS\\$MUI_TEMP\\tolvaric (millimetres and bar).lnk'
+    DeleteRegKey /ifempty HKLM 'Software\\tolvaric'
 ]])

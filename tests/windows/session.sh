@@ -325,8 +325,12 @@ wineserver --kill 2>/dev/null || true
 cmp -s "$documents/tolvaric.dat" "$work/before-held.dat" || fail "the held tolvaric.dat was changed"
 
 step "a second installation into another folder updates the first where it is"
-wine "$installer" /S "/D=C:\\Other Place\\tolvaric"
+# Through cmd, as a user's script starts it: started from bash, Wine drops /D=.
+printf '"%s" /S /D=C:\\Other Place\\tolvaric\r\n' "$(winepath -w "$installer")" >"$work/reinstall.bat"
+wine cmd /c "$(winepath -w "$work/reinstall.bat")" >/dev/null 2>&1 || true
 wineserver --wait 2>/dev/null || true
+wine reg query 'HKLM\Software\tolvaric\tolvaric' /ve 2>/dev/null | tr -d '\r' |
+    grep -q 'Program Files\\tolvaric$' || fail "the registry does not name the first folder"
 [ -e "$WINEPREFIX/drive_c/Other Place/tolvaric/tolvaric.exe" ] &&
     fail "a second installation went into another folder beside the first"
 [ -f "$program_files/tolvaric.exe" ] && [ -f "$program_files/Uninstall.exe" ] ||
@@ -358,4 +362,5 @@ for _ in $(seq 100); do [ -e "$program_files" ] || break; sleep 0.2; done
 [ -e "$program_files" ] && fail "the uninstaller left $(find "$program_files")"
 [ -e "$shortcut" ] && fail "the uninstaller left the Start-menu shortcut"
 [ -e "$metric_shortcut" ] && fail "the uninstaller left the millimetres-and-bar shortcut"
+wine reg query 'HKLM\Software\tolvaric' >/dev/null 2>&1 && fail "the uninstaller left its registry key"
 echo "Windows session passed"
