@@ -6,6 +6,7 @@
 #include "storage/FileWriter.h"
 #include "storage/OutputFile.h"
 #include "text/Messages.h"
+#include "ui/DialogSettings.h"
 
 #include <QBuffer>
 #include <QDialogButtonBox>
@@ -17,10 +18,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace tolvaric {
 
@@ -137,18 +134,10 @@ QString saveAsPdfInstead(QPrinter& printer, const QString& title, const PagePain
     const QString suggested = printer.outputFileName().isEmpty()
                                   ? printer.docName() + QStringLiteral(".pdf")
                                   : printer.outputFileName();
-    // Qt's dialog leaves its last folder in the registry; tolvaric keeps
-    // nothing beyond its own files, so a key that was not there goes again.
-    HKEY key = nullptr;
-    const bool keyThere = RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\QtProject", 0, KEY_READ,
-                                        &key) == ERROR_SUCCESS;
-    if (keyThere) {
-        RegCloseKey(key);
-    }
+    noteFileDialogSettings();
     const QString file = QFileDialog::getSaveFileName(parent, title, suggested, pdfFilesFilter());
-    if (!keyThere) {
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QtProject");
-    }
+    forgetFileDialogSettings(); // Qt's dialog leaves its last folder
+
     if (file.isEmpty()) {
         return {};
     }

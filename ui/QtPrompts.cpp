@@ -8,6 +8,7 @@
 #include "ui/CamCardDialog.h"
 #include "ui/ContentsRequest.h"
 #include "ui/DataFileDialog.h"
+#include "ui/DialogSettings.h"
 #include "ui/SheetChoicesDialog.h"
 
 #include <QApplication>
@@ -44,25 +45,9 @@ namespace {
 // Qt's file dialog keeps its history, last folder and view in a settings file
 // when it is destroyed. tolvaric keeps nothing beyond its two files: settings
 // files go below a path that can never be a folder, so none is written.
-#ifdef Q_OS_WIN
-// Whether Qt's registry key was there when the program first asked.
-bool qtKeyWasThere() {
-    static const bool there = [] {
-        HKEY key = nullptr;
-        const bool open = RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\QtProject", 0, KEY_READ,
-                                        &key) == ERROR_SUCCESS;
-        if (open) {
-            RegCloseKey(key);
-        }
-        return open;
-    }();
-    return there;
-}
-#endif
-
 void keepNoSettings() {
 #ifdef Q_OS_WIN
-    qtKeyWasThere();
+    noteFileDialogSettings();
 #else
     for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
         for (const auto scope : {QSettings::UserScope, QSettings::SystemScope}) {
@@ -154,11 +139,7 @@ QString QtPrompts::chooseDataFile(QWidget* parent, FileChoice choice) {
     const auto letGo = qScopeGuard([&owned] {
         owned->setParent(nullptr);
         owned.release();
-        // Reading its settings made Qt's key, empty: a key that was not there
-        // before the program goes again.
-        if (!qtKeyWasThere()) {
-            RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QtProject");
-        }
+        forgetFileDialogSettings(); // what reading and using it wrote
     });
 #endif
     // A file-name completion list still open when Enter accepted the name

@@ -99,6 +99,10 @@ session() {
     local main dialog
     main=$(window "$main_title" 30) # Wine takes its time
     sleep 1
+    # Another Qt program keeps its settings while tolvaric runs; they stay.
+    if [ "$1" = wine ]; then
+        wine reg add 'HKCU\Software\QtProject\OtherProgram' /v kept /d yes /f >/dev/null 2>&1
+    fi
     local logo
     logo=$(import -window "$main" -crop 1x1+406+238 -depth 8 txt:- | tail -n1)
     [[ "$logo" =~ \(\ *[0-9]{1,2},\ *[0-9]{1,2},\ *2[0-9][0-9] ]] || fail "the JPEG logo is not shown: $logo"
@@ -256,10 +260,14 @@ else
     program_pid=
 fi
 
-# Qt's file dialog left nothing in the registry.
-if wine reg query 'HKCU\Software\QtProject' >/dev/null 2>&1; then
+# Qt's file dialog left nothing in the registry, and took nothing of
+# another program's there.
+wine reg query 'HKCU\Software\QtProject\OtherProgram' /v kept >/dev/null 2>&1 ||
+    fail "a file dialog removed another program's settings"
+if wine reg query 'HKCU\Software\QtProject\OrganizationDefaults' >/dev/null 2>&1; then
     fail "the file dialogs left settings in the registry"
 fi
+wine reg delete 'HKCU\Software\QtProject' /f >/dev/null 2>&1 || true
 
 step "the shortcut's way of starting: in the user's Documents, from any folder"
 documents="$WINEPREFIX/drive_c/users/$(id -un)/Documents"
