@@ -43,6 +43,7 @@ class TestSheetPages : public QObject {
     void chartLabelsNeverOverlap_data();
     void chartLabelsNeverOverlap();
     void boostedCamLine();
+    void gasketAxisFromItsEnds();
 
   private:
     ScratchFolder m_dir;
@@ -339,6 +340,21 @@ void TestSheetPages::boostedCamLine() {
     QCOMPARE(qRound(ratio->y() * 100), 965);
     QVERIFY(std::abs(pressure->y() - (std::pow(ratio->y(), 1.3) * 11.8 - 14.7)) < 1e-9);
     QCOMPARE(cam.plots[0].series[1].mark, " (boost)");
+}
+
+// The gasket chart's axis runs from its first thickness, 0.020 in, on every
+// system: MinGW's log10 once made it start at 0.010 on Windows.
+void TestSheetPages::gasketAxisFromItsEnds() {
+    const auto charts = sheetCharts({{"tolvaric.dat", "Q", initialEngineData()}});
+    RecordingCanvas canvas;
+    drawChart(charts.back(), 640, canvas);
+    QStringList shown;
+    for (const auto& text : canvas.texts) {
+        shown << text.what;
+    }
+    QVERIFY2(shown.contains("0.020") && shown.contains("0.080") && !shown.contains("0.010") &&
+                 !shown.contains("0.090"),
+             qPrintable(shown.join(' ')));
 }
 
 QTEST_MAIN(TestSheetPages)

@@ -22,12 +22,17 @@ struct Range {
     bool usable() const { return std::isfinite(low) && std::isfinite(high); }
 };
 
-// An axis on round numbers: steps of 1, 2 or 5 times a power of ten.
+// An axis on round numbers: steps of 1, 2 or 5 times a power of ten. The
+// round numbers are whole multiples of that power, `units` of it, so that
+// every system's arithmetic finds the same ones.
 struct Axis {
     double low = 0;
     double high = 1;
     double step = 1;
     int decimals = 0;
+    long long lowUnits = 0;  // low = lowUnits x 10^exponent
+    long long stepUnits = 1; // step = stepUnits x 10^exponent
+    int exponent = 0;
     double at(double value, double from, double to) const {
         return from + (value - low) / (high - low) * (to - from);
     }
