@@ -47,15 +47,29 @@ int wmain() {
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    // tolvaric.exe writes UTF-8: the console shows it as such while it runs
+    // ("°", accented file names), whatever its code page, which is put back
+    // after. Ctrl+C ends tolvaric.exe; this program waits to put it back.
+    const UINT codePage = GetConsoleOutputCP();
+    if (codePage != 0) {
+        SetConsoleOutputCP(CP_UTF8);
+    }
+    SetConsoleCtrlHandler(nullptr, TRUE);
     PROCESS_INFORMATION started{};
     if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                         &startup, &started)) {
         const std::wstring said = L"tolvaric: could not start " + program + L"\n";
         DWORD written = 0;
         WriteConsoleW(startup.hStdError, said.c_str(), DWORD(said.size()), &written, nullptr);
+        if (codePage != 0) {
+            SetConsoleOutputCP(codePage);
+        }
         return 2;
     }
     WaitForSingleObject(started.hProcess, INFINITE);
+    if (codePage != 0) {
+        SetConsoleOutputCP(codePage);
+    }
     DWORD status = 2;
     GetExitCodeProcess(started.hProcess, &status);
     CloseHandle(started.hThread);
