@@ -8,6 +8,7 @@
 #include "storage/FileWriter.h"
 #include "storage/RegularFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -113,6 +114,16 @@ OutputFile::OutputFile(const QString& path, const QStringList& read) : m_path(pa
     // "tolvaric.dat " would be another file to Qt and the engine to Windows.
     if (path.endsWith(QLatin1Char('.')) || path.endsWith(QLatin1Char(' '))) {
         m_refusal = OutputRefusal::NameNotKept;
+        return;
+    }
+    // A stream of a file ("x.dat:part") is written past every check of the
+    // file's name, and "\\?\" or "\\.\" paths past Qt's reading of them.
+    const QString native = QDir::toNativeSeparators(path);
+    const qsizetype colon = native.lastIndexOf(QLatin1Char(':'));
+    if (native.startsWith(QLatin1String("\\\\?\\")) ||
+        native.startsWith(QLatin1String("\\\\.\\")) ||
+        (colon >= 0 && !(colon == 1 && native.at(0).isLetter()))) {
+        m_refusal = OutputRefusal::NotAPlainName;
         return;
     }
     const QFileInfo info(path);

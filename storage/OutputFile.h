@@ -23,8 +23,9 @@ namespace tolvaric {
 
 enum class OutputRefusal {
     None,
-    KeptFile,    // it is, or would become, a data file or an owner file
-    NameNotKept, // Windows drops a name's last dots and blanks
+    KeptFile,      // it is, or would become, a data file or an owner file
+    NameNotKept,   // Windows drops a name's last dots and blanks
+    NotAPlainName, // Windows: a file's stream ("x.txt:part") or a "\\?\" path
 };
 
 // Whether `path`, after its links, names a file the program keeps in its

@@ -284,6 +284,15 @@ void TestSheetCommand::commandLineFailures_data() {
 #ifndef Q_OS_WIN
     QTest::newRow("the output onto a device")
         << QStringList{"--sheet", "-o", "/dev/full"} << "not a regular file" << false;
+#else
+    // Windows reads names without regard to case, and has more to a name.
+    QTest::newRow("the output onto OWNER, which is not there yet")
+        << QStringList{"--sheet", "-o", "sub/OWNER", "b.dat"} << "would replace a data file"
+        << false;
+    QTest::newRow("the output into a file's stream")
+        << QStringList{"--sheet", "-o", "x.txt:part"} << "without a stream" << false;
+    QTest::newRow("the output onto a \\\\?\\ path")
+        << QStringList{"--sheet", "-o", "\\\\?\\C:\\x.txt"} << "prefix" << false;
 #endif
 }
 

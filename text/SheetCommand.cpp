@@ -56,6 +56,10 @@ QString targetRefusal(const OutputFile& target, const QString& name) {
     case OutputRefusal::NameNotKept:
         return SheetCommand::tr("%1: a name ending in a dot or a blank is not kept as written")
             .arg(shownPath(name));
+    case OutputRefusal::NotAPlainName:
+        return SheetCommand::tr("%1: give a plain file name or path, without a stream (:) or "
+                                "a \\\\?\\ prefix")
+            .arg(shownPath(name));
     }
     return {};
 }
