@@ -10,12 +10,14 @@
 
 #include "resources/Version.h"
 #include "text/CommandLine.h"
+#include "text/Messages.h"
 #include "text/SheetCommand.h"
 #include "ui/Application.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QtGlobal>
 
@@ -95,12 +97,14 @@ bool startInDocuments() {
     SHGetKnownFolderPath(FOLDERID_Documents, KF_FLAG_DONT_VERIFY, nullptr, &named);
     const QString folder = named ? QString::fromWCharArray(named) : QStringLiteral("Documents");
     CoTaskMemFree(named);
-    const QString text =
-        QCoreApplication::translate("tolvaric::Messages",
-                                    "tolvaric keeps its files in your Documents folder, \"%1\", "
-                                    "which could not be found or made: %2\nMake the folder, or "
-                                    "start tolvaric from a folder of your choice.")
-            .arg(QDir::toNativeSeparators(folder), qt_error_string(int(result & 0xFFFF)));
+    // What was found there: Windows' own reason only when it gave one.
+    const QFileInfo found(folder);
+    const QString text = tolvaric::documentsFolderText(
+        QDir::toNativeSeparators(folder),
+        found.exists() && !found.isDir() ? tolvaric::DocumentsProblem::File
+        : FAILED(result)                 ? tolvaric::DocumentsProblem::System
+                                         : tolvaric::DocumentsProblem::NotEntered,
+        qt_error_string(int(result & 0xFFFF)));
     MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(text.utf16()), L"tolvaric",
                 MB_OK | MB_ICONEXCLAMATION);
     return false;

@@ -171,6 +171,9 @@ void TestTranslations::everyTextShownIsCollected() {
     }
     shown << messageBoxTitle() << dataErrorTitle() << dataErrorText() << ownerCutText()
           << helpFailedText();
+    for (const auto problem : {DocumentsProblem::File, DocumentsProblem::NotEntered}) {
+        shown << documentsFolderText("C:\\Users\\Q\\Documents", problem, {});
+    }
     for (const auto quantity :
          {Quantity::Length, Quantity::Volume, Quantity::Angle, Quantity::Ratio, Quantity::Plain}) {
         for (const auto kind : {TypedReading::Kind::NotANumber, TypedReading::Kind::TooLarge,

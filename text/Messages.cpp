@@ -143,6 +143,18 @@ QString fileRefusalText(FileRefusal refusal, const QString& path) {
     return {};
 }
 
+QString documentsFolderText(const QString& folder, DocumentsProblem problem,
+                            const QString& reason) {
+    const QString found = problem == DocumentsProblem::File ? Messages::tr("it is a file")
+                          : problem == DocumentsProblem::System
+                              ? reason
+                              : Messages::tr("it could not be entered");
+    return Messages::tr("tolvaric keeps its files in your Documents folder, \"%1\", which could "
+                        "not be found or made: %2\nMake the folder, or start tolvaric from a "
+                        "folder of your choice.")
+        .arg(folder, found);
+}
+
 QString noPrinterText() {
     return Messages::tr("No printer is set up on this computer.\nSave it as a PDF file instead?");
 }

@@ -44,6 +44,11 @@ QString unreadableEntryText(const QString& caption, const QString& entry, TypedR
                             Quantity quantity, UnitSystem system, const QString& point);
 // Why the file dialog refuses a name (the refusal is never None).
 QString fileRefusalText(FileRefusal refusal, const QString& path);
+// Why tolvaric, started by the Windows shortcut, cannot work in the user's
+// Documents folder `folder`: a file of that name, Windows' `reason`, or a
+// folder it could not enter.
+enum class DocumentsProblem { File, System, NotEntered };
+QString documentsFolderText(const QString& folder, DocumentsProblem problem, const QString& reason);
 // Why a file operation failed, in a few words.
 QString reasonText(const FileStatus& status);
 // Save This could not write the file.

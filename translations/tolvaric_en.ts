@@ -668,6 +668,14 @@ To keep the engine it may hold, answer No, mend that (let yourself read the file
         <source>It takes a ratio, as a number or written n%1 (for example %2).</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>it is a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be entered</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::QtPrompts</name>
@@ -1102,6 +1110,10 @@ To keep the engine it may hold, answer No, mend that (let yourself read the file
     </message>
     <message>
         <source>%1: the owner could not be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: give a plain file name or path, without a stream (:) or a \\?\ prefix</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
