@@ -9,18 +9,6 @@
 
 namespace tolvaric {
 
-Quantity quantityOf(Choice choice) {
-    switch (choice) {
-    case Choice::Cylinders:
-        return Quantity::Plain;
-    case Choice::Altitude:
-        return Quantity::Altitude;
-    case Choice::Boost:
-        return Quantity::Boost;
-    }
-    return Quantity::Plain;
-}
-
 ChoiceReading checkChoice(Choice choice, const TypedReading& typed) {
     using Kind = ChoiceReading::Kind;
     switch (typed.kind) {
@@ -33,30 +21,16 @@ ChoiceReading checkChoice(Choice choice, const TypedReading& typed) {
     case TypedReading::Kind::NotANumber:
         return {Kind::NotANumber, 0};
     }
+    const ChoiceRule& rule = ruleOf(choice);
     const double value = typed.value;
-    switch (choice) {
-    case Choice::Cylinders:
-        if (value != std::floor(value)) {
-            return {Kind::NotANumber, 0};
-        }
-        return value >= fewestCylinders && value <= mostCylinders
-                   ? ChoiceReading{Kind::Value, value}
-                   : ChoiceReading{Kind::OutOfRange, 0};
-    case Choice::Altitude:
-        if (!typed.unitGiven) {
-            return {Kind::NoUnit, 0};
-        }
-        return value >= lowestAltitudeFeet && value <= highestAltitudeFeet
-                   ? ChoiceReading{Kind::Value, value}
-                   : ChoiceReading{Kind::OutOfRange, 0};
-    case Choice::Boost:
-        if (!typed.unitGiven) {
-            return {Kind::NoUnit, 0};
-        }
-        return value >= 0 && value <= mostBoostPsi ? ChoiceReading{Kind::Value, value}
-                                                   : ChoiceReading{Kind::OutOfRange, 0};
+    if (rule.whole && value != std::floor(value)) {
+        return {Kind::NotANumber, 0};
     }
-    return {Kind::NotANumber, 0};
+    if (rule.needsUnit && !typed.unitGiven) {
+        return {Kind::NoUnit, 0};
+    }
+    return value >= rule.lowest && value <= rule.highest ? ChoiceReading{Kind::Value, value}
+                                                         : ChoiceReading{Kind::OutOfRange, 0};
 }
 
 double seaLevelPressureInHg() {

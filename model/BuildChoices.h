@@ -10,6 +10,8 @@
 #include "model/TypedValue.h"
 #include "model/Units.h"
 
+#include <array>
+#include <cstddef>
 #include <optional>
 
 namespace tolvaric {
@@ -21,19 +23,47 @@ struct BuildChoices {
     bool any() const { return cylinders || altitudeFeet || boostPsi; }
 };
 
-inline constexpr int fewestCylinders = 1;
-inline constexpr int mostCylinders = 64;
-// From below the Dead Sea's shore to above any road a car is cranked on;
-// the standard atmosphere's first layer reaches far beyond both.
-inline constexpr double lowestAltitudeFeet = -1500;
-inline constexpr double highestAltitudeFeet = 20000;
-inline constexpr double mostBoostPsi = 60;
-
 enum class Choice { Cylinders, Altitude, Boost };
 
-// What a choice's text is read as: cylinders a plain number, an altitude
-// with "ft" or "m", a boost with "psi", "bar" or "kPa".
-Quantity quantityOf(Choice choice);
+// What the program knows of a choice, one row each: what its text is read
+// as, whether it must carry its unit or be a whole number, its range in
+// its own unit (cylinders, feet, psi), and where its value goes. The words
+// for it are in text/BuildChoiceText.cpp, a row each in the same order.
+struct ChoiceRule {
+    Choice choice;
+    Quantity quantity;
+    bool needsUnit;
+    bool whole;
+    double lowest;
+    double highest;
+    void (*keep)(BuildChoices& choices, double value);
+};
+
+inline constexpr std::array choiceRules{
+    ChoiceRule{Choice::Cylinders, Quantity::Plain, false, true, 1, 64,
+               [](BuildChoices& c, double v) { c.cylinders = int(v); }},
+    // From below the Dead Sea's shore to above any road a car is cranked on;
+    // the standard atmosphere's first layer reaches far beyond both.
+    ChoiceRule{Choice::Altitude, Quantity::Altitude, true, false, -1500, 20000,
+               [](BuildChoices& c, double v) { c.altitudeFeet = v; }},
+    ChoiceRule{Choice::Boost, Quantity::Boost, true, false, 0, 60,
+               [](BuildChoices& c, double v) { c.boostPsi = v; }},
+};
+inline constexpr std::size_t choiceCount = choiceRules.size();
+
+constexpr bool rulesInChoiceOrder() {
+    for (std::size_t i = 0; i < choiceCount; ++i) {
+        if (std::size_t(choiceRules[i].choice) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(rulesInChoiceOrder(), "a rule's place is its choice's number");
+
+constexpr const ChoiceRule& ruleOf(Choice choice) {
+    return choiceRules[std::size_t(choice)];
+}
 
 struct ChoiceReading {
     enum class Kind { Value, NotANumber, NoUnit, WrongUnit, OutOfRange };

@@ -5,9 +5,12 @@
 // it adds, the charts' points, and what it refuses.
 
 #include "tests/SheetRun.h"
+#include "text/BuildChoiceText.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <atomic>
@@ -32,6 +35,8 @@ class TestSheetCommand : public QObject {
     void chartPoints();
     void commandLineFailures_data();
     void commandLineFailures();
+    void documentedRanges_data();
+    void documentedRanges();
     void aLinkSwappedAfterTheCheckNeverLeadsToAnEngine();
 
   private:
@@ -357,6 +362,55 @@ void TestSheetCommand::aLinkSwappedAfterTheCheckNeverLeadsToAnEngine() {
     QCOMPARE(readBytes("b.dat"), before);
     QVERIFY(written > 0); // the fresh file's turns were written
 #endif
+}
+
+void TestSheetCommand::documentedRanges_data() {
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("option"); // as the document spells it
+    QTest::addColumn<bool>("grouped");   // 20,000 rather than 20000
+    QTest::addColumn<int>("choice");
+    for (const auto& words : choiceWords) {
+        const QString option = QLatin1String(words.option);
+        const int choice = int(words.choice);
+        QTest::addRow("README, --%s", words.option) << "README.md"
+                                                    << "`--" + option << true << choice;
+        QTest::addRow("help, --%s", words.option) << "resources/tolvaric.hlp"
+                                                  << "<b>--" + option << true << choice;
+        QTest::addRow("man page, --%s", words.option) << "packaging/tolvaric.1.in"
+                                                      << ".BI \\-\\-" + option << false << choice;
+    }
+}
+
+// The ranges the README, the help and the man page state in their own prose
+// are the ones the program takes.
+void TestSheetCommand::documentedRanges() {
+    QFETCH(QString, document);
+    QFETCH(QString, option);
+    QFETCH(bool, grouped);
+    QFETCH(int, choice);
+    QFile file(QFINDTESTDATA("../" + document));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    const qsizetype at = text.indexOf(option);
+    QVERIFY2(at >= 0, qPrintable(option));
+    // Its entry: up to the next item, paragraph or list entry.
+    qsizetype end = text.size();
+    for (const char* next : {"\n- ", "</li>", "\n.TP"}) {
+        const qsizetype found = text.indexOf(QLatin1String(next), at);
+        end = found >= 0 ? std::min(end, found) : end;
+    }
+    const QString said = text.mid(at, end - at).simplified();
+    const QLocale english(QLocale::English);
+    const auto& rule = choiceRules[std::size_t(choice)];
+    for (const double value : {rule.lowest, rule.highest}) {
+        QString shown = grouped ? english.toString(value, 'f', 0) : QString::number(value);
+        if (!grouped && value < 0) {
+            shown = "\\-" + shown.mid(1);
+        }
+        const QRegularExpression number("(^|[^0-9,.])" + QRegularExpression::escape(shown) +
+                                        "($|[^0-9,])");
+        QVERIFY2(value == 0 || said.contains(number), qPrintable(shown + " not in: " + said));
+    }
 }
 
 QTEST_MAIN(TestSheetCommand)

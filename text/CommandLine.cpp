@@ -22,19 +22,8 @@ class CommandLineText {
     Q_DECLARE_TR_FUNCTIONS(tolvaric::CommandLine)
 };
 
-enum class Option {
-    Sheet,
-    Format,
-    Output,
-    Cylinders,
-    Altitude,
-    Boost,
-    Metric,
-    Help,
-    Version,
-    HelpViewer,
-    InDocuments
-};
+// The options besides the sheet's choices, which come from choiceWords.
+enum class Option { Sheet, Format, Output, Metric, Help, Version, HelpViewer, InDocuments };
 
 struct OptionRow {
     Option option;
@@ -44,45 +33,34 @@ struct OptionRow {
     bool windowsOnly = false;
 };
 
-// Every option the program knows, once.
-constexpr std::array<OptionRow, 11> optionTable{{
-    {Option::Sheet, "sheet",
-     QT_TRANSLATE_NOOP("tolvaric::CommandLine",
-                       "Write the engine sheet of each FILE.dat (tolvaric.dat when none is named) "
-                       "and end."),
-     ""},
-    {Option::Format, "format",
-     QT_TRANSLATE_NOOP("tolvaric::CommandLine", "text (the default), csv, html or pdf."),
-     QT_TRANSLATE_NOOP("tolvaric::CommandLine", "format")},
-    {Option::Output, "o output",
-     QT_TRANSLATE_NOOP("tolvaric::CommandLine",
-                       "Write to FILE instead of standard output (- is standard output)."),
-     QT_TRANSLATE_NOOP("tolvaric::CommandLine", "FILE")},
-    {Option::Cylinders, "cylinders",
-     QT_TRANSLATE_NOOP("tolvaric::CommandLine",
-                       "Add the displacement of the whole engine of N cylinders (1 to 64)."),
-     "N"},
-    {Option::Altitude, "altitude",
-     QT_TRANSLATE_NOOP("tolvaric::CommandLine",
-                       "Add the air pressure at ALTITUDE (6000ft or 1830m) and the cranking "
-                       "pressure a gauge reads there."),
-     QT_TRANSLATE_NOOP("tolvaric::CommandLine", "ALTITUDE")},
-    {Option::Boost, "boost",
-     QT_TRANSLATE_NOOP("tolvaric::CommandLine",
-                       "Add the effective compression ratios with BOOST (8psi or 0.55bar)."),
-     QT_TRANSLATE_NOOP("tolvaric::CommandLine", "BOOST")},
-    {Option::Metric, "metric",
-     QT_TRANSLATE_NOOP("tolvaric::CommandLine",
-                       "Open the window with lengths in millimetres and the cylinder pressure in "
-                       "bar. The files keep inches and psi."),
-     ""},
-    {Option::Help, "h help", QT_TRANSLATE_NOOP("tolvaric::CommandLine", "Show this help and end."),
-     ""},
-    {Option::Version, "v version",
-     QT_TRANSLATE_NOOP("tolvaric::CommandLine", "Show the version and end."), ""},
-    {Option::HelpViewer, "help-viewer", "", ""},
-    {Option::InDocuments, "in-documents", "", "", true},
-}};
+// Every other option the program knows, once.
+constexpr std::array optionTable{
+    OptionRow{Option::Sheet, "sheet",
+              QT_TRANSLATE_NOOP(
+                  "tolvaric::CommandLine",
+                  "Write the engine sheet of each FILE.dat (tolvaric.dat when none is named) "
+                  "and end."),
+              ""},
+    OptionRow{Option::Format, "format",
+              QT_TRANSLATE_NOOP("tolvaric::CommandLine", "text (the default), csv, html or pdf."),
+              QT_TRANSLATE_NOOP("tolvaric::CommandLine", "format")},
+    OptionRow{Option::Output, "o output",
+              QT_TRANSLATE_NOOP("tolvaric::CommandLine",
+                                "Write to FILE instead of standard output (- is standard output)."),
+              QT_TRANSLATE_NOOP("tolvaric::CommandLine", "FILE")},
+    OptionRow{Option::Metric, "metric",
+              QT_TRANSLATE_NOOP(
+                  "tolvaric::CommandLine",
+                  "Open the window with lengths in millimetres and the cylinder pressure in "
+                  "bar. The files keep inches and psi."),
+              ""},
+    OptionRow{Option::Help, "h help",
+              QT_TRANSLATE_NOOP("tolvaric::CommandLine", "Show this help and end."), ""},
+    OptionRow{Option::Version, "v version",
+              QT_TRANSLATE_NOOP("tolvaric::CommandLine", "Show the version and end."), ""},
+    OptionRow{Option::HelpViewer, "help-viewer", "", ""},
+    OptionRow{Option::InDocuments, "in-documents", "", "", true},
+};
 
 // A row's place is its option's number, which indexes the parser's options.
 constexpr bool inOptionOrder() {
@@ -108,18 +86,27 @@ bool available(const OptionRow& row) {
 #endif
 }
 
-// The parser with every option of the table, in the table's order.
+// The parser with every option of the tables: the others' in their order,
+// the sheet's choices after --output.
 struct Parser {
     QCommandLineParser parser;
     std::array<QCommandLineOption, optionTable.size()> options;
+    std::array<QCommandLineOption, choiceWords.size()> choices;
 
-    Parser() : options(makeOptions(std::make_index_sequence<optionTable.size()>())) {
+    Parser()
+        : options(makeOptions(std::make_index_sequence<optionTable.size()>())),
+          choices(makeChoices(std::make_index_sequence<choiceWords.size()>())) {
         parser.setApplicationDescription(
             CommandLineText::tr("Compression ratio, chamber volume and cranking pressure for one "
                                 "cylinder of a piston engine. Without options, the window."));
         for (std::size_t i = 0; i < optionTable.size(); ++i) {
             if (available(optionTable[i])) {
                 parser.addOption(options[i]);
+            }
+            if (optionTable[i].option == Option::Output) {
+                for (const auto& choice : choices) {
+                    parser.addOption(choice);
+                }
             }
         }
         parser.addPositionalArgument(CommandLineText::tr("FILE.dat"),
@@ -142,6 +129,20 @@ struct Parser {
     static std::array<QCommandLineOption, optionTable.size()>
     makeOptions(std::index_sequence<Row...> /*every row*/) {
         return {make(optionTable[Row])...};
+    }
+    static QCommandLineOption makeChoice(const ChoiceWords& words) {
+        QCommandLineOption option(QString::fromLatin1(words.option),
+                                  choiceText(words.choice, words.help));
+        option.setValueName(choiceText(words.choice, words.valueName));
+        return option;
+    }
+    template <std::size_t... Row>
+    static std::array<QCommandLineOption, choiceWords.size()>
+    makeChoices(std::index_sequence<Row...> /*every row*/) {
+        return {makeChoice(choiceWords[Row])...};
+    }
+    const QCommandLineOption& operator[](Choice choice) const {
+        return choices[static_cast<std::size_t>(choice)];
     }
 
     const QCommandLineOption& operator[](Option option) const {
@@ -190,29 +191,21 @@ CommandLine sheetLine(const Parser& p) {
     if (p.isSet(Option::Output) && line.sheet.output.isEmpty()) {
         return refused(CommandLineText::tr("-o takes a file name, or - for standard output."));
     }
-    constexpr std::array<std::pair<Choice, Option>, 3> choiceOptions{{
-        {Choice::Cylinders, Option::Cylinders},
-        {Choice::Altitude, Option::Altitude},
-        {Choice::Boost, Option::Boost},
-    }};
     ChoiceTexts texts;
-    for (const auto& [choice, option] : choiceOptions) {
-        texts[choice] = p.parser.value(p[option]);
-        if (p.isSet(option) && texts[choice].trimmed().isEmpty()) {
+    for (const ChoiceWords& words : choiceWords) {
+        const Choice choice = words.choice;
+        texts[choice] = p.parser.value(p[choice]);
+        if (p.parser.isSet(p[choice]) && texts[choice].trimmed().isEmpty()) {
             return refused(
                 QStringLiteral("--%1: %2")
-                    .arg(p[option].names().constFirst(),
+                    .arg(QLatin1String(words.option),
                          choiceRefusal(choice, ChoiceReading::Kind::NotANumber, texts[choice])));
         }
     }
     const auto read = readChoices(texts, QLocale::c());
     if (!read.ok()) {
-        for (const auto& [choice, option] : choiceOptions) {
-            if (choice == read.refused) {
-                return refused(
-                    QStringLiteral("--%1: %2").arg(p[option].names().constFirst(), read.refusal));
-            }
-        }
+        return refused(QStringLiteral("--%1: %2")
+                           .arg(QLatin1String(wordsOf(read.refused).option), read.refusal));
     }
     line.sheet.choices = read.choices;
     line.sheet.files = p.parser.positionalArguments();
@@ -262,12 +255,19 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (p.isSet(Option::Sheet)) {
         return sheetLine(p);
     }
-    for (const Option sheetOnly :
-         {Option::Format, Option::Output, Option::Cylinders, Option::Altitude, Option::Boost}) {
-        if (p.isSet(sheetOnly)) {
-            return refused(CommandLineText::tr("--%1 goes with --sheet.")
-                               .arg(p[sheetOnly].names().constLast()));
+    QStringList sheetOnly;
+    for (const Option option : {Option::Format, Option::Output}) {
+        if (p.isSet(option)) {
+            sheetOnly << p[option].names().constLast();
         }
+    }
+    for (const ChoiceWords& words : choiceWords) {
+        if (p.parser.isSet(p[words.choice])) {
+            sheetOnly << QLatin1String(words.option);
+        }
+    }
+    if (!sheetOnly.isEmpty()) {
+        return refused(CommandLineText::tr("--%1 goes with --sheet.").arg(sheetOnly.constFirst()));
     }
     if (!p.parser.positionalArguments().isEmpty()) {
         return refused(

@@ -12,10 +12,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>a boost in psi, bar or kPa from 0 to %1 psi, such as 8psi or 0.55bar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is not %2.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -29,6 +25,58 @@
     </message>
     <message>
         <source>&quot;%1&quot; is out of range; give %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the displacement of the whole engine of N cylinders (%1 to %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cylinders:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALTITUDE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the air pressure at ALTITUDE (6000ft or 1830m, %1 to %2 ft) and the cranking pressure a gauge reads there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Altitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6000ft or 1830m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BOOST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the effective compression ratios with BOOST (8psi or 0.55bar, %1 to %2 psi).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Boost:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8psi or 0.55bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a boost in psi, bar or kPa from %1 to %2 psi, such as 8psi or 0.55bar</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -167,26 +215,6 @@
     </message>
     <message>
         <source>--metric is for the window; the sheet shows both units.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add the displacement of the whole engine of N cylinders (1 to 64).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add the air pressure at ALTITUDE (6000ft or 1830m) and the cranking pressure a gauge reads there.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ALTITUDE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add the effective compression ratios with BOOST (8psi or 0.55bar).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>BOOST</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1051,30 +1079,6 @@ To keep the engine it may hold, answer No, mend that (let yourself read the file
     </message>
     <message>
         <source>The sheet can add these; leave a box empty to leave it off.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Cylinders:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Altitude:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Boost:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>6000ft or 1830m</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>8psi or 0.55bar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

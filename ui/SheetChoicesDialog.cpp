@@ -12,12 +12,6 @@
 
 namespace tolvaric {
 
-namespace {
-
-constexpr std::array<Choice, 3> choices{Choice::Cylinders, Choice::Altitude, Choice::Boost};
-
-} // namespace
-
 SheetChoicesDialog::SheetChoicesDialog(const ChoiceTexts& texts, const QLocale& locale,
                                        QWidget* parent)
     : QDialog(parent), m_locale(locale) {
@@ -28,15 +22,12 @@ SheetChoicesDialog::SheetChoicesDialog(const ChoiceTexts& texts, const QLocale& 
     intro->setWordWrap(true);
     layout->addWidget(intro);
     auto* form = new QFormLayout;
-    const std::array<QString, 3> labels{tr("&Cylinders:"), tr("&Altitude:"), tr("&Boost:")};
-    const std::array<QString, 3> examples{tr("8"), tr("6000ft or 1830m"), tr("8psi or 0.55bar")};
-    const std::array<const char*, 3> names{"cylinders", "altitude", "boost"};
-    for (std::size_t i = 0; i < choices.size(); ++i) {
-        auto* box = new QLineEdit(texts[choices[i]]);
-        box->setObjectName(QLatin1String(names[i]));
-        box->setPlaceholderText(examples[i]);
-        form->addRow(labels[i], box);
-        m_boxes[i] = box;
+    for (const ChoiceWords& words : choiceWords) {
+        auto* box = new QLineEdit(texts[words.choice]);
+        box->setObjectName(QLatin1String(words.option));
+        box->setPlaceholderText(choiceText(words.choice, words.example));
+        form->addRow(choiceText(words.choice, words.label), box);
+        m_boxes[std::size_t(words.choice)] = box;
     }
     layout->addLayout(form);
     m_refusal = new QLabel;
@@ -56,8 +47,8 @@ SheetChoicesDialog::SheetChoicesDialog(const ChoiceTexts& texts, const QLocale& 
 
 ChoiceTexts SheetChoicesDialog::texts() const {
     ChoiceTexts texts;
-    for (std::size_t i = 0; i < choices.size(); ++i) {
-        texts[choices[i]] = m_boxes[i]->text();
+    for (std::size_t i = 0; i < choiceCount; ++i) {
+        texts.typed[i] = m_boxes[i]->text();
     }
     return texts;
 }

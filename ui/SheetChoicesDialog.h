@@ -28,7 +28,7 @@ class SheetChoicesDialog : public QDialog {
 
   private:
     QLocale m_locale;
-    std::array<QLineEdit*, 3> m_boxes{}; // in the order of Choice
+    std::array<QLineEdit*, choiceCount> m_boxes{}; // in the order of Choice
     QLabel* m_refusal = nullptr;
 };
 
