@@ -98,10 +98,10 @@ bool startInDocuments() {
     const QString folder = named ? QString::fromWCharArray(named) : QStringLiteral("Documents");
     CoTaskMemFree(named);
     // What was found there: Windows' own reason only when it gave one.
-    const QFileInfo found(folder);
+    const QFileInfo there(folder);
     const QString text = tolvaric::documentsFolderText(
         QDir::toNativeSeparators(folder),
-        found.exists() && !found.isDir() ? tolvaric::DocumentsProblem::File
+        there.exists() && !there.isDir() ? tolvaric::DocumentsProblem::File
         : FAILED(result)                 ? tolvaric::DocumentsProblem::System
                                          : tolvaric::DocumentsProblem::NotEntered,
         qt_error_string(int(result & 0xFFFF)));
