@@ -3,7 +3,6 @@
 
 #include "text/Sheet.h"
 
-#include "resources/Version.h"
 #include "text/ChartSvg.h"
 #include "text/SheetCharts.h"
 #include "text/SheetRows.h"
@@ -43,10 +42,6 @@ QString csvField(QString text) {
 }
 
 } // namespace
-
-SheetHeader todaysHeader() {
-    return {QDate::currentDate(), productName + QLatin1Char(' ') + productVersion, {}};
-}
 
 QString sheetText(const QList<SheetEngine>& engines, const SheetHeader& header,
                   const SheetSettings& settings) {

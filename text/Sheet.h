@@ -10,37 +10,12 @@
 // worked out shows the words the window's message would use. Every figure
 // is rounded as the window's boxes round.
 
-#include "model/BuildChoices.h"
-#include "model/EngineData.h"
+#include "text/SheetInput.h"
 
-#include <QDate>
 #include <QList>
 #include <QString>
 
 namespace tolvaric {
-
-struct SheetEngine {
-    QString file;  // the data file's name as the user gave it
-    QString owner; // from the owner file beside it; empty when there is none
-    EngineData engine;
-};
-
-// What the sheet says once for all engines.
-struct SheetHeader {
-    QDate date;
-    QString program;      // "tolvaric 1.00"
-    BuildChoices choices; // cylinders, altitude, boost: none by default
-};
-
-// How the sheet is written, the same for every engine on it.
-struct SheetSettings {
-    QString point = QStringLiteral("."); // the decimal separator of the figures
-    double points = 8;                   // the HTML page's type size
-    bool charts = true; // the HTML carries the charts as SVG; the PDF paints its own
-};
-
-// Today's date and this program's name and version.
-SheetHeader todaysHeader();
 
 QString sheetText(const QList<SheetEngine>& engines, const SheetHeader& header,
                   const SheetSettings& settings = {});

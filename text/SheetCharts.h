@@ -9,7 +9,7 @@
 // go into the text sheet as small tables and into the CSV as rows.
 
 #include "model/BuildChoices.h"
-#include "text/Sheet.h"
+#include "text/SheetInput.h"
 #include "text/SheetRows.h"
 
 #include <QList>

@@ -1,0 +1,14 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+#include "text/SheetInput.h"
+
+#include "resources/Version.h"
+
+namespace tolvaric {
+
+SheetHeader todaysHeader() {
+    return {QDate::currentDate(), productName + QLatin1Char(' ') + productVersion, {}};
+}
+
+} // namespace tolvaric
