@@ -11,6 +11,7 @@
 
 #include "model/EngineData.h"
 #include "storage/FileStatus.h"
+#include "storage/WholeText.h"
 
 #include <QString>
 
@@ -23,11 +24,8 @@ inline const QString ownerFile = QStringLiteral("owner");
 
 inline constexpr qsizetype ownerTextLimit = 16384;
 // `owner` cut to ownerTextLimit characters, never inside a surrogate pair.
-inline QString ownerWithinLimit(QString owner) {
-    if (owner.size() > ownerTextLimit) {
-        owner.truncate(ownerTextLimit - (owner.at(ownerTextLimit - 1).isHighSurrogate() ? 1 : 0));
-    }
-    return owner;
+inline QString ownerWithinLimit(const QString& owner) {
+    return leftWhole(owner, ownerTextLimit);
 }
 
 FileStatus Write_Engine_File(const QString& path, const EngineData& engine);

@@ -4,6 +4,7 @@
 #include "text/ChartDrawing.h"
 
 #include "model/DisplayPicture.h"
+#include "storage/WholeText.h"
 #include "text/ChartAxis.h"
 #include "text/TerminalText.h"
 
@@ -18,11 +19,6 @@
 namespace tolvaric {
 
 namespace {
-
-// The sheet's translation context ("tolvaric::Sheet").
-class Sheet {
-    Q_DECLARE_TR_FUNCTIONS(tolvaric::Sheet)
-};
 
 // The chart's measures, in its own pixels.
 constexpr double titleHeight = 26; // clear of the top tick's label
@@ -78,20 +74,12 @@ QString legendName(const QString& path, qsizetype most) {
     }
     const qsizetype end = (most - 1) / 2 + 1;
     const qsizetype start = most - 1 - end;
-    QString cut = name.left(start);
-    if (!cut.isEmpty() && cut.back().isHighSurrogate()) {
-        cut.chop(1);
-    }
-    QString tail = name.right(end);
-    if (!tail.isEmpty() && tail.front().isLowSurrogate()) {
-        tail.remove(0, 1);
-    }
-    return cut + QChar(0x2026) + tail;
+    return leftWhole(name, start) + QChar(0x2026) + rightWhole(name, end);
 }
 
 } // namespace
 
-double chartHeight(const SheetChart& chart, double /*width*/) {
+double chartHeight(const SheetChart& chart) {
     const auto plots = double(chart.plots.size());
     return titleHeight + plots * plotHeight + std::max(0.0, plots - 1) * plotGap + belowPlots +
            double(legendRows(chart) + legendNotes(chart).size()) * legendRow + 2;

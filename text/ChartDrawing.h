@@ -44,8 +44,8 @@ class ChartCanvas {
                       bool heading) = 0;
 };
 
-// The height a chart takes at `width`, its legend included.
-double chartHeight(const SheetChart& chart, double width);
+// The height a chart takes, its legend included, at any width.
+double chartHeight(const SheetChart& chart);
 void drawChart(const SheetChart& chart, double width, ChartCanvas& canvas);
 
 } // namespace tolvaric

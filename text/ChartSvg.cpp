@@ -209,7 +209,7 @@ class SvgCanvas : public ChartCanvas {
 } // namespace
 
 void appendChartSvg(QString& out, const SheetChart& chart, double width) {
-    const double height = chartHeight(chart, width);
+    const double height = chartHeight(chart);
     std::string svg;
     svg.reserve(16384);
     svg += QString(QLatin1String("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"") +

@@ -58,7 +58,7 @@ constexpr std::array optionTable{
               QT_TRANSLATE_NOOP("tolvaric::CommandLine", "Show this help and end."), ""},
     OptionRow{Option::Version, "v version",
               QT_TRANSLATE_NOOP("tolvaric::CommandLine", "Show the version and end."), ""},
-    OptionRow{Option::HelpViewer, "help-viewer", "", ""},
+    OptionRow{Option::HelpViewer, helpViewerOption + 2, "", ""}, // without its "--"
     OptionRow{Option::InDocuments, "in-documents", "", "", true},
 };
 

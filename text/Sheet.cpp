@@ -15,11 +15,6 @@ namespace tolvaric {
 
 namespace {
 
-// The sheet's translation context ("tolvaric::Sheet").
-class Sheet {
-    Q_DECLARE_TR_FUNCTIONS(tolvaric::Sheet)
-};
-
 // A spreadsheet runs a cell that starts like a formula: such a text from a
 // name or a file gets an apostrophe before it, which the spreadsheet hides
 // (OWASP's advice on CSV injection). The program's own figures are numbers.

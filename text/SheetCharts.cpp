@@ -19,11 +19,6 @@ namespace tolvaric {
 
 namespace {
 
-// The sheet's translation context ("tolvaric::Sheet").
-class Sheet {
-    Q_DECLARE_TR_FUNCTIONS(tolvaric::Sheet)
-};
-
 QString nameOf(const SheetEngine& sheet) {
     return shownPath(sheet.file);
 }

@@ -9,10 +9,17 @@
 #include "model/BuildChoices.h"
 #include "model/EngineData.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 
 namespace tolvaric {
+
+// The sheet's translation context ("tolvaric::Sheet"), for its rows, its
+// charts and its forms.
+class Sheet {
+    Q_DECLARE_TR_FUNCTIONS(tolvaric::Sheet)
+};
 
 struct SheetEngine {
     QString file;  // the data file's name as the user gave it

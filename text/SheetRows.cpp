@@ -20,11 +20,6 @@ namespace tolvaric {
 
 namespace {
 
-// The sheet's translation context ("tolvaric::Sheet").
-class Sheet {
-    Q_DECLARE_TR_FUNCTIONS(tolvaric::Sheet)
-};
-
 // From a figure's own unit to another, or a figure worked out from it;
 // none: the figure as it is.
 using Unit = std::function<double(double)>;

@@ -7,6 +7,8 @@
 // other control character as "?", so that nothing a file holds can move the
 // cursor, recolour the screen or end the line.
 
+#include "storage/WholeText.h"
+
 #include <QString>
 
 #include <algorithm>
@@ -39,8 +41,7 @@ inline QString startOf(const QString& text, qsizetype longest) {
     if (text.size() <= longest) {
         return text;
     }
-    const qsizetype cut = longest - (text.at(longest - 1).isHighSurrogate() ? 1 : 0);
-    return text.left(cut) + QChar(0x2026);
+    return leftWhole(text, longest) + QChar(0x2026);
 }
 
 // A name on a page, safe as above and no longer than 30 characters: a long

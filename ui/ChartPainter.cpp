@@ -90,7 +90,7 @@ double paintChart(QPainter& painter, const SheetChart& chart, double width) {
     PainterCanvas canvas(painter);
     drawChart(chart, width, canvas);
     painter.restore();
-    return chartHeight(chart, width);
+    return chartHeight(chart);
 }
 
 } // namespace tolvaric

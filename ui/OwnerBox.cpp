@@ -3,6 +3,8 @@
 
 #include "ui/OwnerBox.h"
 
+#include "storage/WholeText.h"
+
 #include <QKeyEvent>
 #include <QMimeData>
 
@@ -24,12 +26,7 @@ void OwnerBox::insertFromMimeData(const QMimeData* source) {
         QTextEdit::insertFromMimeData(source);
         return;
     }
-    qsizetype fits = room();
-    if (fits > 0 && text.at(fits - 1).isHighSurrogate()) {
-        --fits; // not half a pair
-    }
-    text.truncate(fits);
-    textCursor().insertText(text);
+    textCursor().insertText(leftWhole(text, room()));
     emit pasteCut();
 }
 

@@ -53,7 +53,7 @@ void layOutCharts(QPagedPaintDevice& device, QPainter& painter, const QList<Shee
     double y = 0;
     const auto charts = sheetCharts(engines, header.choices, point);
     for (qsizetype i = 0; i < charts.size(); ++i) {
-        const double height = chartHeight(charts[i], width);
+        const double height = chartHeight(charts[i]);
         const double scale = std::min(1.0, page.height() / height);
         const bool full =
             columns == 1 ? y > 0 && y + height * scale > page.height() : i > 0 && i % columns == 0;

@@ -14,6 +14,17 @@ start_display() {
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 }
 
+# A session's scratch folder, $work, and its end: the X server stopped and
+# the folder removed, after the session's own cleanup_extra, if it has one.
+work=$(mktemp -d)
+xvfb_pid=
+end_display() {
+    if declare -F cleanup_extra >/dev/null; then cleanup_extra; fi
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap end_display EXIT
+
 # The main window's whole title, as a pattern.
 main_title='Compression Ratio, etc\.            A Little Help from Q\.L\.N\.'
 

@@ -10,19 +10,14 @@
 set -euo pipefail
 source "$(dirname "$0")/display.sh"
 build_dir=$(cd "$1" && pwd)
-work=$(mktemp -d)
-xvfb_pid=
 wm_pid=
 program_pid=
 load_pids=()
-cleanup() {
+cleanup_extra() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
     for pid in "${load_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
 }
-trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2

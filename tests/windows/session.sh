@@ -17,15 +17,10 @@ windows_build=$(cd "$1" && pwd)
 linux_build=$(cd "$2" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/display.sh"
-work=$(mktemp -d)
-xvfb_pid=
 program_pid=
-cleanup() {
+cleanup_extra() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
 }
-trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     import -window root "$windows_build/windows-failure.png" 2>/dev/null || true
