@@ -9,10 +9,11 @@
 // --sheet, --help and --version print where they were typed and
 // %errorlevel% is theirs. The Start-menu shortcuts start tolvaric.exe
 // itself, and open no console.
+// It uses the system's calls alone, no C++ library, so that it stays a
+// few kilobytes in the installer.
 #include <windows.h>
 
 #include <cwchar>
-#include <string>
 
 namespace {
 
@@ -32,14 +33,22 @@ const wchar_t* argumentsAfterName(const wchar_t* line) {
 } // namespace
 
 int wmain() {
-    std::wstring program(32768, L'\0');
-    const DWORD length = GetModuleFileNameW(nullptr, program.data(), DWORD(program.size()));
-    if (length == 0 || length >= program.size()) {
+    static wchar_t program[32768];
+    const DWORD length = GetModuleFileNameW(nullptr, program, 32768);
+    if (length < 4 || length >= 32768) {
         return 2;
     }
-    program.resize(length);
-    program.replace(program.size() - 4, 4, L".exe"); // tolvaric.com -> tolvaric.exe
-    std::wstring line = L"\"" + program + L"\"" + argumentsAfterName(GetCommandLineW());
+    lstrcpyW(program + length - 4, L".exe"); // tolvaric.com -> tolvaric.exe
+    const wchar_t* arguments = argumentsAfterName(GetCommandLineW());
+    const auto size = std::size_t(lstrlenW(program)) + std::size_t(lstrlenW(arguments)) + 3;
+    auto* line = static_cast<wchar_t*>(HeapAlloc(GetProcessHeap(), 0, size * sizeof(wchar_t)));
+    if (line == nullptr) {
+        return 2;
+    }
+    lstrcpyW(line, L"\"");
+    lstrcatW(line, program);
+    lstrcatW(line, L"\"");
+    lstrcatW(line, arguments);
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -56,11 +65,13 @@ int wmain() {
     }
     SetConsoleCtrlHandler(nullptr, TRUE);
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &started)) {
-        const std::wstring said = L"tolvaric: could not start " + program + L"\n";
+    if (!CreateProcessW(program, line, nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                        &started)) {
         DWORD written = 0;
-        WriteConsoleW(startup.hStdError, said.c_str(), DWORD(said.size()), &written, nullptr);
+        const wchar_t* said[] = {L"tolvaric: could not start ", program, L"\n"};
+        for (const wchar_t* part : said) {
+            WriteConsoleW(startup.hStdError, part, DWORD(lstrlenW(part)), &written, nullptr);
+        }
         if (codePage != 0) {
             SetConsoleOutputCP(codePage);
         }
