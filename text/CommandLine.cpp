@@ -161,13 +161,23 @@ CommandLine refused(const QString& why) {
     return line;
 }
 
+// The sheet's forms by the names --format takes, the default first.
+constexpr std::array formats{
+    std::pair{"text", SheetFormat::Text},
+    std::pair{"csv", SheetFormat::Csv},
+    std::pair{"html", SheetFormat::Html},
+    std::pair{"pdf", SheetFormat::Pdf},
+};
+
+QString formatNames() {
+    QStringList names;
+    for (const auto& [text, format] : formats) {
+        names << QLatin1String(text);
+    }
+    return names.join(QStringLiteral(", "));
+}
+
 std::optional<SheetFormat> formatNamed(const QString& name) {
-    static const std::array<std::pair<const char*, SheetFormat>, 4> formats{{
-        {"text", SheetFormat::Text},
-        {"csv", SheetFormat::Csv},
-        {"html", SheetFormat::Html},
-        {"pdf", SheetFormat::Pdf},
-    }};
     for (const auto& [text, format] : formats) {
         if (name == QLatin1String(text)) {
             return format;
@@ -179,12 +189,12 @@ std::optional<SheetFormat> formatNamed(const QString& name) {
 CommandLine sheetLine(const Parser& p) {
     CommandLine line;
     line.mode = CommandLine::Mode::Sheet;
-    const QString format =
-        p.isSet(Option::Format) ? p.parser.value(p[Option::Format]) : QStringLiteral("text");
+    const QString format = p.isSet(Option::Format) ? p.parser.value(p[Option::Format])
+                                                   : QLatin1String(formats.front().first);
     const auto named = formatNamed(format);
     if (!named) {
-        return refused(
-            CommandLineText::tr("unknown format \"%1\"; use text, csv, html or pdf.").arg(format));
+        return refused(CommandLineText::tr("unknown format \"%1\"; use one of: %2.")
+                           .arg(format, formatNames()));
     }
     line.sheet.format = *named;
     line.sheet.output = p.parser.value(p[Option::Output]);

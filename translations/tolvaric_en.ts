@@ -194,10 +194,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>unknown format &quot;%1&quot;; use text, csv, html or pdf.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--%1 takes nothing else with it.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -219,6 +215,10 @@
     </message>
     <message>
         <source>-o takes a file name, or - for standard output.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;; use one of: %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
