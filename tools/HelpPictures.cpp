@@ -4,10 +4,11 @@
 // Draws the help document's diagrams at twice the size they are shown, as
 // small palette PNGs: the clearance volume's parts, the crank at intake
 // closing, the deck bridge, and cc-ing with a plate and a burette.
-//   tolvaric_help_pictures FOLDER
+//   tolvaric_help_pictures FOLDER           writes them there
+//   tolvaric_help_pictures --check FOLDER   says which there differ from them
 // The pictures are kept in the repository; run this after changing one.
 
-#include "resources/help/HelpDrawing.h"
+#include "tools/HelpDrawing.h"
 
 #include <QColor>
 #include <QDir>
@@ -253,11 +254,13 @@ struct Picture {
 
 int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fputs("usage: tolvaric_help_pictures FOLDER\n", stderr);
+    const bool check = argc == 3 && QByteArray(argv[1]) == "--check";
+    if (argc != 2 && !check) {
+        std::fputs("usage: tolvaric_help_pictures [--check] FOLDER\n", stderr);
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const QDir folder(QString::fromLocal8Bit(argv[argc - 1]));
+    int differing = 0;
     const Picture pictures[] = {
         {"clearance-volume.png", {520, 400}, clearanceParts},
         {"intake-closing.png", {520, 400}, crankAtClosing},
@@ -290,10 +293,18 @@ int main(int argc, char** argv) {
         const QImage small =
             image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
         const QString path = folder.filePath(QLatin1String(picture.file));
-        if (!small.save(path, "PNG", 0)) { // 0: the strongest compression
+        if (check) {
+            // The pixels, whatever compression the file was stored with.
+            const QImage kept(path);
+            if (kept.convertToFormat(QImage::Format_ARGB32) !=
+                small.convertToFormat(QImage::Format_ARGB32)) {
+                std::fprintf(stderr, "%s is not what its drawing gives\n", qPrintable(path));
+                ++differing;
+            }
+        } else if (!small.save(path, "PNG", 0)) { // 0: the strongest compression
             std::fprintf(stderr, "could not write %s\n", qPrintable(path));
             return 1;
         }
     }
-    return 0;
+    return differing == 0 ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "resources/help/HelpDrawing.h"
+#include "tools/HelpDrawing.h"
 
 #include <QtMath>
 
