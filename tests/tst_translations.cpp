@@ -9,6 +9,7 @@
 #include "storage/Session.h"
 #include "tests/FakePrompts.h"
 #include "text/CommandLine.h"
+#include "text/EntryMessages.h"
 #include "text/HelpPages.h"
 #include "text/Messages.h"
 #include "text/SheetRows.h"

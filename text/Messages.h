@@ -11,9 +11,15 @@
 #include "text/FileRefusal.h"
 #include "text/Message.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace tolvaric {
+
+// The translation context of every message ("tolvaric::Messages").
+class Messages {
+    Q_DECLARE_TR_FUNCTIONS(tolvaric::Messages)
+};
 
 // A calculation's warning or its computation failure (never asked for a success).
 Message messageFor(Outcome outcome);
@@ -36,12 +42,6 @@ QString pdfFilesFilter();
 // there but could not be opened, and why.
 QString dataFileUnopenedText(const QString& file, const FileStatus& status);
 
-// Text typed into a box that is no number (or too large for one, or a
-// number with a unit the box does not take), with the units it does take in
-// a window of `system`, and examples that fit the field, written with the
-// user's decimal separator `point`.
-QString unreadableEntryText(const QString& caption, const QString& entry, TypedReading::Kind kind,
-                            Quantity quantity, UnitSystem system, const QString& point);
 // Why the file dialog refuses a name (the refusal is never None).
 QString fileRefusalText(FileRefusal refusal, const QString& path);
 // Why tolvaric, started by the Windows shortcut, cannot work in the user's

@@ -6,6 +6,7 @@
 #include "model/CalculationCommand.h"
 #include "model/SheetFigures.h"
 #include "storage/Session.h"
+#include "text/EntryMessages.h"
 #include "text/FieldRows.h"
 #include "text/LocaleNumbers.h"
 #include "text/Messages.h"
