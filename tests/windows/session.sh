@@ -309,6 +309,20 @@ program_pid=
 [ -e "$program_files/tolvaric.dat" ] && fail "tolvaric wrote its data into the installation folder"
 rm -f "$(readlink -f "$documents")/tolvaric.dat" "$(readlink -f "$documents")/owner"
 rm -rf "$documents"
+
+step "a file where Documents should be: a message, no window, nothing written"
+printf 'not a folder' >"$documents"
+(cd "$program_files" && exec wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --in-documents >/dev/null 2>&1) &
+program_pid=$!
+message_box "tolvaric" >/dev/null # its words are not readable here; that it is shown is
+sleep 1
+gone "$main_title" || fail "the window opened without a Documents folder"
+kill "$program_pid" 2>/dev/null || true
+wineserver --kill 2>/dev/null || true
+program_pid=
+[ "$(cat "$documents")" = "not a folder" ] || fail "the file named Documents was changed"
+[ -e "$program_files/tolvaric.dat" ] && fail "tolvaric wrote its data into the installation folder"
+rm -f "$documents"
 mv "$work/documents-away" "$documents"
 
 step "a tolvaric.dat another program holds at start-up: the question, No, and the file kept"
