@@ -9,9 +9,9 @@
 // the window, the help viewer, a sheet, or the help and version texts.
 
 #include "resources/Version.h"
+#include "sheet/SheetCommand.h"
 #include "text/CommandLine.h"
 #include "text/Messages.h"
-#include "text/SheetCommand.h"
 #include "ui/Application.h"
 
 #include <QCoreApplication>

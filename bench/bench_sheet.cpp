@@ -7,7 +7,7 @@
 // should take well under a second), and one engine's preview against its
 // PDF (the preview is on screen within 0.5 s of OK, and within twice the
 // PDF's time).
-#include "text/Sheet.h"
+#include "sheet/Sheet.h"
 #include "ui/SheetOutput.h"
 #include "ui/SheetPreview.h"
 

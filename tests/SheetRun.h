@@ -5,9 +5,9 @@
 // The sheet tests' common ground: two engines and an owner in the working
 // folder, the command line run as main() runs it, and a CSV read back.
 
+#include "sheet/SheetCommand.h"
 #include "tests/TestFiles.h"
 #include "text/CommandLine.h"
-#include "text/SheetCommand.h"
 #include "ui/SheetOutput.h"
 
 #include <QBuffer>

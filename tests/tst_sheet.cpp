@@ -7,12 +7,12 @@
 #include "model/Calculations.h"
 #include "model/DisplayPicture.h"
 #include "model/SheetFigures.h"
+#include "sheet/ChartStyle.h"
+#include "sheet/Sheet.h"
+#include "sheet/SheetCommand.h"
+#include "sheet/SheetRows.h"
 #include "tests/SheetRun.h"
 #include "tests/TestFiles.h"
-#include "text/ChartStyle.h"
-#include "text/Sheet.h"
-#include "text/SheetCommand.h"
-#include "text/SheetRows.h"
 #include "ui/SheetOutput.h"
 
 #include <QBuffer>

@@ -5,9 +5,9 @@
 // PDF takes, and the preview that shows them before they are printed.
 
 #include "model/SheetFigures.h"
+#include "sheet/ChartDrawing.h"
+#include "sheet/SheetRows.h"
 #include "tests/SheetRun.h"
-#include "text/ChartDrawing.h"
-#include "text/SheetRows.h"
 #include "ui/SheetOutput.h"
 #include "ui/SheetPreview.h"
 

@@ -6,13 +6,13 @@
 // looked up in: a translator that knows only the file's texts marks each one it translates, and
 // every text shown must carry the mark.
 
+#include "sheet/SheetRows.h"
 #include "storage/Session.h"
 #include "tests/FakePrompts.h"
 #include "text/CommandLine.h"
 #include "text/EntryMessages.h"
 #include "text/HelpPages.h"
 #include "text/Messages.h"
-#include "text/SheetRows.h"
 #include "ui/ColorButton.h"
 #include "ui/HelpViewer.h"
 #include "ui/MainWindow.h"

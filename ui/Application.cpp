@@ -5,7 +5,7 @@
 
 #include "resources/Resources.h"
 #include "resources/Version.h"
-#include "text/SheetCommand.h"
+#include "sheet/SheetCommand.h"
 #include "ui/HangWatch.h"
 #include "ui/HelpViewer.h"
 #include "ui/KeyRepeat.h"

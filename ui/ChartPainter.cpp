@@ -3,7 +3,7 @@
 
 #include "ui/ChartPainter.h"
 
-#include "text/ChartDrawing.h"
+#include "sheet/ChartDrawing.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

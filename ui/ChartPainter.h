@@ -4,7 +4,7 @@
 #pragma once
 // A sheet chart painted on a page, as the HTML sheet draws it in SVG.
 
-#include "text/SheetCharts.h"
+#include "sheet/SheetCharts.h"
 
 class QPainter;
 

@@ -5,12 +5,12 @@
 
 #include "model/CalculationCommand.h"
 #include "model/SheetFigures.h"
+#include "sheet/Sheet.h"
 #include "storage/Session.h"
 #include "text/EntryMessages.h"
 #include "text/FieldRows.h"
 #include "text/LocaleNumbers.h"
 #include "text/Messages.h"
-#include "text/Sheet.h"
 #include "text/TerminalText.h"
 #include "ui/ColorButton.h"
 #include "ui/FieldBox.h"

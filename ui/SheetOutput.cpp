@@ -3,7 +3,7 @@
 
 #include "ui/SheetOutput.h"
 
-#include "text/ChartDrawing.h"
+#include "sheet/ChartDrawing.h"
 #include "ui/ChartPainter.h"
 #include "ui/Printing.h"
 #include "ui/SheetPreview.h"

@@ -8,7 +8,7 @@
 // the engines that fit across a page share it, the rest go on further
 // pages with the row labels again, and a column never breaks across pages.
 
-#include "text/Sheet.h"
+#include "sheet/Sheet.h"
 
 #include <QByteArray>
 #include <QLocale>

@@ -15,7 +15,7 @@ trap 'rm -rf "$scratch"' EXIT
 committed=$source_dir/translations/tolvaric_en.ts
 cp "$committed" "$scratch/tolvaric_en.ts"
 cd "$source_dir"
-"$lupdate" -locations none -no-obsolete -I . app ui text model storage resources \
+"$lupdate" -locations none -no-obsolete -I . app ui sheet text model storage resources \
     -ts "$scratch/tolvaric_en.ts" >"$scratch/lupdate.log" 2>&1
 if grep -vE "^(Scanning directory|Updating '|    Found [0-9]+ source text)" "$scratch/lupdate.log"; then
     echo "FAIL: lupdate warned (above)" >&2
@@ -23,7 +23,7 @@ if grep -vE "^(Scanning directory|Updating '|    Found [0-9]+ source text)" "$sc
 fi
 if ! diff -u "$committed" "$scratch/tolvaric_en.ts"; then
     echo "FAIL: translations/tolvaric_en.ts is out of date; run:" >&2
-    echo "  $lupdate -locations none -no-obsolete -I . app ui text model storage resources -ts translations/tolvaric_en.ts" >&2
+    echo "  $lupdate -locations none -no-obsolete -I . app ui sheet text model storage resources -ts translations/tolvaric_en.ts" >&2
     exit 1
 fi
 echo "translations/tolvaric_en.ts holds every text"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "text/SheetCharts.h"
+#include "sheet/SheetCharts.h"
 
 #include "model/Calculations.h"
 #include "model/ChoiceCurves.h"

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "text/Sheet.h"
+#include "sheet/Sheet.h"
 
-#include "text/ChartSvg.h"
-#include "text/SheetCharts.h"
-#include "text/SheetRows.h"
+#include "sheet/ChartSvg.h"
+#include "sheet/SheetCharts.h"
+#include "sheet/SheetRows.h"
 #include "text/TerminalText.h"
 #include "text/XmlText.h"
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "text/ChartStyle.h"
+#include "sheet/ChartStyle.h"
 
 #include <array>
 #include <numeric>

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "text/ChartDrawing.h"
+#include "sheet/ChartDrawing.h"
 
 #include "model/DisplayPicture.h"
+#include "sheet/ChartAxis.h"
 #include "storage/WholeText.h"
-#include "text/ChartAxis.h"
 #include "text/TerminalText.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "text/SheetRows.h"
+#include "sheet/SheetRows.h"
 
 #include "model/BuildChoices.h"
 #include "model/DisplayPicture.h"

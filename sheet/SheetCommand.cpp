@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "text/SheetCommand.h"
+#include "sheet/SheetCommand.h"
 
 #include "storage/FileName.h"
 
+#include "sheet/Sheet.h"
 #include "storage/DataFiles.h"
 #include "storage/OutputFile.h"
 #include "storage/RegularFile.h"
 #include "text/Messages.h"
-#include "text/Sheet.h"
 #include "text/TerminalText.h"
 
 #include <QCoreApplication>

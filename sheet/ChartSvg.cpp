@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "text/ChartSvg.h"
+#include "sheet/ChartSvg.h"
 
-#include "text/ChartDrawing.h"
+#include "sheet/ChartDrawing.h"
 #include "text/XmlText.h"
 
 #include <algorithm>

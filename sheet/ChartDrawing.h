@@ -4,11 +4,11 @@
 #pragma once
 // How a sheet chart is drawn, once for every surface: the layout (title,
 // plots stacked on one x axis, ticks, the targets across, a legend) goes to
-// a canvas, which the HTML sheet writes as SVG (text/ChartSvg) and the PDF
-// paints (ui/ChartPainter), both in the look of text/ChartStyle.
+// a canvas, which the HTML sheet writes as SVG (sheet/ChartSvg) and the PDF
+// paints (ui/ChartPainter), both in the look of sheet/ChartStyle.
 
-#include "text/ChartStyle.h"
-#include "text/SheetCharts.h"
+#include "sheet/ChartStyle.h"
+#include "sheet/SheetCharts.h"
 
 #include <QLineF>
 #include <QList>

@@ -10,7 +10,7 @@
 // worked out shows the words the window's message would use. Every figure
 // is rounded as the window's boxes round.
 
-#include "text/SheetInput.h"
+#include "sheet/SheetInput.h"
 
 #include <QList>
 #include <QString>

@@ -4,7 +4,7 @@
 #pragma once
 // The sheet's rows, which every format writes: this library's own.
 
-#include "text/SheetInput.h"
+#include "sheet/SheetInput.h"
 
 #include <QStringList>
 

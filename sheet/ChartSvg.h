@@ -4,7 +4,7 @@
 #pragma once
 // A sheet chart as an <svg> element, for the HTML sheet.
 
-#include "text/SheetCharts.h"
+#include "sheet/SheetCharts.h"
 
 #include <QString>
 

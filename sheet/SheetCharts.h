@@ -9,8 +9,8 @@
 // go into the text sheet as small tables and into the CSV as rows.
 
 #include "model/BuildChoices.h"
-#include "text/SheetInput.h"
-#include "text/SheetRows.h"
+#include "sheet/SheetInput.h"
+#include "sheet/SheetRows.h"
 
 #include <QList>
 #include <QPointF>

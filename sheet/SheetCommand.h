@@ -10,8 +10,8 @@
 // the exit status is then 2. A sheet that could not be written is said in
 // one line, exit status 2, and a file already at FILE stays as it was.
 
+#include "sheet/Sheet.h"
 #include "text/CommandLine.h"
-#include "text/Sheet.h"
 
 #include <QByteArray>
 #include <QString>

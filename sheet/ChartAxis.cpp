@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The tolvaric developers
 // SPDX-License-Identifier: MIT
 
-#include "text/ChartAxis.h"
+#include "sheet/ChartAxis.h"
 
 namespace tolvaric {
 
