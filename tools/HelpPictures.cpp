@@ -3,12 +3,15 @@
 
 // Draws the help document's diagrams at twice the size they are shown, as
 // small palette PNGs: the clearance volume's parts, the crank at intake
-// closing, the deck bridge, and cc-ing with a plate and a burette.
+// closing, the deck bridge, cc-ing with a plate and a burette, and the
+// sheet's charts as the program paints them.
 //   tolvaric_help_pictures FOLDER           writes them there
 //   tolvaric_help_pictures --check FOLDER   says which there differ from them
 // The pictures are kept in the repository; run this after changing one.
 
+#include "sheet/ChartStyle.h"
 #include "tools/BenchPictures.h"
+#include "tools/ChartPictures.h"
 #include "tools/HelpDrawing.h"
 
 #include <QColor>
@@ -25,6 +28,7 @@
 namespace {
 
 using namespace pictures;
+using tolvaric::seriesColourName;
 
 constexpr int scale = 2;
 // The clearance volume at top dead centre, in section.
@@ -140,10 +144,38 @@ void crankAtClosing(QPainter& p) {
     p.drawText(QPointF(centre.x() + 64, bdcWrist - 26), QStringLiteral("bottom dead center"));
 }
 
+// A diagram on white, at `scale` times the size it is shown.
+QImage drawn(QSize size, const std::function<void(QPainter&)>& draw) {
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    draw(painter);
+    return image;
+}
+
+// A palette of a picture's colours and their blends with `towards` keeps
+// each file to some kilobytes.
+QImage inPalette(const QImage& image, const QList<QColor>& colours,
+                 const QList<QColor>& blends = {QColor(Qt::white), ink}) {
+    QList<QRgb> palette;
+    for (const QColor& colour : colours) {
+        for (int step = 0; step <= 3; ++step) {
+            for (const QColor& towards : blends) {
+                const double t = step / 4.0;
+                palette.append(qRgb(int(colour.red() * (1 - t) + towards.red() * t),
+                                    int(colour.green() * (1 - t) + towards.green() * t),
+                                    int(colour.blue() * (1 - t) + towards.blue() * t)));
+            }
+        }
+    }
+    return image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
+}
+
 struct Picture {
     const char* file;
-    QSize size; // as shown
-    std::function<void(QPainter&)> draw;
+    std::function<QImage()> render;
 };
 
 } // namespace
@@ -156,38 +188,35 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[argc - 1]));
+    const QList<QColor> drawing{ink,
+                                metal,
+                                head,
+                                gasket,
+                                space,
+                                liquid,
+                                accent,
+                                QColor(Qt::white),
+                                QColor(0xe8, 0xf0, 0xff)};
+    const auto diagram = [&](QSize size, void (*draw)(QPainter&)) {
+        return [=] { return inPalette(drawn(size, draw), drawing); };
+    };
+    QList<QColor> chart{QColor(Qt::white)};
+    for (const char* name :
+         {seriesColourName(0), seriesColourName(1), tolvaric::chartStyle::gridColour,
+          tolvaric::chartStyle::targetColour}) {
+        chart.append(QColor(QLatin1String(name)));
+    }
     int differing = 0;
     const Picture pictures[] = {
-        {"clearance-volume.png", {520, 400}, clearanceParts},
-        {"intake-closing.png", {520, 400}, crankAtClosing},
-        {"deck-bridge.png", {520, 400}, deckBridge},
-        {"cc-ing.png", {520, 400}, ccing},
+        {"clearance-volume.png", diagram({520, 400}, clearanceParts)},
+        {"intake-closing.png", diagram({520, 400}, crankAtClosing)},
+        {"deck-bridge.png", diagram({520, 400}, deckBridge)},
+        {"cc-ing.png", diagram({520, 400}, ccing)},
+        {"sheet-charts.png",
+         [&] { return inPalette(sheetCharts(519, scale), chart, {QColor(Qt::white)}); }},
     };
     for (const auto& picture : pictures) {
-        QImage image(picture.size * scale, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.scale(scale, scale);
-            picture.draw(painter);
-        }
-        // A palette of the drawing's colours and their blends with white and
-        // ink keeps each file to some kilobytes.
-        QList<QRgb> palette;
-        for (const QColor& colour : {ink, metal, head, gasket, space, liquid, accent,
-                                     QColor(Qt::white), QColor(0xe8, 0xf0, 0xff)}) {
-            for (int step = 0; step <= 3; ++step) {
-                for (const QColor& towards : {QColor(Qt::white), ink}) {
-                    const double t = step / 4.0;
-                    palette.append(qRgb(int(colour.red() * (1 - t) + towards.red() * t),
-                                        int(colour.green() * (1 - t) + towards.green() * t),
-                                        int(colour.blue() * (1 - t) + towards.blue() * t)));
-                }
-            }
-        }
-        const QImage small =
-            image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
+        const QImage small = picture.render();
         const QString path = folder.filePath(QLatin1String(picture.file));
         if (check) {
             // The pixels, whatever compression the file was stored with.
