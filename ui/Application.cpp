@@ -11,6 +11,7 @@
 #include "ui/KeyRepeat.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompts.h"
+#include "ui/RasterPicture.h"
 #include "ui/SessionCommands.h"
 #include "ui/SheetOutput.h"
 #include "ui/WindowGone.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -54,8 +56,11 @@ void setUpWindows(QTranslator& translator) {
     initResources();
     loadTranslation(translator);
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/tolvaric-16.png"));
-    icon.addFile(QStringLiteral(":/icons/tolvaric-32.png"));
+    for (const char* size : {"16", "32"}) {
+        icon.addPixmap(QPixmap::fromImage(readOwnPicture(
+            QStringLiteral(":/icons/tolvaric-") + QLatin1String(size) + QStringLiteral(".png"),
+            "png")));
+    }
     QApplication::setWindowIcon(icon);
 }
 

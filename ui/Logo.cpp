@@ -38,8 +38,8 @@ QImage readLogo(const QString& path, QSize pixels) {
     }
     if (picture.isNull()) {
         initResources();
-        picture.load(QStringLiteral(":/logo/default-logo.bmp"));
-        picture = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        picture = readOwnPicture(QStringLiteral(":/logo/default-logo.bmp"), "bmp")
+                      .scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     return picture;
 }

@@ -7,6 +7,7 @@
 // which its reader would open, and any number of large ones.
 
 #include <QByteArray>
+#include <QImage>
 #include <QImageReader>
 
 #include <algorithm>
@@ -28,6 +29,15 @@ inline bool isRasterFormat(const QByteArray& format) {
 inline bool readsRaster(QImageReader& reader) {
     reader.setDecideFormatFromContent(true);
     return isRasterFormat(reader.format());
+}
+
+// One of the program's own pictures, in the format it is stored in. Told
+// the format alone, Qt still asks every image plugin whether it reads the
+// file, loading them all; with detection off only the built-in reader runs.
+inline QImage readOwnPicture(const QString& path, const char* format) {
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 } // namespace tolvaric

@@ -183,6 +183,8 @@ start_program
 main=$(main_window)
 sleep 0.5
 gone "Data Error!" || fail "the second start asked the data-error question"
+icons=$(xprop -id "$main" _NET_WM_ICON | grep -c "Icon (\(16 x 16\|32 x 32\))")
+[ "$icons" = 2 ] || fail "the window carries $icons of its two icons"
 at() { pixel "$main" "$1" "$2"; }
 # The colour at a window point, given a few seconds for the first paint.
 expect_colour() {
