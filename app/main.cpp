@@ -12,6 +12,7 @@
 #include "sheet/SheetCommand.h"
 #include "text/CommandLine.h"
 #include "text/Messages.h"
+#include "text/Translations.h"
 #include "ui/Application.h"
 
 #include <QCoreApplication>
@@ -126,6 +127,9 @@ int runSheet(int& argc, char** argv, const tolvaric::SheetRequest& request, bool
         return tolvaric::runPdfSheet(argc, argv, request, outputClosed);
     }
     const QCoreApplication application(argc, argv);
+    const tolvaric::Translations translations(request.format == tolvaric::SheetFormat::Csv
+                                                  ? tolvaric::SheetLanguage::English
+                                                  : tolvaric::SheetLanguage::Desktop);
     QCoreApplication::setApplicationName(tolvaric::productName);
     QCoreApplication::setApplicationVersion(tolvaric::productVersion);
     return tolvaric::runSheetOnStandardStreams(request, outputClosed);
@@ -140,7 +144,8 @@ int main(int argc, char* argv[]) {
     // The same bytes through ">" as with -o: no line ends added.
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    const auto commandLine = tolvaric::parseCommandLine(tolvaric::argumentList(argc, argv));
+    const QStringList arguments = tolvaric::argumentList(argc, argv);
+    const auto commandLine = tolvaric::parseCommandLine(arguments);
 
     // What Qt sees: the program's name, nothing typed.
     char programName[] = "tolvaric";
@@ -149,12 +154,18 @@ int main(int argc, char* argv[]) {
 
     using Mode = tolvaric::CommandLine::Mode;
     switch (commandLine.mode) {
-    case Mode::Refused:
-        tolvaric::sayOnStandardError(commandLine.refusal);
+    case Mode::Refused: {
+        // Texts are translated once an application object exists: the same
+        // arguments read again give the refusal in the desktop's language.
+        const QCoreApplication application(qtArgumentCount, qtArguments);
+        const tolvaric::Translations translations;
+        tolvaric::sayOnStandardError(tolvaric::parseCommandLine(arguments).refusal);
         return 2;
+    }
     case Mode::Help:
     case Mode::Version: {
         const QCoreApplication application(qtArgumentCount, qtArguments);
+        const tolvaric::Translations translations;
         writeToStandardOutput(commandLine.mode == Mode::Help
                                   ? tolvaric::commandLineHelp()
                                   : tolvaric::productName + u' ' + tolvaric::productVersion +
@@ -168,9 +179,9 @@ int main(int argc, char* argv[]) {
         break;
     }
     if (!displayAvailable()) {
-        std::fputs("tolvaric: no display to open its window on; run it on a desktop, or set "
-                   "DISPLAY (for example start Xvfb :99 and use DISPLAY=:99).\n",
-                   stderr);
+        const QCoreApplication application(qtArgumentCount, qtArguments);
+        const tolvaric::Translations translations;
+        std::fputs(qPrintable(tolvaric::noDisplayText() + u'\n'), stderr);
         return 1;
     }
     if (commandLine.mode == Mode::HelpViewer) {

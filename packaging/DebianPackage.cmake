@@ -13,5 +13,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
-# The script face of "Distribute Freely"; without it any cursive face is used.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35")
+# The script face of "Distribute Freely" (without it any cursive face is used),
+# and Qt's own texts in the desktop's language for its dialogs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35, qt6-translations-l10n")

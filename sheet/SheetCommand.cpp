@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <cstdio>
 #include <optional>
@@ -68,17 +69,21 @@ QByteArray sheetBytes(const SheetRequest& request, const QList<SheetEngine>& eng
                       const PdfWriter& writePdf) {
     SheetHeader header = todaysHeader();
     header.choices = request.choices;
+    // Figures with the desktop's decimal separator, as the window shows
+    // them; the CSV keeps the point, for programs.
+    SheetSettings settings;
+    settings.point = QLocale().decimalPoint();
     switch (request.format) {
     case SheetFormat::Csv:
         return sheetCsv(engines, header).toUtf8();
     case SheetFormat::Html:
-        return sheetHtml(engines, header).toUtf8();
+        return sheetHtml(engines, header, settings).toUtf8();
     case SheetFormat::Pdf:
-        return writePdf ? writePdf(engines, header) : QByteArray();
+        return writePdf ? writePdf(engines, header, settings) : QByteArray();
     case SheetFormat::Text:
         break;
     }
-    return sheetText(engines, header).toUtf8();
+    return sheetText(engines, header, settings).toUtf8();
 }
 
 } // namespace

@@ -24,8 +24,8 @@ namespace tolvaric {
 
 // Lays the sheet out as PDF pages; empty when that failed. It needs Qt's
 // GUI library, which the text formats do not load.
-using PdfWriter =
-    std::function<QByteArray(const QList<SheetEngine>& engines, const SheetHeader& header)>;
+using PdfWriter = std::function<QByteArray(
+    const QList<SheetEngine>& engines, const SheetHeader& header, const SheetSettings& settings)>;
 
 // Where the sheet goes when no FILE is named.
 struct StandardOutput {

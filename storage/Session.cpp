@@ -3,12 +3,18 @@
 
 #include "storage/Session.h"
 
+#include <QCoreApplication>
+
 namespace tolvaric {
+
+QString defaultOwner() {
+    return QCoreApplication::translate("tolvaric::Session", "Owner");
+}
 
 FileStatus Session::startUp() {
     OwnerReading owner;
     auto status = readEngineAndOwner(defaultDataFile, m_engine, owner);
-    m_owner = owner.found ? owner.name : defaultOwner;
+    m_owner = owner.found ? owner.name : defaultOwner();
     m_ownerCutFromFile = owner.cut ? owner.name : QString();
     return remembered(defaultDataFile, status);
 }

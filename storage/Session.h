@@ -17,7 +17,9 @@
 namespace tolvaric {
 
 inline const QString logoFile = QStringLiteral("mine.bmp");
-inline const QString defaultOwner = QStringLiteral("Owner");
+// The owner's name until one is typed, in the desktop's language; Quit
+// keeps it as shown.
+QString defaultOwner();
 
 class Session {
   public:
@@ -68,7 +70,7 @@ class Session {
 
     EngineData m_engine;
     QString m_dataFile;
-    QString m_owner = defaultOwner;
+    QString m_owner = defaultOwner();
     QString m_ownerCutFromFile; // the start shown of an owner file over the limit
 };
 

@@ -34,11 +34,12 @@ inline int run(const QStringList& arguments, QByteArray& out, QByteArray& err) {
         errors.write(line.refusal.toUtf8() + '\n');
         return 2;
     }
-    return tolvaric::runSheetCommand(
-        line.sheet, {output}, errors,
-        [](const QList<tolvaric::SheetEngine>& engines, const tolvaric::SheetHeader& header) {
-            return tolvaric::sheetPdf(engines, header);
-        });
+    return tolvaric::runSheetCommand(line.sheet, {output}, errors,
+                                     [](const QList<tolvaric::SheetEngine>& engines,
+                                        const tolvaric::SheetHeader& header,
+                                        const tolvaric::SheetSettings& settings) {
+                                         return tolvaric::sheetPdf(engines, header, settings);
+                                     });
 }
 
 // RFC 4180 fields of each record of one of the tables an empty line parts:

@@ -88,6 +88,11 @@ QString documentsFolderText(const QString& folder, DocumentsProblem problem,
         .arg(folder, found);
 }
 
+QString noDisplayText() {
+    return Messages::tr("tolvaric: no display to open its window on; run it on a desktop, or set "
+                        "DISPLAY (for example start Xvfb :99 and use DISPLAY=:99).");
+}
+
 QString noPrinterText() {
     return Messages::tr("No printer is set up on this computer.\nSave it as a PDF file instead?");
 }

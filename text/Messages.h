@@ -49,6 +49,8 @@ QString fileRefusalText(FileRefusal refusal, const QString& path);
 // folder it could not enter.
 enum class DocumentsProblem { File, System, NotEntered };
 QString documentsFolderText(const QString& folder, DocumentsProblem problem, const QString& reason);
+// Where no window can open (no DISPLAY): one line for standard error.
+QString noDisplayText();
 // Why a file operation failed, in a few words.
 QString reasonText(const FileStatus& status);
 // Save This could not write the file.

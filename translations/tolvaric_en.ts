@@ -322,6 +322,10 @@
         <source>Print Help</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The help document is in English.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::MainWindow</name>
@@ -704,6 +708,10 @@ To keep the engine it may hold, answer No, mend that (let yourself read the file
         <source>it could not be entered</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>tolvaric: no display to open its window on; run it on a desktop, or set DISPLAY (for example start Xvfb :99 and use DISPLAY=:99).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::QtPrompts</name>
@@ -717,6 +725,13 @@ To keep the engine it may hold, answer No, mend that (let yourself read the file
     </message>
     <message>
         <source>TOLVARIC files (*.dat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tolvaric::Session</name>
+    <message>
+        <source>Owner</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -6,6 +6,7 @@
 #include "resources/Resources.h"
 #include "resources/Version.h"
 #include "sheet/SheetCommand.h"
+#include "text/Translations.h"
 #include "ui/HangWatch.h"
 #include "ui/HelpViewer.h"
 #include "ui/KeyRepeat.h"
@@ -21,7 +22,6 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QTemporaryDir>
-#include <QTranslator>
 
 #include <optional>
 
@@ -32,29 +32,11 @@ namespace tolvaric {
 
 namespace {
 
-// The texts in the user's language where a translation is installed
-// ("tolvaric_de.qm" in a translations folder beside the program or in its
-// data folder); the English texts are the source, and none ships yet.
-void loadTranslation(QTranslator& translator) {
-    const QString program = QCoreApplication::applicationDirPath();
-    const QStringList folders = {program + QStringLiteral("/translations"),
-                                 program + QStringLiteral("/../share/tolvaric/translations"),
-                                 QStringLiteral(TOLVARIC_DATADIR "/translations")};
-    for (const auto& folder : folders) {
-        if (translator.load(QLocale(), QStringLiteral("tolvaric"), QStringLiteral("_"), folder)) {
-            QCoreApplication::installTranslator(&translator);
-            return;
-        }
-    }
-}
-
-// What the window and the help viewer share: names, resources, the texts
-// in the user's language and the icon.
-void setUpWindows(QTranslator& translator) {
+// What the window and the help viewer share: names, resources and the icon.
+void setUpWindows() {
     QCoreApplication::setApplicationName(productName);
     QCoreApplication::setApplicationVersion(productVersion);
     initResources();
-    loadTranslation(translator);
     QIcon icon;
     for (const char* size : {"16", "32"}) {
         icon.addPixmap(QPixmap::fromImage(readOwnPicture(
@@ -69,8 +51,8 @@ void setUpWindows(QTranslator& translator) {
 int runTolvaric(int& argc, char** argv, UnitSystem units,
                 const std::function<void(QWidget&)>& shown) {
     QApplication application(argc, argv);
-    QTranslator translator;
-    setUpWindows(translator);
+    const Translations translations;
+    setUpWindows();
     QApplication::setOrganizationName(productName);
     askForDetectableAutoRepeat();
 
@@ -95,8 +77,8 @@ int runTolvaric(int& argc, char** argv, UnitSystem units,
 
 int runHelpViewer(int& argc, char** argv) {
     QApplication application(argc, argv);
-    QTranslator translator;
-    setUpWindows(translator);
+    const Translations translations;
+    setUpWindows();
     // A page that holds the loop for this long is not coming back.
     const HangWatch watch(std::chrono::seconds(20), [] { std::_Exit(3); });
     HelpViewer viewer;
@@ -130,12 +112,13 @@ int runPdfSheet(int& argc, char** argv, const SheetRequest& request, bool output
             }
         });
     QGuiApplication application(argc, argv);
+    const Translations translations;
     QCoreApplication::setApplicationName(productName);
     QCoreApplication::setApplicationVersion(productVersion);
     return runSheetOnStandardStreams(
-        request, outputClosed, [](const QList<SheetEngine>& engines, const SheetHeader& header) {
-            return sheetPdf(engines, header);
-        });
+        request, outputClosed,
+        [](const QList<SheetEngine>& engines, const SheetHeader& header,
+           const SheetSettings& settings) { return sheetPdf(engines, header, settings); });
 }
 
 } // namespace tolvaric

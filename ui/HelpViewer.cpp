@@ -53,6 +53,15 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_toolBar);
+    // The help document is written in English alone: a translated viewer
+    // says so above it, in its own language.
+    static constexpr const char* inEnglish = QT_TR_NOOP("The help document is in English.");
+    if (const QString note = tr(inEnglish); note != QLatin1String(inEnglish)) {
+        auto* label = new QLabel(note, this);
+        label->setObjectName(QStringLiteral("languageNote"));
+        label->setContentsMargins(6, 3, 6, 3);
+        layout->addWidget(label);
+    }
     layout->addWidget(m_browser);
     layout->addWidget(m_findBar);
     fitToScreen();

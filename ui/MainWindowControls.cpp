@@ -101,7 +101,7 @@ void MainWindow::buildOtherControls() {
     ownerPalette.setColor(QPalette::Text,
                           readableOn(layout::grey, ownerPalette.color(QPalette::Text)));
     m_owner->setPalette(ownerPalette);
-    m_owner->setPlainText(defaultOwner); // the name the owner file falls back to
+    m_owner->setPlainText(defaultOwner()); // the name the owner file falls back to
     m_owner->setToolTip(tr(" Click here to change "));
     m_owner->setAccessibleName(tr("Owner"));
     m_owner->setGeometry(twipsRect(layout::ownerTwips));
