@@ -1,0 +1,101 @@
+// SPDX-FileCopyrightText: 2026 The tolvaric developers
+// SPDX-License-Identifier: MIT
+
+// The window in the desktop's language: German captions, buttons and
+// messages that fit the fixed window's controls, and the English source
+// unchanged where no translation applies. CTest runs it at scale 2 too.
+
+#include "tests/WindowTest.h"
+#include "text/Translations.h"
+#include "ui/ColorButton.h"
+#include "ui/MainWindow_p.h"
+#include "ui/WindowLayout.h"
+
+#include <QLabel>
+#include <QTextEdit>
+#include <QRegularExpression>
+
+using tolvaric::EngineData;
+using tolvaric::MainWindow;
+
+class TestTranslated : public WindowTest {
+    Q_OBJECT
+  private slots:
+    void cleanup() { QLocale::setDefault(QLocale::system()); }
+    void windowInTheDesktopsLanguage_data();
+    void windowInTheDesktopsLanguage();
+};
+
+void TestTranslated::windowInTheDesktopsLanguage_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("metric");
+    QTest::addColumn<QString>("bore");    // its label
+    QTest::addColumn<QString>("quit");    // the button
+    QTest::addColumn<QString>("owner");   // the owner box's placeholder
+    QTest::addColumn<QString>("refusal"); // part of the message for "x" in Bore
+    QTest::newRow("German") << "de_DE" << false << "Bohrung:"
+                            << "Beenden"
+                            << "Besitzer"
+                            << "Bohrung: „x“ ist keine Zahl.";
+    QTest::newRow("German, metric") << "de_AT" << true << "Bohrung, mm:"
+                                    << "Beenden"
+                                    << "Besitzer"
+                                    << "Es nimmt Millimeter an";
+    QTest::newRow("C: the English source") << "C" << false << "Bore:"
+                                           << "Quit"
+                                           << "Owner"
+                                           << "Bore: \"x\" is not a number.";
+    QTest::newRow("a language with no translation") << "fr_FR" << false << "Bore:"
+                                                    << "Quit"
+                                                    << "Owner"
+                                                    << "is not a number";
+}
+
+void TestTranslated::windowInTheDesktopsLanguage() {
+    QFETCH(QString, locale);
+    QFETCH(bool, metric);
+    QFETCH(QString, bore);
+    QFETCH(QString, quit);
+    QFETCH(QString, owner);
+    QFETCH(QString, refusal);
+    QLocale::setDefault(QLocale(locale));
+    const tolvaric::Translations translations;
+    m_prompts = FakePrompts();
+    m_session.setEngine(tolvaric::initialEngineData());
+    MainWindow window(m_session, m_prompts, QLocale(locale),
+                      metric ? tolvaric::UnitSystem::Metric : tolvaric::UnitSystem::Inch);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(window.findChild<QLabel*>("LblBore")->text(), bore);
+    QCOMPARE(window.findChild<tolvaric::ColorButton*>("CmdQuit")->text(), quit);
+    QCOMPARE(tolvaric::ownerBox(window)->toPlainText(), owner);
+
+    // Every caption, button and label at its laid-out size shows whole, at
+    // the window's own type (where the platform has real fonts: Windows'
+    // offscreen one, which the tests use under Wine, has none).
+#ifndef Q_OS_WIN
+    for (const auto* label : window.findChildren<QLabel*>()) {
+        if (!label->text().isEmpty()) {
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->text()));
+        }
+    }
+    for (const auto* button : window.findChildren<tolvaric::ColorButton*>()) {
+        const QRect area = button->captionRect();
+        const QRect needed = button->fontMetrics().boundingRect(
+            area, Qt::AlignCenter | Qt::TextWordWrap, button->text());
+        QVERIFY2(area.contains(needed), qPrintable(button->text()));
+    }
+#endif
+
+    auto* box = window.box(&EngineData::Bore);
+    typeInto(box, "x");
+    QTest::keyClick(box, Qt::Key_Tab);
+    QTRY_COMPARE(m_prompts.messages.size(), 1);
+    QVERIFY2(m_prompts.messages.front().text.contains(refusal),
+             qPrintable(m_prompts.messages.front().text));
+}
+
+QTEST_MAIN(TestTranslated)
+#include "tst_translated.moc"
