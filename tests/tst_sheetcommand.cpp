@@ -378,10 +378,13 @@ void TestSheetCommand::documentedRanges_data() {
                                                   << "<b>--" + option << true << choice;
         QTest::addRow("man page, --%s", words.option) << "packaging/tolvaric.1.in"
                                                       << ".BI \\-\\-" + option << false << choice;
+        QTest::addRow("German man page, --%s", words.option)
+            << "packaging/tolvaric.de.1.in"
+            << ".BI \\-\\-" + option << false << choice;
     }
 }
 
-// The ranges the README, the help and the man page state in their own prose
+// The ranges the README, the help and the man pages state in their own prose
 // are the ones the program takes.
 void TestSheetCommand::documentedRanges() {
     QFETCH(QString, document);

@@ -33,6 +33,7 @@ expected="./usr/bin/tolvaric
 ./usr/share/icons/hicolor/16x16/apps/tolvaric.png
 ./usr/share/icons/hicolor/32x32/apps/tolvaric.png
 ./usr/share/icons/hicolor/scalable/apps/tolvaric.svg
+./usr/share/man/de/man1/tolvaric.1.gz
 ./usr/share/man/man1/tolvaric.1.gz
 ./usr/share/metainfo/io.github.tolvaric.tolvaric.metainfo.xml
 ./usr/share/tolvaric/cc-ing.png
