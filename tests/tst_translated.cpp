@@ -12,8 +12,8 @@
 #include "ui/WindowLayout.h"
 
 #include <QLabel>
-#include <QTextEdit>
 #include <QRegularExpression>
+#include <QTextEdit>
 
 using tolvaric::EngineData;
 using tolvaric::MainWindow;
