@@ -8,6 +8,7 @@
 #include "tests/WindowTest.h"
 #include "text/Translations.h"
 #include "ui/ColorButton.h"
+#include "ui/HelpViewer.h"
 #include "ui/MainWindow_p.h"
 #include "ui/WindowLayout.h"
 
@@ -29,26 +30,22 @@ class TestTranslated : public WindowTest {
 void TestTranslated::windowInTheDesktopsLanguage_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<bool>("metric");
-    QTest::addColumn<QString>("bore");    // its label
-    QTest::addColumn<QString>("quit");    // the button
-    QTest::addColumn<QString>("owner");   // the owner box's placeholder
-    QTest::addColumn<QString>("refusal"); // part of the message for "x" in Bore
-    QTest::newRow("German") << "de_DE" << false << "Bohrung:"
-                            << "Beenden"
-                            << "Besitzer"
-                            << "Bohrung: „x“ ist keine Zahl.";
-    QTest::newRow("German, metric") << "de_AT" << true << "Bohrung, mm:"
-                                    << "Beenden"
-                                    << "Besitzer"
-                                    << "Es nimmt Millimeter an";
-    QTest::newRow("C: the English source") << "C" << false << "Bore:"
-                                           << "Quit"
-                                           << "Owner"
-                                           << "Bore: \"x\" is not a number.";
-    QTest::newRow("a language with no translation") << "fr_FR" << false << "Bore:"
-                                                    << "Quit"
-                                                    << "Owner"
-                                                    << "is not a number";
+    QTest::addColumn<QString>("bore");     // its label
+    QTest::addColumn<QString>("quit");     // the button
+    QTest::addColumn<QString>("owner");    // the owner box's placeholder
+    QTest::addColumn<QString>("refusal");  // part of the message for "x" in Bore
+    QTest::addColumn<QString>("helpNote"); // above the English help; none in English
+    const QString englishHelp = "Die Hilfe gibt es nur auf Englisch.";
+    // clang-format off
+    QTest::newRow("German") << "de_DE" << false << "Bohrung:" << "Beenden" << "Besitzer"
+        << "Bohrung: „x“ ist keine Zahl." << englishHelp;
+    QTest::newRow("German, metric") << "de_AT" << true << "Bohrung, mm:" << "Beenden" << "Besitzer"
+        << "Es nimmt Millimeter an" << englishHelp;
+    QTest::newRow("C: the English source") << "C" << false << "Bore:" << "Quit" << "Owner"
+        << "Bore: \"x\" is not a number." << "";
+    QTest::newRow("a language with no translation") << "fr_FR" << false << "Bore:" << "Quit"
+        << "Owner" << "is not a number" << "";
+    // clang-format on
 }
 
 void TestTranslated::windowInTheDesktopsLanguage() {
@@ -58,6 +55,7 @@ void TestTranslated::windowInTheDesktopsLanguage() {
     QFETCH(QString, quit);
     QFETCH(QString, owner);
     QFETCH(QString, refusal);
+    QFETCH(QString, helpNote);
     QLocale::setDefault(QLocale(locale));
     const tolvaric::Translations translations;
     m_prompts = FakePrompts();
@@ -95,6 +93,10 @@ void TestTranslated::windowInTheDesktopsLanguage() {
     QTRY_COMPARE(m_prompts.messages.size(), 1);
     QVERIFY2(m_prompts.messages.front().text.contains(refusal),
              qPrintable(m_prompts.messages.front().text));
+
+    const tolvaric::HelpViewer viewer;
+    const auto* note = viewer.findChild<QLabel*>("languageNote");
+    QCOMPARE(note ? note->text() : QString(), helpNote);
 }
 
 QTEST_MAIN(TestTranslated)
