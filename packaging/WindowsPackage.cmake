@@ -44,6 +44,8 @@ install(CODE [[
 ]])
 
 set(CPACK_GENERATOR NSIS)
+# The script carries German words: read it as UTF-8 whatever the build's locale.
+set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS /INPUTCHARSET UTF8)
 # A dictionary as large as the whole payload: the Qt libraries share much.
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma\n  SetCompressorDictSize 64")
 set(CPACK_PACKAGE_FILE_NAME "tolvaric-${PROJECT_VERSION}-win64")
@@ -58,32 +60,51 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME tolvaric.exe)
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSES/MIT.txt")
 # A 64-bit installer: Debian's NSIS makes 32-bit ones unless told. An
 # installation goes where tolvaric already is; the folder page's words fit
-# it; the last page offers to start tolvaric as the shortcut does. CPack
-# copies every NSIS line below through a CMake string, which reads a
+# it; the last page offers to start tolvaric as the shortcut does. NSIS shows
+# its own pages in Windows' language; tolvaric's few words on them are set
+# once the window is up, in German where Windows is (1031 is NSIS's German).
+# CPack copies every NSIS line below through a CMake string, which reads a
 # single backslash before t as a tab: backslashes are doubled.
 set(CPACK_NSIS_DEFINES [[
   Target amd64-unicode
   InstallDirRegKey HKLM 'Software\\tolvaric\\tolvaric' ''
-  !define MUI_DIRECTORYPAGE_TEXT_TOP 'tolvaric goes into this folder. Browse chooses another.'
+  Var tolvaricFolderText
+  Var tolvaricStartText
+  Function tolvaricPageTexts
+    StrCpy $tolvaricFolderText 'tolvaric goes into this folder. Browse chooses another.'
+    StrCpy $tolvaricStartText 'Start tolvaric'
+    StrCmp $LANGUAGE 1031 0 +3
+    StrCpy $tolvaricFolderText 'tolvaric kommt in diesen Ordner. Durchsuchen wählt einen anderen.'
+    StrCpy $tolvaricStartText 'tolvaric starten'
+  FunctionEnd
+  !define MUI_CUSTOMFUNCTION_GUIINIT tolvaricPageTexts
+  !define MUI_DIRECTORYPAGE_TEXT_TOP '$tolvaricFolderText'
   !define MUI_FINISHPAGE_RUN '$INSTDIR\\tolvaric.exe'
   !define MUI_FINISHPAGE_RUN_PARAMETERS '--in-documents'
-  !define MUI_FINISHPAGE_RUN_TEXT 'Start tolvaric'
+  !define MUI_FINISHPAGE_RUN_TEXT '$tolvaricStartText'
 ]])
 # The shortcut is made once for every user, so it names no user's folder:
 # tolvaric finds the Documents folder of whoever starts it. CPack copies
 # these lines through a CMake string: single quotes, doubled backslashes.
+# The metric shortcut is named in Windows' language.
 set(CPACK_NSIS_CREATE_ICONS_EXTRA [[
     CreateShortCut '$SMPROGRAMS\\$STARTMENU_FOLDER\\tolvaric.lnk' '$INSTDIR\\tolvaric.exe' '--in-documents'
-    CreateShortCut '$SMPROGRAMS\\$STARTMENU_FOLDER\\tolvaric (millimetres and bar).lnk' '$INSTDIR\\tolvaric.exe' '--in-documents --metric'
+    StrCpy $R6 'tolvaric (millimetres and bar)'
+    StrCmp $LANGUAGE 1031 0 +2
+    StrCpy $R6 'tolvaric (Millimeter und bar)'
+    CreateShortCut '$SMPROGRAMS\\$STARTMENU_FOLDER\\$R6.lnk' '$INSTDIR\\tolvaric.exe' '--in-documents --metric'
 ]])
 # A running tolvaric holds a named mutex; its files cannot be replaced or
 # removed then, so the user is asked to close it, and a silent run fails.
 set(tolvaric_refuse_while_running [[
+    StrCpy $R6 'tolvaric is running. Close it, then try again.'
+    StrCmp $LANGUAGE 1031 0 +2
+    StrCpy $R6 'tolvaric läuft. Schließen Sie es und versuchen Sie es erneut.'
     StrCpy $R9 'tolvaric-running'
     System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w R9) p .R8'
     StrCmp $R8 0 +5
     System::Call 'kernel32::CloseHandle(p R8)'
-    MessageBox MB_OK|MB_ICONSTOP 'tolvaric is running. Close it, then try again.' /SD IDOK
+    MessageBox MB_OK|MB_ICONSTOP $R6 /SD IDOK
     SetErrorLevel 2
     Abort
 ]])
@@ -92,9 +113,12 @@ set(tolvaric_refuse_while_running [[
 # pointing at a copy another uninstall removes.
 set(tolvaric_where_installed [[
     ReadRegStr $R7 HKLM 'Software\\tolvaric\\tolvaric' ''
+    StrCpy $R6 'tolvaric is already installed in $R7. It is updated there.'
+    StrCmp $LANGUAGE 1031 0 +2
+    StrCpy $R6 'tolvaric ist bereits in $R7 installiert. Es wird dort aktualisiert.'
     StrCmp $R7 '' +5
     StrCmp $R7 $INSTDIR +4
-    MessageBox MB_OK|MB_ICONINFORMATION 'tolvaric is already installed in $R7. It is updated there.' /SD IDOK
+    MessageBox MB_OK|MB_ICONINFORMATION $R6 /SD IDOK
     StrCpy $INSTDIR $R7
     SetOutPath $INSTDIR
 ]])
@@ -106,5 +130,6 @@ set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "${tolvaric_refuse_while_running}")
 set(CPACK_NSIS_DELETE_ICONS_EXTRA [[
     Delete '$SMPROGRAMS\\$MUI_TEMP\\tolvaric.lnk'
     Delete '$SMPROGRAMS\\$MUI_TEMP\\tolvaric (millimetres and bar).lnk'
+    Delete '$SMPROGRAMS\\$MUI_TEMP\\tolvaric (Millimeter und bar).lnk'
     DeleteRegKey /ifempty HKLM 'Software\\tolvaric'
 ]])

@@ -380,4 +380,32 @@ for _ in $(seq 100); do [ -e "$program_files" ] || break; sleep 0.2; done
 [ -e "$shortcut" ] && fail "the uninstaller left the Start-menu shortcut"
 [ -e "$metric_shortcut" ] && fail "the uninstaller left the millimetres-and-bar shortcut"
 wine reg query 'HKLM\Software\tolvaric' >/dev/null 2>&1 && fail "the uninstaller left its registry key"
+
+step "on a German Windows: the installer's shortcut and the program in German"
+german() { LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 "$@"; }
+german wine "$installer" /S
+for _ in $(seq 100); do [ -f "$program_files/Uninstall.exe" ] && break; sleep 0.2; done
+german_shortcut=$(find "$WINEPREFIX/drive_c" -iname "tolvaric (Millimeter und bar).lnk" | head -n1)
+[ -n "$german_shortcut" ] || fail "no German Start-menu shortcut for millimetres and bar"
+mkdir -p "$work/german"
+cp "$here/../data/sample.dat" "$work/german/tolvaric.dat"
+(cd "$work/german" && german wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --sheet >sheet.txt) ||
+    fail "the German sheet was not written"
+tr -d '\r' <"$work/german/sheet.txt" | grep -q "^Bohrung, in  *4,0000$" ||
+    fail "the sheet on a German Windows is not German with a decimal comma: $(head -n8 "$work/german/sheet.txt")"
+(cd "$work/german" && german wine "C:\\Program Files\\tolvaric\\tolvaric.exe" --sheet --cylinders 99 \
+    2>refusal.txt) && fail "--cylinders 99 was taken"
+grep -q "liegt außerhalb des Bereichs" "$work/german/refusal.txt" ||
+    fail "the refusal on a German Windows is not German: $(cat "$work/german/refusal.txt")"
+# An empty folder: the start-up question in German, answered No (N).
+mkdir -p "$work/german/empty"
+(cd "$work/german/empty" && german exec wine "C:\\Program Files\\tolvaric\\tolvaric.exe" >/dev/null 2>&1) &
+program_pid=$!
+question=$(message_box "Datenfehler!")
+xdotool windowactivate --sync "$question" key n
+wait "$program_pid" || true
+program_pid=
+german wine "$program_files/Uninstall.exe" /S
+for _ in $(seq 100); do [ -e "$program_files" ] || break; sleep 0.2; done
+[ -e "$german_shortcut" ] && fail "the uninstaller left the German shortcut"
 echo "Windows session passed"
