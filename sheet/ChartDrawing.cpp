@@ -22,8 +22,8 @@ namespace {
 
 // The chart's measures, in its own pixels.
 constexpr double titleHeight = 26; // clear of the top tick's label
-constexpr double plotHeight = 150;
-constexpr double plotGap = 12;
+constexpr double plotHeight = chartPlotHeight;
+constexpr double plotGap = chartPlotGap;
 constexpr double leftMargin = 62; // the y axis' label and its ticks
 constexpr double rightMargin = 14;
 constexpr double targetMargin = 80; // the targets' labels, beside the plot

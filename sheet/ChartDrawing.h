@@ -20,7 +20,9 @@ namespace tolvaric {
 
 enum class Anchor { Start, Middle, End };
 
-inline constexpr double chartTypePixels = 10; // the charts' type, in their own pixels
+inline constexpr double chartTypePixels = 10;  // the charts' type, in their own pixels
+inline constexpr double chartPlotHeight = 150; // each plot's, which its y label runs along
+inline constexpr double chartPlotGap = 12;     // between two plots, one above the other
 
 class ChartCanvas {
   public:

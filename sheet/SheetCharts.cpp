@@ -86,19 +86,21 @@ GasketRange rangeFor(const QList<SheetEngine>& engines) {
 
 QList<SheetChart> sheetCharts(const QList<SheetEngine>& engines, const BuildChoices& choices,
                               const QString& point) {
+    // The y axes' labels are set beside a plot 150 pixels high: a language
+    // whose words run longer says them shorter there than on the sheet.
     SheetChart cam{Sheet::tr("Cam installed advanced or retarded"),
                    Sheet::tr("Intake centerline, degrees after TDC"),
                    0,
                    {},
                    1,
-                   {{Sheet::tr("Dynamic compression ratio"), 2, {}, {}},
-                    {Sheet::tr("Cranking cylinder pressure, psi"), 0, {}, {}}}};
+                   {{Sheet::tr("Dynamic compression ratio", "y axis"), 2, {}, {}},
+                    {Sheet::tr("Cranking cylinder pressure, psi", "y axis"), 0, {}, {}}}};
     SheetChart gasket{Sheet::tr("Head gasket"),
                       Sheet::tr("Compressed gasket thickness, in"),
                       3,
                       Sheet::tr("%1 mm"),
                       millimetresPerInch,
-                      {{Sheet::tr("Static compression ratio"), 2, {}, {}}}};
+                      {{Sheet::tr("Static compression ratio", "y axis"), 2, {}, {}}}};
     const auto range = rangeFor(engines);
     for (const auto& sheet : engines) {
         const auto& e = sheet.engine;

@@ -5,6 +5,7 @@
 // messages that fit the fixed window's controls, and the English source
 // unchanged where no translation applies. CTest runs it at scale 2 too.
 
+#include "sheet/ChartDrawing.h"
 #include "tests/WindowTest.h"
 #include "text/Translations.h"
 #include "ui/ColorButton.h"
@@ -12,6 +13,7 @@
 #include "ui/MainWindow_p.h"
 #include "ui/WindowLayout.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTextEdit>
@@ -93,6 +95,18 @@ void TestTranslated::windowInTheDesktopsLanguage() {
     QTRY_COMPARE(m_prompts.messages.size(), 1);
     QVERIFY2(m_prompts.messages.front().text.contains(refusal),
              qPrintable(m_prompts.messages.front().text));
+
+    // The charts' y labels run along their plots, centred, reaching at most
+    // halfway into the gaps beside them.
+    for (const auto& chart : tolvaric::sheetCharts({{"tolvaric.dat", {}, m_session.engine()}})) {
+        QFont type;
+        type.setPixelSize(int(tolvaric::chartTypePixels));
+        for (const auto& plot : chart.plots) {
+            QVERIFY2(QFontMetricsF(type).horizontalAdvance(plot.yLabel) <=
+                         tolvaric::chartPlotHeight + tolvaric::chartPlotGap,
+                     qPrintable(plot.yLabel));
+        }
+    }
 
     const tolvaric::HelpViewer viewer;
     const auto* note = viewer.findChild<QLabel*>("languageNote");

@@ -1100,6 +1100,21 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>%1 psi boost at sea level</source>
         <translation>%1 psi Ladedruck auf Meereshöhe</translation>
     </message>
+    <message>
+        <source>Dynamic compression ratio</source>
+        <comment>y axis</comment>
+        <translation>Verdichtung, dynamisch</translation>
+    </message>
+    <message>
+        <source>Cranking cylinder pressure, psi</source>
+        <comment>y axis</comment>
+        <translation>Kompressionsdruck, psi</translation>
+    </message>
+    <message>
+        <source>Static compression ratio</source>
+        <comment>y axis</comment>
+        <translation>Verdichtung, statisch</translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::SheetChoicesDialog</name>

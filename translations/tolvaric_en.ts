@@ -1085,6 +1085,21 @@ To keep the engine it may hold, answer No, mend that (let yourself read the file
         <source>(boost): the engine with %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Dynamic compression ratio</source>
+        <comment>y axis</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cranking cylinder pressure, psi</source>
+        <comment>y axis</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Static compression ratio</source>
+        <comment>y axis</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tolvaric::SheetChoicesDialog</name>
