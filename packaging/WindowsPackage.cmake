@@ -45,7 +45,7 @@ install(CODE [[
 
 set(CPACK_GENERATOR NSIS)
 # The script carries German words: read it as UTF-8 whatever the build's locale.
-set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS /INPUTCHARSET UTF8)
+set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "INPUTCHARSET UTF8")
 # A dictionary as large as the whole payload: the Qt libraries share much.
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma\n  SetCompressorDictSize 64")
 set(CPACK_PACKAGE_FILE_NAME "tolvaric-${PROJECT_VERSION}-win64")
