@@ -402,7 +402,8 @@ mkdir -p "$work/german/empty"
 (cd "$work/german/empty" && german exec wine "C:\\Program Files\\tolvaric\\tolvaric.exe" >/dev/null 2>&1) &
 program_pid=$!
 question=$(message_box "Datenfehler!")
-xdotool windowactivate --sync "$question" key n
+xdotool windowfocus --sync "$question"
+xdotool key n
 wait "$program_pid" || true
 program_pid=
 german wine "$program_files/Uninstall.exe" /S
