@@ -397,14 +397,13 @@ tr -d '\r' <"$work/german/sheet.txt" | grep -q "^Bohrung, in  *4,0000$" ||
     2>refusal.txt) && fail "--cylinders 99 was taken"
 grep -q "liegt außerhalb des Bereichs" "$work/german/refusal.txt" ||
     fail "the refusal on a German Windows is not German: $(cat "$work/german/refusal.txt")"
-# An empty folder: the start-up question in German, answered No (N).
+# An empty folder: the start-up question in German, answered Nein.
 mkdir -p "$work/german/empty"
 (cd "$work/german/empty" && german exec wine "C:\\Program Files\\tolvaric\\tolvaric.exe" >/dev/null 2>&1) &
 program_pid=$!
-question=$(message_box "Datenfehler!")
-xdotool windowfocus --sync "$question"
-xdotool key n
-wait "$program_pid" || true
+ok_button "$(message_box "Datenfehler!")" # Nein, at the right: the program ends
+for _ in $(seq 300); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$program_pid" 2>/dev/null && fail "Nein on the German start-up question did not end tolvaric"
 program_pid=
 german wine "$program_files/Uninstall.exe" /S
 for _ in $(seq 100); do [ -e "$program_files" ] || break; sleep 0.2; done
