@@ -22,9 +22,7 @@ namespace {
 
 // The chart's measures, in its own pixels.
 constexpr double titleHeight = 26; // clear of the top tick's label
-constexpr double plotHeight = chartPlotHeight;
-constexpr double plotGap = chartPlotGap;
-constexpr double leftMargin = 62; // the y axis' label and its ticks
+constexpr double leftMargin = 62;  // the y axis' label and its ticks
 constexpr double rightMargin = 14;
 constexpr double targetMargin = 80; // the targets' labels, beside the plot
 constexpr double labelGap = 12.5;   // between two labels' baselines
@@ -81,8 +79,8 @@ QString legendName(const QString& path, qsizetype most) {
 
 double chartHeight(const SheetChart& chart) {
     const auto plots = double(chart.plots.size());
-    return titleHeight + plots * plotHeight + std::max(0.0, plots - 1) * plotGap + belowPlots +
-           double(legendRows(chart) + legendNotes(chart).size()) * legendRow + 2;
+    return titleHeight + plots * chartPlotHeight + std::max(0.0, plots - 1) * chartPlotGap +
+           belowPlots + double(legendRows(chart) + legendNotes(chart).size()) * legendRow + 2;
 }
 
 void drawChart(const SheetChart& chart, double width, ChartCanvas& canvas) {
@@ -105,13 +103,13 @@ void drawChart(const SheetChart& chart, double width, ChartCanvas& canvas) {
     }
     Axis x = niceAxis(xs, 8);
     x.decimals = std::max(x.decimals, chart.xDecimals);
-    const double plotsBottom =
-        titleHeight + chart.plots.size() * plotHeight + (chart.plots.size() - 1) * plotGap;
+    const double plotsBottom = titleHeight + chart.plots.size() * chartPlotHeight +
+                               (chart.plots.size() - 1) * chartPlotGap;
 
     for (qsizetype n = 0; n < chart.plots.size(); ++n) {
         const auto& plot = chart.plots[n];
-        const double top = titleHeight + n * (plotHeight + plotGap);
-        const double bottom = top + plotHeight;
+        const double top = titleHeight + n * (chartPlotHeight + chartPlotGap);
+        const double bottom = top + chartPlotHeight;
         Range ys;
         for (const auto& series : plot.series) {
             for (const auto& line : series.lines) {

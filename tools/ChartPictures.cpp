@@ -4,6 +4,7 @@
 #include "tools/ChartPictures.h"
 
 #include "model/EngineData.h"
+#include "sheet/ChartDrawing.h"
 #include "sheet/SheetCharts.h"
 #include "ui/ChartPainter.h"
 
@@ -21,27 +22,17 @@ QImage sheetCharts(double width, int scale) {
     changed.engine.Intake_Centerline = 110;
     const QList<SheetChart> charts = tolvaric::sheetCharts({sample, changed});
 
-    // Painted once to learn the heights, then on a page that fits them.
     constexpr double gap = 24;
-    QList<double> heights;
-    {
-        QImage scratch(1, 1, QImage::Format_RGB32);
-        QPainter painter(&scratch);
-        for (const SheetChart& chart : charts) {
-            heights.append(paintChart(painter, chart, width));
-        }
-    }
     double height = gap * double(charts.size() - 1);
-    for (const double h : heights) {
-        height += h;
+    for (const SheetChart& chart : charts) {
+        height += chartHeight(chart);
     }
     QImage image(int(width * scale), int(height * scale), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.scale(scale, scale);
-    for (qsizetype i = 0; i < charts.size(); ++i) {
-        paintChart(painter, charts[i], width);
-        painter.translate(0, heights[i] + gap);
+    for (const SheetChart& chart : charts) {
+        painter.translate(0, paintChart(painter, chart, width) + gap);
     }
     return image;
 }
