@@ -2,16 +2,22 @@
 // SPDX-License-Identifier: MIT
 
 // Start-up of tolvaric against the floor of a bare Qt window with the same 42
-// controls: time from exec to the first paint, and peak memory, as whole
-// processes, alternating the two. Offscreen always; on X too when DISPLAY is set.
+// controls, and against the second floor of those controls in the window's
+// faces: time from exec to the first paint, and peak memory, as whole
+// processes, alternating them. Offscreen always; on X too when DISPLAY is set.
 // Then `tolvaric --sheet` of one file, to its end, against a bare
 // QCoreApplication that starts and ends, and against the same linked with
 // the Qt libraries tolvaric links.
 //   bench_startup [rounds]
+// With "instructions", each window program runs once offscreen under
+// valgrind's callgrind instead, which counts the instructions to the first
+// paint: the same count whatever else the machine is doing.
+//   bench_startup instructions
 #include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <fstream>
 #include <string>
@@ -118,6 +124,50 @@ bool timeToEnd(std::vector<std::string> arguments, double& milliseconds) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// A working folder with default data, so start-up asks no question; entered
+// while it lasts, and removed with its files at the end.
+struct WorkFolder {
+    char path[29] = "/tmp/tolvaric-startup-XXXXXX";
+    bool entered = false;
+
+    WorkFolder() {
+        if (!mkdtemp(path) || chdir(path) != 0) {
+            return;
+        }
+        std::ofstream("tolvaric.dat", std::ios::binary)
+            << std::ifstream(TOLVARIC_SAMPLE_DATA, std::ios::binary).rdbuf();
+        std::ofstream("owner", std::ios::binary) << "\"Owner\"\r\n";
+        entered = true;
+    }
+    ~WorkFolder() {
+        std::remove("tolvaric.dat");
+        std::remove("owner");
+        rmdir(path);
+    }
+    WorkFolder(const WorkFolder&) = delete;
+    WorkFolder& operator=(const WorkFolder&) = delete;
+};
+
+// The instructions `program` runs to its first paint, offscreen, or -1.
+long long instructionsToPaint(const std::string& program) {
+    const std::string command = "QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind "
+                                "--callgrind-out-file=/dev/null '" +
+                                program + "' 2>&1 >/dev/null";
+    FILE* output = popen(command.c_str(), "r");
+    if (!output) {
+        return -1;
+    }
+    long long collected = -1;
+    char line[512];
+    while (std::fgets(line, sizeof line, output)) {
+        const char* found = std::strstr(line, "Collected : ");
+        if (found) {
+            collected = std::atoll(found + std::strlen("Collected : "));
+        }
+    }
+    return pclose(output) == 0 ? collected : -1;
+}
+
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const auto middle = values.size() / 2;
@@ -127,36 +177,48 @@ double median(std::vector<double> values) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const int rounds = argc > 1 ? std::atoi(argv[1]) : 15;
+    const bool instructions = argc > 1 && std::strcmp(argv[1], "instructions") == 0;
+    const int rounds = argc > 1 && !instructions ? std::atoi(argv[1]) : 15;
     char* self = realpath("/proc/self/exe", nullptr);
     std::string folder = self ? self : "";
     std::free(self);
     folder = folder.substr(0, folder.rfind('/') + 1);
     const std::string tolvaric = folder + "bench_startup_tolvaric";
     const std::string floor = folder + "bench_startup_floor";
+    const std::string facesFloor = folder + "bench_startup_floor_faces";
 
-    // A working folder with default data, so start-up asks no question.
-    char work[] = "/tmp/tolvaric-startup-XXXXXX";
-    if (!mkdtemp(work) || chdir(work) != 0) {
+    const WorkFolder work;
+    if (!work.entered) {
         return 1;
     }
-    std::ofstream("tolvaric.dat", std::ios::binary)
-        << std::ifstream(TOLVARIC_SAMPLE_DATA, std::ios::binary).rdbuf();
-    std::ofstream("owner", std::ios::binary) << "\"Owner\"\r\n";
 
+    if (instructions) {
+        const long long counts[] = {instructionsToPaint(tolvaric), instructionsToPaint(floor),
+                                    instructionsToPaint(facesFloor)};
+        if (counts[0] <= 0 || counts[1] <= 0 || counts[2] <= 0) {
+            std::printf("instructions: valgrind did not count all three\n");
+            return 1;
+        }
+        std::printf("instructions to the first paint: tolvaric %lld | floor %lld (ratio %.3f) | "
+                    "floor in the window's faces %lld (ratio %.3f)\n",
+                    counts[0], counts[1], double(counts[0]) / double(counts[1]), counts[2],
+                    double(counts[0]) / double(counts[2]));
+        return 0;
+    }
     std::vector<std::string> platforms = {"offscreen"};
     if (std::getenv("DISPLAY") && *std::getenv("DISPLAY")) {
         platforms.emplace_back("xcb");
     }
     int failures = 0;
     for (const auto& platform : platforms) {
-        // tolvaric, the floor, and tolvaric --metric (millimetres and bar).
-        std::vector<double> times[3], memory[3];
+        // tolvaric, the floor, tolvaric --metric (millimetres and bar), and
+        // the floor in the window's faces.
+        std::vector<double> times[4], memory[4];
+        const std::string programs[] = {tolvaric, floor, tolvaric, facesFloor};
         for (int round = 0; round < rounds; ++round) {
-            for (int which = 0; which < 3; ++which) {
+            for (int which = 0; which < 4; ++which) {
                 Sample sample;
-                if (runOnce(which == 1 ? floor : tolvaric, platform, sample,
-                            which == 2 ? "--metric" : "")) {
+                if (runOnce(programs[which], platform, sample, which == 2 ? "--metric" : "")) {
                     times[which].push_back(sample.milliseconds);
                     memory[which].push_back(sample.megabytes);
                 } else {
@@ -164,7 +226,7 @@ int main(int argc, char* argv[]) {
                 }
             }
         }
-        if (times[0].empty() || times[1].empty() || times[2].empty()) {
+        if (times[0].empty() || times[1].empty() || times[2].empty() || times[3].empty()) {
             std::printf("%s: no runs completed\n", platform.c_str());
             continue;
         }
@@ -176,6 +238,10 @@ int main(int argc, char* argv[]) {
                     memory0 / memory1, times[0].size());
         std::printf("%-9s tolvaric --metric %6.1f ms | ratio to the inch window %.3f\n",
                     platform.c_str(), median(times[2]), median(times[2]) / time0);
+        std::printf("%-9s floor in the window's faces %6.1f ms %6.1f MiB | ratio time %.2f "
+                    "memory %.2f\n",
+                    platform.c_str(), median(times[3]), median(memory[3]), time0 / median(times[3]),
+                    memory0 / median(memory[3]));
     }
     // The sheet against a bare QCoreApplication, and against one that loads
     // the same Qt libraries as tolvaric does.
@@ -203,8 +269,5 @@ int main(int argc, char* argv[]) {
                     "with tolvaric's Qt libraries %6.1f ms (ratio %.2f) (medians of %zu)\n",
                     time0, time1, time0 / time1, time2, time0 / time2, sheet[0].size());
     }
-    std::remove("tolvaric.dat");
-    std::remove("owner");
-    rmdir(work);
     return failures == 0 ? 0 : 1;
 }
